@@ -1,0 +1,457 @@
+#include "LX_PuzzlesMain.h"
+
+#include "AppGlobals.h"
+#include "CellDraw.h"
+#include "FontScheme.h"
+#include "LX_Options.h"
+#include "Platform.h"
+#include "QtText.h"
+#include "ScreenForm.h"
+#include "ShowMsg.h"
+#include "ToolBarGlyphs.h"
+
+#include "GridTemplates.h"
+#include "LX_Data.h"
+#include "LX_Globals.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QTimer>
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+QString Lines(std::initializer_list<const char*> parts)
+{
+    QString text;
+    for (const char* p : parts)
+        text += QString::fromUtf8(p);
+    return text;
+}
+
+}  // namespace
+
+int ScreenOfBox(int box)
+{
+    if (box >= 0 && box < 8)
+        return box + 1;
+    return box == BoxAbout ? ScreenAbout : ScreenNone;
+}
+
+TToolBarBox::TToolBarBox(TfrmMain* main, int index, QWidget* parent) : QWidget(parent), Index(index), main_(main)
+{
+    setObjectName(QStringLiteral("toolBarBox%1").arg(index));
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TToolBarBox::paintEvent(QPaintEvent*)
+{
+    main_->MainPaint(this);
+}
+
+void TToolBarBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked(Index);
+}
+
+TfrmMain::TfrmMain(const QString& programDir)
+{
+    frmMain = this;
+    MainWindow = this;
+    ProgramDir = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+    DataFilePath = FromQt(ProgramDir + "/Lexory.dat");
+    setWindowTitle("Lexory");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, BlueHigh(ColorMainWindow));
+    setPalette(pal);
+    setMinimumSize(800, 600);
+    resize(1000, 720);
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain()
+{
+    if (frmMain == this)
+        frmMain = nullptr;
+    if (MainWindow == this)
+        MainWindow = nullptr;
+}
+
+int TfrmMain::PixelsPerInch() const
+{
+    return CurrentScreenFigures().PixelsPerInch;
+}
+
+void TfrmMain::FormCreate()
+{
+    CurrentScreenForm = nullptr;
+    FormsReady = 0;
+
+    PanelToolBar = new QWidget(this);
+    PanelToolBar->setObjectName("PanelToolBar");
+    PanelToolBar->setAutoFillBackground(true);
+    QPalette white = PanelToolBar->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    PanelToolBar->setPalette(white);
+    PanelToolBar->setGeometry(0, 0, width(), 55);
+    for (int i = 0; i < ToolBarBoxCount; ++i) {
+        Boxes[i] = new TToolBarBox(this, i, PanelToolBar);
+        connect(Boxes[i], &TToolBarBox::clicked, this, &TfrmMain::ToolBarBoxClick);
+    }
+    Boxes[BoxAbout]->hide();  // shown once start-up has built the tables
+    PanelToolBar->raise();
+
+    LayoutExtraWidth = LayoutExtraWidthFor(PixelsPerInch());
+
+    const ScreenFigures screen = CurrentScreenFigures();
+    move(std::max(0, (screen.Width - width()) / 2), std::max(0, (screen.Height - height()) / 2));
+
+    PanelHide = new QFrame(this);
+    PanelHide->setObjectName("PanelHide");
+    PanelHide->setAutoFillBackground(true);
+    QPalette silver = PanelHide->palette();
+    silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    PanelHide->setPalette(silver);
+    PanelHide->setGeometry(-1, -1, PanelToolBar->width() + 1, PanelToolBar->height() + 1);
+    PanelHide->show();
+    PanelHide->raise();
+
+    // The screens, in the order they are created; each lays itself in the page rectangle.
+    frmOptions = new TfrmOptions(this);
+    Screens[ScreenOptions] = frmOptions;
+
+    TimerStart = new QTimer(this);
+    TimerStart->setInterval(1);
+    TimerStart->setSingleShot(true);
+    connect(TimerStart, &QTimer::timeout, this, &TfrmMain::TimerStartTimer);
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, &TfrmMain::bnHelpClick);
+
+    PanelToolBar->hide();
+    QuickHintsOpen = 0;
+    FormsReady = 1;
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    FormShow();
+    TimerStart->start();
+}
+
+void TfrmMain::FormShow()
+{
+    const ScreenFigures screen = CurrentScreenFigures();
+    UsableScreenHeight = UsableScreenHeightFor(screen.Height, screen.TaskBarAlwaysOnTop);
+    PanelToolBar->show();
+    LoadDataFile();
+    if (Preferences.PrefsValid)
+        RestoreWindow();
+    else
+        DefaultWindowSize();
+}
+
+void TfrmMain::TimerStartTimer()
+{
+    EnsureFonts();
+    Preferences.FontSizeMode = 2;
+    ApplyFontScheme();
+    TimerStart->stop();
+    PanelHide->hide();
+    if (PixelsPerInch() > 120)
+        ShowMessageForm(frmShowMsg,
+                        Lines({"Your computer font size is set at extra large fonts.", "\n\r\n\r",
+                               "The program is optimized for regular and large fonts.", "\n\r\n\r",
+                               "All text will be easily readable, but using this font size may result in some "
+                               "characters being truncated at the bottom of the text."}),
+                        0);
+    FormsReady = 1;
+    PanelToolBar->show();
+    StartUp();
+}
+
+void TfrmMain::StartUp()
+{
+    InitWordTables();
+    InitGridTemplates();
+    PanelToolBar->show();
+    LoadDataFile();
+    if (Preferences.PrefsValid)
+        RestoreWindow();
+    else
+        DefaultWindowSize();
+    ApplyFontScheme();
+    PanelToolBar->setFont(MakeFont(FontScheme.Small));
+    Boxes[BoxAbout]->show();
+
+    if (Preferences.PrefsValid) {
+        frmOptions->ShowOverviewPage = Preferences.ShowOverview;
+        frmOptions->ShowSetupPage = 0;
+        RestoreWindow();
+        ApplyFontScheme();
+        PanelToolBar->show();
+        Preferences.WindowHeight = height();
+        Preferences.WindowWidth = width();
+        const ScreenFigures screen = CurrentScreenFigures();
+        int top = Preferences.WindowTop;
+        int left = Preferences.WindowLeft;
+        if (top + height() > screen.Height)
+            top = screen.Height - height();
+        if (left + width() > screen.Width)
+            left = screen.Width - width();
+        move(left, top);
+    } else {
+        DefaultWindowSize();
+        ApplyFontScheme();
+        frmOptions->ShowOverviewPage = 1;
+        frmOptions->ShowSetupPage = 1;
+    }
+
+    CurrentScreenForm = Screens[ScreenWordLists];
+    if (CurrentScreenForm)
+        CurrentScreenForm->show();
+    startedUp_ = true;
+    if (!frmOptions->ShowOverviewPage && !frmOptions->ShowSetupPage) {
+        CurrentScreen = ScreenWordLists;
+        ShowCurrentScreen();
+        PanelToolBar->update();
+        return;
+    }
+    CurrentScreen = ScreenNone;
+    frmOptions->OpenedAtStart = 1;
+    frmOptions->show();
+    frmOptions->raise();
+    frmOptions->FormShow();
+    ShowCurrentScreen();
+    PanelToolBar->update();
+}
+
+void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
+{
+    Preferences.FontSizeMode = p.FontSizeMode;
+    adjustingSize_ = true;
+    resize(p.Width, p.Height);
+    move(p.Left, p.Top);
+    adjustingSize_ = false;
+    FormResize();
+}
+
+void TfrmMain::DefaultWindowSize()
+{
+    const ScreenFigures s = CurrentScreenFigures();
+    SetWindowPlacement(DefaultWindowPlacement(s.Width, s.Height, UsableScreenHeight, s.PixelsPerInch));
+}
+
+void TfrmMain::RestoreWindow()
+{
+    const ScreenFigures s = CurrentScreenFigures();
+    const SavedGeometry saved{Preferences.WindowLeft, Preferences.WindowTop, Preferences.WindowWidth,
+                              Preferences.WindowHeight, Preferences.FontSizeMode};
+    SetWindowPlacement(RestoredWindowPlacement(saved, s.Width, s.Height, UsableScreenHeight, s.PixelsPerInch));
+}
+
+void TfrmMain::EnsureFonts()
+{
+    for (const QString& file : FontFilesToAdd(InstalledFontFamilies()))
+        AddFontResource(ProgramDir + "/" + file);
+    InstallFontSubstitutions();
+}
+
+void TfrmMain::ApplyFontScheme()
+{
+    SetFontSchemeValues(Preferences.FontSizeMode, PixelsPerInch());
+    PanelToolBar->setFont(MakeFont(FontScheme.Grid));
+    PanelToolBar->update();
+    for (TToolBarBox* box : Boxes)
+        box->update();
+}
+
+void TfrmMain::ToolBarBoxClick(int box)
+{
+    if (PanelHide->isVisible())
+        return;  // the cover blocks the tool bar
+    if (box == BoxHelp)
+        bnHelpClick();
+    else if (box == BoxHints)
+        bnHintsClick();
+    else
+        ChangeScreenClick(ScreenOfBox(box));
+}
+
+void TfrmMain::ChangeScreenClick(int screen)
+{
+    if (CurrentScreenForm == Screens[ScreenWordLists] && frmOptions->OpenedAtStart)
+        return;
+    if (screen <= ScreenNone || screen >= static_cast<int>(Screens.size()) || !Screens[screen])
+        return;  // a screen not built yet
+    CurrentScreen = screen;
+    for (TToolBarBox* box : Boxes)
+        box->update();
+
+    const bool leftOptions = CurrentScreenForm == frmOptions;
+    if (CurrentScreenForm)
+        CurrentScreenForm->hide();
+    if (screen == ScreenOptions) {
+        frmOptions->ShowSetupPage = 1;
+        frmOptions->ShowOverviewPage = 0;
+    }
+    CurrentScreenForm = Screens[screen];
+    CurrentScreenForm->show();
+    CurrentScreenForm->raise();
+    CurrentScreenForm->FormShow();
+    if (leftOptions)
+        ShowCurrentScreen();
+}
+
+void TfrmMain::ShowCurrentScreen()
+{
+    if (CurrentScreen == ScreenOptions) {
+        frmOptions->ShowSetupPage = 1;
+        frmOptions->FormShow();
+        return;
+    }
+    if (CurrentScreen >= ScreenWordLists && CurrentScreen <= ScreenCustomLists && Screens[CurrentScreen])
+        Screens[CurrentScreen]->FormShow();
+}
+
+ResizeDecision TfrmMain::FormCanResize(int newWidth, int newHeight)
+{
+    const ResizeDecision d =
+        DecideResize(width(), height(), newWidth, newHeight, PixelsPerInch(), Preferences.FontSizeMode);
+    if (d.WidthRefused)
+        ShowMessageForm(frmShowMsg, "You have reached the minimum screen width for your current font size.", 0);
+    if (d.HeightRefused)
+        ShowMessageForm(frmShowMsg, "You have reached the minimum screen height for your current font size.", 0);
+    return d;
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!adjustingSize_ && startedUp_) {
+        // Qt reports a resize after the fact: check it against the size the window had.
+        const QSize old = event->oldSize();
+        const ResizeDecision d =
+            DecideResize(old.width(), old.height(), width(), height(), PixelsPerInch(), Preferences.FontSizeMode);
+        if (d.Width != width() || d.Height != height()) {
+            adjustingSize_ = true;
+            resize(d.Width, d.Height);
+            adjustingSize_ = false;
+            QMetaObject::invokeMethod(
+                this,
+                [this, d] {
+                    if (d.WidthRefused)
+                        ShowMessageForm(frmShowMsg,
+                                        "You have reached the minimum screen width for your current font size.", 0);
+                    if (d.HeightRefused)
+                        ShowMessageForm(frmShowMsg,
+                                        "You have reached the minimum screen height for your current font size.", 0);
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    FormResize();
+}
+
+int TfrmMain::ToolBarHeight() const
+{
+    return ToolBarHeightFor(height());
+}
+
+void TfrmMain::FormResize()
+{
+    if (!FormsReady)
+        return;
+    const int toolBarHeight = ToolBarHeight();
+    PanelToolBar->setGeometry(0, 0, width(), toolBarHeight);
+    PanelHide->setGeometry(-1, -1, PanelToolBar->width() + 1, PanelToolBar->height() + 1);
+    if (PanelHide->isVisible())
+        PanelHide->raise();
+
+    PageWidth = std::max(width() - 9, 795);
+    PageHeight = height() - toolBarHeight + 3;
+    PageTop = PanelToolBar->y() + toolBarHeight;
+    PageLeft = PanelToolBar->x();
+
+    const auto spans = ToolBarBoxLayout(PanelToolBar->width());
+    for (int i = 0; i < ToolBarBoxCount; ++i)
+        Boxes[i]->setGeometry(spans[i].Left, 0, spans[i].Width, toolBarHeight);
+
+    if (OptionsShown) {
+        frmOptions->FormResize();
+        return;
+    }
+    if (CurrentScreen == ScreenOptions)
+        frmOptions->ShowSetupPage = 1;
+    if (CurrentScreen > ScreenNone && CurrentScreen < static_cast<int>(Screens.size()) && Screens[CurrentScreen])
+        Screens[CurrentScreen]->FormResize();
+}
+
+void TfrmMain::MainPaint(TToolBarBox* box)
+{
+    const int screen = ScreenOfBox(box->Index);
+    const bool selected = screen != ScreenNone && screen == CurrentScreen;
+    QPainter p(box);
+    const QColor fill = BlueHigh(selected ? ColorNavy : ColorWhite);
+    p.setPen(QPen(fill, 1));
+    p.setBrush(fill);
+    p.drawRect(box->rect().adjusted(0, 0, -1, -1));
+    p.setFont(MakeFont(FontScheme.Grid, true));
+    p.setPen(selected ? Qt::white : Qt::black);
+
+    CellCanvas = &p;
+    const int xHeight = p.fontMetrics().height();
+    const int glyphHeight = 32;  // the Crosswords glyph sets the layout of every box
+    CellX[0] = 0;
+    CellX[1] = box->width() - 1;
+    CellY[0] = (box->height() - glyphHeight - xHeight - 5) / 2;
+    CellY[2] = box->height() - CellY[0];
+    CellY[1] = CellY[2] - xHeight - 6;
+
+    const QPixmap glyph = ToolBarGlyph(box->Index, selected);
+    p.drawPixmap((box->width() - glyph.width()) / 2, (CellY[1] - glyph.height()) / 2 + 1, glyph);
+    DrawCellText(0, 1, AlignCentre, AlignMiddle, ToolBarCaptions[box->Index]);
+    p.setPen(Qt::black);
+    p.drawLine(0, box->height() - 1, CellX[1] + 1, box->height() - 1);
+    CellCanvas = nullptr;
+}
+
+void TfrmMain::bnHelpClick()
+{
+    OpenHelp(this, ProgramDir + "/help/index.html");
+}
+
+void TfrmMain::bnHintsClick()
+{
+    // The Quick Hints window arrives with its own screen.
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TfrmMain::FormClose()
+{
+    Preferences.WindowHeight = height();
+    Preferences.WindowWidth = width();
+    Preferences.WindowTop = y();
+    Preferences.WindowLeft = x();
+    if (!SaveDataFile())
+        ShowMessageForm(frmShowMsg, "Error occurred while writing the preferences file.", 0);
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The program's one top-level window: a tool bar of painted boxes above the page on which
+// exactly one screen is visible at a time.
+
+#include "WindowRules.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QTimer;
+class TScreenForm;
+class TfrmMain;
+class TfrmOptions;
+
+// One painted tool-bar box; a click goes to the main window.
+class TToolBarBox : public QWidget {
+    Q_OBJECT
+public:
+    TToolBarBox(TfrmMain* main, int index, QWidget* parent);
+    const int Index;
+
+signals:
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TfrmMain* main_;
+};
+
+// Screen numbers; a tool-bar box's screen is ScreenOfBox(box).
+enum ScreenNumber : int {
+    ScreenNone = 0,
+    ScreenWordLists = 1,
+    ScreenWordTests = 2,
+    ScreenCrosswords = 3,
+    ScreenWordGames = 4,
+    ScreenWordSearch = 5,
+    ScreenBoardGame = 6,
+    ScreenCustomLists = 7,
+    ScreenOptions = 8,
+    ScreenAbout = 10,
+};
+constexpr int BoxHelp = 8;
+constexpr int BoxHints = 9;
+constexpr int BoxAbout = 10;
+int ScreenOfBox(int box);  // 0 for Help and Hints
+
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    // programDir: where the data file lives; empty for the folder of the program file.
+    explicit TfrmMain(const QString& programDir = QString());
+    ~TfrmMain() override;
+
+    QWidget* PanelToolBar;
+    QFrame* PanelHide;
+    QTimer* TimerStart;
+    std::array<TToolBarBox*, ToolBarBoxCount> Boxes{};
+    std::array<TScreenForm*, 11> Screens{};  // by screen number; null where a screen is not built
+    TfrmOptions* frmOptions = nullptr;
+
+    TScreenForm* CurrentScreenForm = nullptr;
+    int CurrentScreen = ScreenNone;
+    int UsableScreenHeight = 0;
+
+    void FormShow();
+    void TimerStartTimer();
+    void StartUp();
+    void DefaultWindowSize();
+    void RestoreWindow();
+    void EnsureFonts();
+    void ApplyFontScheme();
+
+    void ChangeScreenClick(int screen);
+    void ShowCurrentScreen();
+    ResizeDecision FormCanResize(int newWidth, int newHeight);
+    void FormResize();
+    void MainPaint(TToolBarBox* box);
+    void bnHelpClick();
+    void bnHintsClick();
+    void FormClose();
+
+    bool StartedUp() const { return startedUp_; }
+    int ToolBarHeight() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void ToolBarBoxClick(int box);
+    int PixelsPerInch() const;
+    void SetWindowPlacement(const WindowPlacement& p);
+
+    bool shown_ = false;
+    bool startedUp_ = false;
+    bool adjustingSize_ = false;
+};
+
+extern TfrmMain* frmMain;

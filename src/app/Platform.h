@@ -1,0 +1,42 @@
+#pragma once
+// What the program needs of the desktop beyond Qt's widgets: screen figures, the task bar,
+// fonts, help and printing. Tests replace the screen figures and answer the print dialog.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+struct ScreenFigures {
+    int Width = 0;
+    int Height = 0;
+    int PixelsPerInch = 96;
+    bool TaskBarAlwaysOnTop = false;  // an always-on-top task bar takes height from the screen
+};
+
+// The primary screen, or the figures a test has set.
+ScreenFigures CurrentScreenFigures();
+void SetScreenFiguresOverride(std::optional<ScreenFigures> figures);
+
+// The installed font families.
+QStringList InstalledFontFamilies();
+// Adds a font from a file (a missing face the program needs); false when it could not.
+bool AddFontResource(const QString& path);
+// Maps the Windows face names the font scheme uses onto the fonts installed here.
+void InstallFontSubstitutions();
+
+// Opens the help window at its default topic.
+void OpenHelp(QWidget* parent, const QString& helpFile);
+
+// The print dialog. The default asks the user; a test sets an answer that fills the printer
+// (a PDF file, say) and returns true to print.
+using PrintDialogAnswer = std::function<bool(QPrinter& printer, QWidget* parent)>;
+bool RunPrintDialog(QPrinter& printer, QWidget* parent);
+void SetPrintDialogAnswer(PrintDialogAnswer answer);
+
+// The font files to add when the faces the program names are not installed.
+QStringList FontFilesToAdd(const QStringList& installedFamilies);

@@ -1,0 +1,71 @@
+#pragma once
+// Byte-exact access to file records: little-endian integers and short strings (a length byte
+// and 50 character bytes) at fixed offsets. Records are never dumped from structs.
+
+#include "ShortString.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+class RecordWriter {
+public:
+    explicit RecordWriter(std::span<uint8_t> buffer) : buf_(buffer) {}
+    void U8(size_t offset, uint8_t value) { buf_[offset] = value; }
+    void I32(size_t offset, int32_t value)
+    {
+        const auto v = static_cast<uint32_t>(value);
+        for (int i = 0; i < 4; ++i)
+            buf_[offset + i] = static_cast<uint8_t>(v >> (8 * i));
+    }
+    void Str(size_t offset, const ShortString& text)
+    {
+        buf_[offset] = static_cast<uint8_t>(text.size());
+        for (int i = 0; i < ShortString::Capacity; ++i)
+            buf_[offset + 1 + i] = i < text.size() ? static_cast<uint8_t>(text[i]) : 0;
+    }
+    void Bytes(size_t offset, std::span<const uint8_t> bytes)
+    {
+        for (size_t i = 0; i < bytes.size(); ++i)
+            buf_[offset + i] = bytes[i];
+    }
+
+private:
+    std::span<uint8_t> buf_;
+};
+
+class RecordReader {
+public:
+    explicit RecordReader(std::span<const uint8_t> buffer) : buf_(buffer) {}
+    uint8_t U8(size_t offset) const { return buf_[offset]; }
+    int32_t I32(size_t offset) const
+    {
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i)
+            v |= static_cast<uint32_t>(buf_[offset + i]) << (8 * i);
+        return static_cast<int32_t>(v);
+    }
+    // A length byte past 50 (a damaged record) is read as 50.
+    ShortString Str(size_t offset) const
+    {
+        size_t length = buf_[offset];
+        if (length > ShortString::Capacity)
+            length = ShortString::Capacity;
+        return ShortString(std::string_view(reinterpret_cast<const char*>(&buf_[offset + 1]), length));
+    }
+    void Bytes(size_t offset, std::span<uint8_t> out) const
+    {
+        for (size_t i = 0; i < out.size(); ++i)
+            out[i] = buf_[offset + i];
+    }
+
+private:
+    std::span<const uint8_t> buf_;
+};
+
+// Reads a whole file of at least `size` bytes into `out` (its first `size` bytes); false when
+// the file is missing, unreadable or shorter.
+bool ReadFileRecord(const std::string& path, std::span<uint8_t> out);
+// Writes the record to a temporary file beside `path`, then renames it over `path`, so a failed
+// write leaves the old file as it was.
+bool WriteFileRecord(const std::string& path, std::span<const uint8_t> record);

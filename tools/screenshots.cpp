@@ -1,0 +1,79 @@
+// Starts Lexory offscreen in a temporary folder with no data file, shows each screen that
+// exists (and each mode of a screen), and writes one PNG per view into the folder given.
+// Usage: QT_QPA_PLATFORM=offscreen screenshots OUTPUT_DIR
+
+#include "AppGlobals.h"
+#include "LX_Data.h"
+#include "LX_PuzzlesMain.h"
+#include "Platform.h"
+#include "ScreenForm.h"
+#include "ShowMsg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+void Settle(int ms = 50)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+bool Save(QWidget& window, const QString& dir, const QString& name)
+{
+    Settle();
+    const bool ok = window.grab().save(dir + "/" + name + ".png");
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(name));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    QTemporaryDir home;
+    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 96, false});
+    // Messages are answered with "O.K." so that nothing waits for a user.
+    SetMessageFormAnswer([](TfrmShowMsg& form) { form.bnOK->click(); });
+
+    TfrmMain main(home.path());
+    TfrmShowMsg message(&main);
+    frmShowMsg = &message;
+    main.show();
+    while (!main.StartedUp())
+        Settle(10);
+
+    int failures = 0;
+    for (int mode : {1, 2, 3}) {
+        Preferences.FontSizeMode = mode;
+        main.ApplyFontScheme();
+        main.FormResize();
+        const QString suffix = QStringLiteral("-mode%1").arg(mode);
+        failures += !Save(main, out, "main" + suffix);
+        for (int screen : {1, 2, 3, 4, 5, 6, 7, 8, 10}) {
+            if (!main.Screens[screen])
+                continue;
+            main.ChangeScreenClick(screen);
+            failures += !Save(main, out, QStringLiteral("screen%1").arg(screen) + suffix);
+        }
+    }
+    frmShowMsg = nullptr;
+    return failures ? 1 : 0;
+}
