@@ -143,8 +143,9 @@ void ParseWordRecord(std::string_view line)
     int id = 0;
     std::from_chars(fields[10].data(), fields[10].data() + fields[10].size(), id);
     w.Id = id;
-    const std::string& category = fields[7];
-    const std::string sub = PlusToComma(fields[8]);
+    // Names are looked up as they are stored: cut to 50.
+    const std::string category = ShortString(fields[7]).str();
+    const std::string sub = ShortString(PlusToComma(fields[8])).str();
 
     if (CategoryPass) {
         const int c = FindCategory(category);

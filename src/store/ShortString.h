@@ -2,11 +2,11 @@
 // A stored text: at most 50 single-byte (Windows-1252) characters, as kept in the word
 // table and in every file record. Longer input is cut to 50 on assignment.
 
-#include <concepts>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 class ShortString {
 public:
@@ -31,8 +31,7 @@ public:
     char operator[](int i) const { return chars_[i]; }
 
     friend bool operator==(const ShortString& a, const ShortString& b) { return a.view() == b.view(); }
-    template <class Text>
-        requires std::convertible_to<const Text&, std::string_view>
+    template <class Text, std::enable_if_t<std::is_convertible_v<const Text&, std::string_view>, int> = 0>
     friend bool operator==(const ShortString& a, const Text& b)
     {
         return a.view() == std::string_view(b);
