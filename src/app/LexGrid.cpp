@@ -231,15 +231,22 @@ QPoint LexGrid::MouseToCell(const QPoint& pos) const
     return {col, row};
 }
 
+// Height left below the fixed rows (negative once they fill the widget).
+int LexGrid::ScrollAreaHeight() const
+{
+    int avail = height();
+    for (int r = 0, fixed = FixedRows(); r < fixed && avail >= 0; ++r)
+        avail -= m_rowHeights[r] + m_gridLineWidth;
+    return avail;
+}
+
 // The smallest top row that still shows the last row in full; rows below it cannot be on top.
 int LexGrid::MaxTopRow() const
 {
     const int fixed = FixedRows();
     if (m_rowCount <= fixed)
         return fixed;
-    int avail = height();
-    for (int r = 0; r < fixed; ++r)
-        avail -= m_rowHeights[r] + m_gridLineWidth;
+    const int avail = ScrollAreaHeight();
     int top = m_rowCount;
     int used = 0;
     for (int r = m_rowCount - 1; r >= fixed; --r) {
@@ -253,10 +260,7 @@ int LexGrid::MaxTopRow() const
 
 int LexGrid::VisibleRowCount() const
 {
-    const int fixed = FixedRows();
-    int avail = height();
-    for (int r = 0; r < fixed; ++r)
-        avail -= m_rowHeights[r] + m_gridLineWidth;
+    const int avail = ScrollAreaHeight();
     int count = 0;
     int used = 0;
     for (int r = m_topRow; r < m_rowCount; ++r) {
@@ -398,9 +402,7 @@ void LexGrid::ScrollIntoView(int r)
         SetTopRow(r);
         return;
     }
-    int avail = height();
-    for (int i = 0; i < fixed; ++i)
-        avail -= m_rowHeights[i] + m_gridLineWidth;
+    const int avail = ScrollAreaHeight();
     int used = 0;
     for (int i = m_topRow; i <= r; ++i) {
         used += m_rowHeights[i] + m_gridLineWidth;
@@ -650,27 +652,27 @@ void LexGrid::EndDragCursor()
 LexGrid* LexGrid::GridAt(const QPoint& globalPos)
 {
     const auto& grids = Registry();
-    auto asGrid = [&grids](QWidget* w) -> LexGrid* {
-        const auto it = std::find(grids.begin(), grids.end(), w);
-        return it != grids.end() ? *it : nullptr;
-    };
-    // The window system knows which window is on top; ask it first.
-    if (QWidget* w = QApplication::widgetAt(globalPos)) {
+    auto gridOf = [&grids](QWidget* w) -> LexGrid* {
         for (; w; w = w->parentWidget())
-            if (LexGrid* grid = asGrid(w))
-                return grid->isVisible() ? grid : nullptr;
+            if (std::find(grids.begin(), grids.end(), w) != grids.end())
+                return w->isVisible() ? static_cast<LexGrid*>(w) : nullptr;
         return nullptr;
+    };
+    // The active window is on top: the one the mouse was pressed in, or a dialog over it.
+    if (QWidget* active = QApplication::activeWindow()) {
+        const QPoint local = active->mapFromGlobal(globalPos);
+        if (active->isVisible() && active->rect().contains(local)) {
+            QWidget* child = active->childAt(local);
+            return gridOf(child ? child : active);
+        }
     }
-    LexGrid* hit = nullptr;
-    for (LexGrid* grid : grids) {
-        if (!grid->isVisible() || !grid->rect().contains(grid->mapFromGlobal(globalPos)))
-            continue;
-        if (grid->isActiveWindow())
+    // Otherwise the window system knows the stacking.
+    if (QWidget* w = QApplication::widgetAt(globalPos))
+        return gridOf(w);
+    for (LexGrid* grid : grids)
+        if (grid->isVisible() && grid->rect().contains(grid->mapFromGlobal(globalPos)))
             return grid;
-        if (!hit)
-            hit = grid;
-    }
-    return hit;
+    return nullptr;
 }
 
 void LexGrid::UpdateDragFeedback(const QPoint& globalPos)

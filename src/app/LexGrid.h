@@ -132,6 +132,7 @@ private:
     int ClientWidth() const;
     int ColLeft(int c) const;  // -1 when the column starts past the right edge
     int RowTop(int r) const;   // -1 when the row is scrolled away or starts past the bottom
+    int ScrollAreaHeight() const;
     int MaxTopRow() const;
     void Relayout();           // after any change of counts or sizes
     void NormalizeCurrent();
