@@ -11,6 +11,8 @@
 
 QString ToQt(std::string_view cp1252);
 inline QString ToQt(const ShortString& text) { return ToQt(text.view()); }
+inline QString ToQt(const std::string& text) { return ToQt(std::string_view(text)); }
+inline QString ToQt(const char* text) { return ToQt(std::string_view(text)); }
 std::string FromQt(const QString& text);  // characters Windows-1252 lacks become '?'
 
 // Colours are given blue-high (0x800000 is navy).
