@@ -9,6 +9,7 @@
 #include "ScreenForm.h"
 #include "ShowMsg.h"
 #include "ToolBarGlyphs.h"
+#include "LX_WordLists.h"
 
 #include "GridTemplates.h"
 #include "LX_Data.h"
@@ -126,6 +127,7 @@ void TfrmMain::FormCreate()
     PanelHide->raise();
 
     // The screens, in the order they are created; each lays itself in the page rectangle.
+    Screens[ScreenWordLists] = new TfrmWordLists(this);
     frmOptions = new TfrmOptions(this);
     Screens[ScreenOptions] = frmOptions;
 
