@@ -88,7 +88,9 @@ void CategoryPicker::Refresh()
 void CategoryPicker::FitGrids()
 {
     // Rows share the grid's height; columns its width (the second column takes the rest).
-    const int rowHeight = std::max(12, sgCategory->height() / RowsPerColumn);
+    // Every row must fit: the picker grids have no scroll bars.
+    const int line = sgCategory->GridLineWidth();
+    const int rowHeight = std::max(12, (sgCategory->height() - 2) / RowsPerColumn - line);
     sgCategory->SetDefaultRowHeight(rowHeight);
     sgSubCategory->SetDefaultRowHeight(rowHeight);
     if (CategoryColumns() == 2) {

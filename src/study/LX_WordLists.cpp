@@ -362,21 +362,22 @@ void TfrmWordLists::OnFormResize()
 
 void TfrmWordLists::LayOutColumns()
 {
-    // Design widths widen with the list: the word columns take the extra room.
-    const int wordsExtra = dgWords->width() - 428;
+    // The word columns take what the fixed type and arrow columns, the grid lines and a
+    // scroll bar leave, in the proportions of their design widths.
     const int scroll = 18;
-    const int typeWidth = 41, arrowWidth = 24;
-    const int wordsRoom = std::max(60, 161 + 180 + wordsExtra - scroll);
+    const int lines = 5;
+    const int wordsRoom = std::max(60, dgWords->width() - 41 - 24 - scroll - lines);
     for (LexGrid* g : {dgWordsHeader, dgWords}) {
-        g->SetColWidth(0, typeWidth);
+        g->SetColWidth(0, 41);
         g->SetColWidth(1, wordsRoom * 161 / 341);
         g->SetColWidth(2, wordsRoom - wordsRoom * 161 / 341);
-        g->SetColWidth(3, arrowWidth);
+        g->SetColWidth(3, 24);
     }
-    const int learnedRoom = std::max(60, 265 + dgLearned->width() - 340 - scroll);
+    const int typeWidth = 49;  // room for "M pl."
+    const int learnedRoom = std::max(60, dgLearned->width() - 24 - typeWidth - scroll - lines);
     for (LexGrid* g : {dgLearnedHeader, dgLearned}) {
         g->SetColWidth(0, 24);
         g->SetColWidth(1, learnedRoom);
-        g->SetColWidth(2, 29 + 20);
+        g->SetColWidth(2, typeWidth);
     }
 }
