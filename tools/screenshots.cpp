@@ -1,8 +1,10 @@
-// Starts Lexory offscreen in a temporary folder with no data file, shows each screen that
-// exists (and each mode of a screen), and writes one PNG per view into the folder given.
+// Starts Lexory offscreen in a temporary folder with no data file, saves the first-run
+// overview and set-up pages, confirms the set-up, shows each screen that exists (and each
+// mode of a screen), and writes one PNG per view into the folder given.
 // Usage: QT_QPA_PLATFORM=offscreen screenshots OUTPUT_DIR
 
 #include "AppGlobals.h"
+#include "LX_Options.h"
 #include "LX_Data.h"
 #include "LX_PuzzlesMain.h"
 #include "Platform.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -61,6 +64,25 @@ int main(int argc, char** argv)
         Settle(10);
 
     int failures = 0;
+    // A first run opens on the overview, then the set-up page; both are saved before answering.
+    TfrmOptions& options = *main.frmOptions;
+    for (int mode : {1, 2, 3}) {
+        Preferences.FontSizeMode = mode;
+        main.ApplyFontScheme();
+        options.FormShow();
+        failures += !Save(main, out, QStringLiteral("overview-mode%1").arg(mode));
+    }
+    Preferences.FontSizeMode = 2;
+    main.ApplyFontScheme();
+    options.FormShow();
+    options.bnContinue->click();
+    for (QRadioButton* font : {options.rbFont1, options.rbFont2, options.rbFont3}) {
+        font->setChecked(true);
+        failures += !Save(main, out, QStringLiteral("setup-mode%1").arg(Preferences.FontSizeMode));
+    }
+    options.rbFont2->setChecked(true);
+    options.bnEndSetupOK->click();
+
     for (int mode : {1, 2, 3}) {
         Preferences.FontSizeMode = mode;
         main.ApplyFontScheme();
