@@ -25,17 +25,6 @@
 
 TfrmMain* frmMain = nullptr;
 
-namespace {
-
-QString Lines(std::initializer_list<const char*> parts)
-{
-    QString text;
-    for (const char* p : parts)
-        text += QString::fromUtf8(p);
-    return text;
-}
-
-}  // namespace
 
 int ScreenOfBox(int box)
 {
@@ -160,6 +149,12 @@ void TfrmMain::FormShow()
     const ScreenFigures screen = CurrentScreenFigures();
     UsableScreenHeight = UsableScreenHeightFor(screen.Height, screen.TaskBarAlwaysOnTop);
     PanelToolBar->show();
+    // This first read, before the tables exist, serves the window geometry only.
+    LoadAndSizeWindow();
+}
+
+void TfrmMain::LoadAndSizeWindow()
+{
     LoadDataFile();
     if (Preferences.PrefsValid)
         RestoreWindow();
@@ -176,10 +171,10 @@ void TfrmMain::TimerStartTimer()
     PanelHide->hide();
     if (PixelsPerInch() > 120)
         ShowMessageForm(frmShowMsg,
-                        Lines({"Your computer font size is set at extra large fonts.", "\n\r\n\r",
-                               "The program is optimized for regular and large fonts.", "\n\r\n\r",
-                               "All text will be easily readable, but using this font size may result in some "
-                               "characters being truncated at the bottom of the text."}),
+                        "Your computer font size is set at extra large fonts.\n\r\n\r"
+                        "The program is optimized for regular and large fonts.\n\r\n\r"
+                        "All text will be easily readable, but using this font size may result in some "
+                        "characters being truncated at the bottom of the text.",
                         0);
     FormsReady = 1;
     PanelToolBar->show();
@@ -191,11 +186,7 @@ void TfrmMain::StartUp()
     InitWordTables();
     InitGridTemplates();
     PanelToolBar->show();
-    LoadDataFile();
-    if (Preferences.PrefsValid)
-        RestoreWindow();
-    else
-        DefaultWindowSize();
+    LoadAndSizeWindow();  // the read that counts
     ApplyFontScheme();
     PanelToolBar->setFont(MakeFont(FontScheme.Small));
     Boxes[BoxAbout]->show();
@@ -334,11 +325,16 @@ ResizeDecision TfrmMain::FormCanResize(int newWidth, int newHeight)
 {
     const ResizeDecision d =
         DecideResize(width(), height(), newWidth, newHeight, PixelsPerInch(), Preferences.FontSizeMode);
+    ReportResizeRefusal(d);
+    return d;
+}
+
+void TfrmMain::ReportResizeRefusal(const ResizeDecision& d)
+{
     if (d.WidthRefused)
         ShowMessageForm(frmShowMsg, "You have reached the minimum screen width for your current font size.", 0);
     if (d.HeightRefused)
         ShowMessageForm(frmShowMsg, "You have reached the minimum screen height for your current font size.", 0);
-    return d;
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event)
@@ -353,17 +349,8 @@ void TfrmMain::resizeEvent(QResizeEvent* event)
             adjustingSize_ = true;
             resize(d.Width, d.Height);
             adjustingSize_ = false;
-            QMetaObject::invokeMethod(
-                this,
-                [this, d] {
-                    if (d.WidthRefused)
-                        ShowMessageForm(frmShowMsg,
-                                        "You have reached the minimum screen width for your current font size.", 0);
-                    if (d.HeightRefused)
-                        ShowMessageForm(frmShowMsg,
-                                        "You have reached the minimum screen height for your current font size.", 0);
-                },
-                Qt::QueuedConnection);
+            // The message waits until the resize is over.
+            QMetaObject::invokeMethod(this, [this, d] { ReportResizeRefusal(d); }, Qt::QueuedConnection);
         }
     }
     FormResize();

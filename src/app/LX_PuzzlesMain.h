@@ -98,6 +98,8 @@ private:
     void ToolBarBoxClick(int box);
     int PixelsPerInch() const;
     void SetWindowPlacement(const WindowPlacement& p);
+    void LoadAndSizeWindow();
+    void ReportResizeRefusal(const ResizeDecision& d);
 
     bool shown_ = false;
     bool startedUp_ = false;

@@ -26,18 +26,18 @@ bool AnswerIndex::Add(int length, const TXWordLine& line)
 {
     if (length < MinLength || length > MaxLength || lines_[length].size() >= Capacity)
         return false;
-    const std::string clue = line.Clue.str();
-    const std::string answer = line.Answer.str();
-    if (clues_[length].count(clue) || answers_[length].count(answer))
+    if (clues_[length].count(line.Clue.view()) || answers_[length].count(line.Answer.view()))
         return false;
-    clues_[length].insert(clue);
-    answers_[length].insert(answer);
-    lines_[length].push_back(line);
+    const TXWordLine& stored = lines_[length].emplace_back(line);
+    clues_[length].insert(stored.Clue.view());
+    answers_[length].insert(stored.Answer.view());
     return true;
 }
 
 DerivedForm DeriveForm(std::string_view word)
 {
+    if (word.find_first_of(" '") == std::string_view::npos)
+        return {std::string(word), "(" + std::to_string(word.size()) + ")"};
     std::string s(word);
     for (char& c : s)
         if (c == '\'')

@@ -7,8 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <deque>
+#include <string_view>
 #include <unordered_set>
-#include <vector>
 
 struct TXWordLine {
     int32_t WordIndex = -1;   // index in WordTable
@@ -33,8 +34,9 @@ public:
     bool Add(int length, const TXWordLine& line);
 
 private:
-    std::array<std::vector<TXWordLine>, MaxLength + 1> lines_;
-    std::array<std::unordered_set<std::string>, MaxLength + 1> clues_, answers_;
+    // A deque keeps its entries in place, so the duplicate sets can view their texts.
+    std::array<std::deque<TXWordLine>, MaxLength + 1> lines_;
+    std::array<std::unordered_set<std::string_view>, MaxLength + 1> clues_, answers_;
 };
 
 extern AnswerIndex SpanishAnswers;  // Spanish answers with English clues
