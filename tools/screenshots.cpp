@@ -83,17 +83,21 @@ int main(int argc, char** argv)
     options.rbFont2->setChecked(true);
     options.bnEndSetupOK->click();
 
-    for (int mode : {1, 2, 3}) {
-        Preferences.FontSizeMode = mode;
-        main.ApplyFontScheme();
-        main.FormResize();
-        const QString suffix = QStringLiteral("-mode%1").arg(mode);
-        failures += !Save(main, out, "main" + suffix);
-        for (int screen : {1, 2, 3, 4, 5, 6, 7, 8, 10}) {
-            if (!main.Screens[screen])
-                continue;
-            main.ChangeScreenClick(screen);
-            failures += !Save(main, out, QStringLiteral("screen%1").arg(screen) + suffix);
+    // Every screen at each font size, with Spanish answers; the screens whose columns follow
+    // the answer language once more with English answers.
+    for (const char* language : {"S", "E"}) {
+        Preferences.AnswerLanguage = language;
+        for (int mode : {1, 2, 3}) {
+            Preferences.FontSizeMode = mode;
+            main.ApplyFontScheme();
+            main.FormResize();
+            const QString suffix = QStringLiteral("-mode%1-%2").arg(mode).arg(language);
+            for (int screen : {1, 2, 3, 4, 5, 6, 7, 8, 10}) {
+                if (!main.Screens[screen] || (language[0] == 'E' && screen != ScreenWordLists))
+                    continue;
+                main.ChangeScreenClick(screen);
+                failures += !Save(main, out, QStringLiteral("screen%1").arg(screen) + suffix);
+            }
         }
     }
     frmShowMsg = nullptr;
