@@ -377,59 +377,6 @@ TEST(BuiltInList, CountsMatchTheRecordLines)
     EXPECT_EQ(records, BuiltInRecordCount);
 }
 
-TEST(BuiltInList, FifteenCategoriesWithTheirSubCategories)
-{
-    InitWordTables();
-    const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
-        {"Animals", {"Birds", "Farm animals", "Insects", "Mammals", "Reptiles etc.", "Water creatures"}},
-        {"Body", {"Hospital", "Illness", "Injuries", "Internal", "Parts of body"}},
-        {"Children", {"Baby", "Classroom", "School"}},
-        {"City", {"Buildings", "In the city", "Shops"}},
-        {"Clothes", {"Accessories", "Clothes"}},
-        {"Food", {"Dining", "Drinks", "Fruit", "Meat and fish", "Miscellaneous", "Seasoning", "Vegetables"}},
-        {"House", {"Bathroom", "Bedroom", "Cleaning", "Garden", "Kitchen", "Living room", "Miscellaneous"}},
-        {"Industry", {"Banking", "Business", "Computing", "Jobs", "Machinery", "Professions", "Workshop"}},
-        {"Leisure", {"Beach", "Boating", "Camping", "Games, hobbies", "Music", "Sports"}},
-        {"Miscellaneous",
-         {"Beauty", "Colors", "Containers", "Directions", "Expressions", "Materials", "Object characteristics",
-          "Prepositions"}},
-        {"Nature", {"Geography", "Plants", "Water", "Weather"}},
-        {"People", {"Characteristics", "Family", "Moods", "Personality", "Relationships"}},
-        {"Quantities",
-         {"Arithmetic", "Days, weeks, months", "Miscellaneous", "Numbers", "Ordinal numbers", "Shapes and lines",
-          "Time", "Weights and measures"}},
-        {"Travel", {"Air travel", "Cars", "Miscellaneous", "Transport"}},
-        {"Verbs", {"Verbs A-E", "Verbs F-P", "Verbs Q-Z"}},
-    };
-    ASSERT_EQ(CategoryCount, 15);
-    for (int slot = 0; slot < 15; ++slot) {
-        EXPECT_EQ(CategoryTable[slot].Name, expected[slot].first) << "slot " << slot;
-        EXPECT_EQ(SubNames(slot), expected[slot].second) << "slot " << slot;
-    }
-    for (int slot = 15; slot < MaxCategories; ++slot)
-        EXPECT_TRUE(CategoryTable[slot].Name.empty()) << "slot " << slot;
-}
-
-TEST(BuiltInList, EveryWordIsPlacedAndNumberedOnce)
-{
-    InitWordTables();
-    std::set<int> ids;
-    for (int i = 1; i <= BuiltInWordCount; ++i) {
-        const TWordRecord& w = WordTable[i];
-        SCOPED_TRACE("word " + std::to_string(i) + " \"" + w.English.str() + "\"");
-        ASSERT_GE(w.Category, 0);
-        ASSERT_LT(w.Category, CategoryCount);
-        EXPECT_GE(w.SubCategory, 0);
-        EXPECT_LT(w.SubCategory, CategoryTable[w.Category].SubCount);
-        EXPECT_GE(w.Id, 1);
-        EXPECT_LE(w.Id, MaxWords);
-        EXPECT_TRUE(ids.insert(w.Id).second) << "word number " << w.Id << " used twice";
-        EXPECT_FALSE(w.English.empty());
-        EXPECT_FALSE(w.Spanish.empty());
-        EXPECT_TRUE(w.LessCommon == 0 || w.LessCommon == 1);
-    }
-}
-
 TEST(WordRecordLine, NamesLongerThanStoredAreFoundCut)
 {
     Rec a, b;
