@@ -1,0 +1,903 @@
+// The application shell: start-up in a folder of its own, window sizing on faked screens,
+// the tool bar, switching screens, the minimum size, and the data file written at close.
+// Every message is answered with "O.K." and recorded.
+
+#include "AppGlobals.h"
+#include "FontScheme.h"
+#include "LX_Data.h"
+#include "LX_Options.h"
+#include "LX_PuzzlesMain.h"
+#include "Platform.h"
+#include "QtText.h"
+#include "ScreenForm.h"
+#include "ShowMsg.h"
+#include "WindowRules.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <span>
+
+#ifdef __linux__
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+QStringList Messages;            // the text of every message shown, in order
+QList<bool> StartedWhenMessaged;  // whether start-up had finished at each
+
+const QString WidthMessage = "You have reached the minimum screen width for your current font size.";
+const QString HeightMessage = "You have reached the minimum screen height for your current font size.";
+const QString WriteError = "Error occurred while writing the preferences file.";
+// As the message label shows it: each LF CR pair is one line break.
+const QString ExtraLargeFontsWarning =
+    "Your computer font size is set at extra large fonts.\n\n"
+    "The program is optimized for regular and large fonts.\n\n"
+    "All text will be easily readable, but using this font size may result in some characters being "
+    "truncated at the bottom of the text.";
+
+const QColor Navy(0x00, 0x00, 0x80);
+const QColor White(0xFF, 0xFF, 0xFF);
+
+// A screen of the test's own where the program has none yet; it only counts its FormShow runs.
+class CountingScreen : public TScreenForm {
+public:
+    using TScreenForm::TScreenForm;
+};
+
+// One run of the program in a folder: the main window and the message form, as the entry point makes them.
+struct Program {
+    explicit Program(const QString& dir) : main(dir), message(&main) { frmShowMsg = &message; }
+    ~Program() { frmShowMsg = nullptr; }
+
+    bool Start()
+    {
+        main.show();
+        return QTest::qWaitFor([this] { return main.StartedUp(); }, 30000);
+    }
+    // Puts a counting screen wherever the program has not built one yet.
+    void FillMissingScreens(std::initializer_list<int> screens)
+    {
+        for (int screen : screens)
+            if (!main.Screens[screen])
+                main.Screens[screen] = new CountingScreen(&main);
+    }
+
+    TfrmMain main;
+    TfrmShowMsg message;
+};
+
+struct Saved {
+    int Left, Top, Width, Height, Mode;
+};
+
+// Writes a data file with confirmed preferences into the folder, through the store.
+bool WriteSavedFile(const QString& dir, const Saved& s)
+{
+    Preferences = TPreferences{};
+    Preferences.PrefsValid = 1;
+    Preferences.WindowLeft = s.Left;
+    Preferences.WindowTop = s.Top;
+    Preferences.WindowWidth = s.Width;
+    Preferences.WindowHeight = s.Height;
+    Preferences.FontSizeMode = s.Mode;
+    Preferences.ShowOverview = 0;
+    Preferences.CommonFilter = 2;
+    Preferences.LearnedFilter = 2;
+    Preferences.AnswerLanguage = "S";
+    DataFilePath = FromQt(dir + "/Lexory.dat");
+    const bool ok = SaveDataFile();
+    Preferences = TPreferences{};
+    return ok;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TPreferences PreferencesIn(const QString& path)
+{
+    const QByteArray bytes = FileBytes(path);
+    if (bytes.size() < qsizetype(PreferencesSize))
+        return {};
+    return ReadPreferences(
+        std::span<const uint8_t, PreferencesSize>(reinterpret_cast<const uint8_t*>(bytes.constData()), PreferencesSize));
+}
+
+QColor BoxColour(TToolBarBox* box)
+{
+    return QColor(box->grab().toImage().pixel(2, 2));
+}
+
+void ClickBox(TfrmMain& main, int box)
+{
+    QTest::mouseClick(main.Boxes[box], Qt::LeftButton, {}, main.Boxes[box]->rect().center());
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    // Sizing rules
+    void defaultPlacement_data();
+    void defaultPlacement();
+    void restoredPlacement_data();
+    void restoredPlacement();
+    void resizeRule_data();
+    void resizeRule();
+    void toolBarHeightGrowsWithTheWindow();
+    void toolBarBoxesOfAThousandPixelBar();
+    void toolBarGapsRoundHalvesToEven();
+    void toolBarBoxesNeverOverlap();
+    void fontFilesForMissingFaces();
+
+    // The real window
+    void firstStartTakesTheDefaultSize_data();
+    void firstStartTakesTheDefaultSize();
+    void savedGeometryIsRestored_data();
+    void savedGeometryIsRestored();
+    void extraLargeFontsAreWarnedOfAtStartUp();
+    void toolBarAndPageFollowTheWindow();
+    void coveredToolBarIgnoresClicks();
+    void startUpOverviewIgnoresScreenClicks();
+    void optionsBoxSelectsOptions();
+    void leavingOptionsShowsTheNextScreenTwice();
+    void resizeBelowTheMinimumSnapsBackWithAMessage();
+    void nominalFontsShrinkFreelyAt96Dpi();
+    void closeWritesTheDataFile();
+    void closeBeforeSetUpKeepsTheFirstRun();
+    void failedWriteIsReported();
+    void failedWriteKeepsTheOldFile();
+};
+
+void TestMainWindow::initTestCase()
+{
+    SetMessageFormAnswer([](TfrmShowMsg& form) {
+        Messages << form.lblMessage->text();
+        StartedWhenMessaged << (frmMain && frmMain->StartedUp());
+        form.bnOK->click();
+    });
+}
+
+void TestMainWindow::init()
+{
+    Messages.clear();
+    StartedWhenMessaged.clear();
+    Preferences = TPreferences{};
+    OptionsShown = 0;
+    QuickHintsOpen = 0;
+    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 96, false});
+}
+
+void TestMainWindow::cleanupTestCase()
+{
+    SetScreenFiguresOverride(std::nullopt);
+    SetMessageFormAnswer(nullptr);
+}
+
+void TestMainWindow::defaultPlacement_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("alwaysOnTop");
+    QTest::addColumn<int>("ppi");
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<int>("mode");
+
+    QTest::newRow("1280x1024 at 96") << QSize(1280, 1024) << false << 96 << QRect(10, 32, 1260, 960) << 2;
+    QTest::newRow("1280x1024 always on top") << QSize(1280, 1024) << true << 96 << QRect(10, 32, 1260, 960) << 2;
+    QTest::newRow("1280x1024 at 144") << QSize(1280, 1024) << false << 144 << QRect(10, 32, 1260, 960) << 2;
+    QTest::newRow("1260x960 exactly") << QSize(1260, 960) << false << 96 << QRect(0, 0, 1260, 960) << 2;
+    QTest::newRow("1280x985 always on top") << QSize(1280, 985) << true << 96 << QRect(140, 132, 1000, 720) << 2;
+    QTest::newRow("1024x768 always on top") << QSize(1024, 768) << true << 96 << QRect(12, 24, 1000, 720) << 2;
+    QTest::newRow("1024x768 always on top at 120") << QSize(1024, 768) << true << 120 << QRect(12, 24, 1000, 720)
+                                                   << 2;
+    QTest::newRow("1024x768 at 144") << QSize(1024, 768) << false << 144 << QRect(12, 24, 1000, 720) << 1;
+    QTest::newRow("1024x768 at 121") << QSize(1024, 768) << false << 121 << QRect(12, 24, 1000, 720) << 1;
+    QTest::newRow("1024x749 always on top") << QSize(1024, 749) << true << 96 << QRect(112, 74, 800, 600) << 2;
+    QTest::newRow("999x800 at 96") << QSize(999, 800) << false << 96 << QRect(99, 100, 800, 600) << 2;
+    QTest::newRow("999x800 at 97") << QSize(999, 800) << false << 97 << QRect(99, 100, 800, 600) << 1;
+    QTest::newRow("999x800 at 120") << QSize(999, 800) << false << 120 << QRect(99, 100, 800, 600) << 1;
+}
+
+void TestMainWindow::defaultPlacement()
+{
+    QFETCH(QSize, screen);
+    QFETCH(bool, alwaysOnTop);
+    QFETCH(int, ppi);
+    QFETCH(QRect, window);
+    QFETCH(int, mode);
+
+    const int usable = UsableScreenHeightFor(screen.height(), alwaysOnTop);
+    QCOMPARE(usable, alwaysOnTop ? screen.height() - 30 : screen.height());
+    const WindowPlacement p = DefaultWindowPlacement(screen.width(), screen.height(), usable, ppi);
+    QCOMPARE(QRect(p.Left, p.Top, p.Width, p.Height), window);
+    QCOMPARE(p.FontSizeMode, mode);
+}
+
+void TestMainWindow::restoredPlacement_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<int>("savedMode");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("alwaysOnTop");
+    QTest::addColumn<int>("ppi");
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<int>("mode");
+
+    const QSize big(1280, 1024);
+    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << big << false << 96 << QRect(10, 20, 1100, 800) << 2;
+    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << big << false << 96 << QRect(10, 20, 800, 700) << 2;
+    QTest::newRow("height below 600") << QRect(10, 20, 900, 400) << 2 << big << false << 96
+                                      << QRect(10, 20, 900, 600) << 2;
+    QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << big << false << 96
+                                        << QRect(0, 64, 1260, 960) << 2;
+    QTest::newRow("left 500 width 1000") << QRect(500, 0, 1000, 720) << 2 << big << false << 96
+                                         << QRect(280, 0, 1000, 720) << 2;
+    QTest::newRow("wider than the screen") << QRect(100, 0, 1500, 720) << 2 << big << false << 96
+                                           << QRect(0, 0, 1280, 720) << 2;
+    QTest::newRow("taller than the usable height") << QRect(0, 0, 1260, 1024) << 2 << big << true << 96
+                                                   << QRect(0, 0, 1260, 994) << 2;
+    QTest::newRow("negative position kept") << QRect(-20, -10, 1000, 720) << 2 << big << false << 96
+                                            << QRect(-20, -10, 1000, 720) << 2;
+    // Mode corrections by pixels per inch and width.
+    QTest::newRow("96 mode 3 at 999") << QRect(0, 0, 999, 720) << 3 << big << false << 96 << QRect(0, 0, 999, 720)
+                                      << 2;
+    QTest::newRow("96 mode 3 at 1000") << QRect(0, 0, 1000, 720) << 3 << big << false << 96
+                                       << QRect(0, 0, 1000, 720) << 3;
+    QTest::newRow("96 mode 2 at 800") << QRect(0, 0, 800, 600) << 2 << big << false << 96 << QRect(0, 0, 800, 600)
+                                      << 2;
+    QTest::newRow("120 mode 3 at 1259") << QRect(0, 0, 1259, 960) << 3 << big << false << 120
+                                        << QRect(0, 0, 1259, 960) << 2;
+    QTest::newRow("120 mode 3 at 1260") << QRect(0, 0, 1260, 960) << 3 << big << false << 120
+                                        << QRect(0, 0, 1260, 960) << 3;
+    QTest::newRow("120 mode 3 at 900") << QRect(0, 0, 900, 720) << 3 << big << false << 120 << QRect(0, 0, 900, 720)
+                                       << 1;
+    QTest::newRow("120 mode 2 at 1000") << QRect(0, 0, 1000, 720) << 2 << big << false << 120
+                                        << QRect(0, 0, 1000, 720) << 2;
+    QTest::newRow("144 mode 3 wide") << QRect(0, 0, 1260, 960) << 3 << big << false << 144
+                                     << QRect(0, 0, 1260, 960) << 2;
+    QTest::newRow("144 mode 3 narrow") << QRect(0, 0, 800, 600) << 3 << big << false << 144 << QRect(0, 0, 800, 600)
+                                       << 2;
+    QTest::newRow("144 mode 2 at 1259") << QRect(0, 0, 1259, 960) << 2 << big << false << 144
+                                        << QRect(0, 0, 1259, 960) << 1;
+    QTest::newRow("144 mode 2 at 1260") << QRect(0, 0, 1260, 960) << 2 << big << false << 144
+                                        << QRect(0, 0, 1260, 960) << 2;
+    QTest::newRow("121 mode 1 stays") << QRect(0, 0, 1260, 960) << 1 << big << false << 121
+                                      << QRect(0, 0, 1260, 960) << 1;
+}
+
+void TestMainWindow::restoredPlacement()
+{
+    QFETCH(QRect, saved);
+    QFETCH(int, savedMode);
+    QFETCH(QSize, screen);
+    QFETCH(bool, alwaysOnTop);
+    QFETCH(int, ppi);
+    QFETCH(QRect, window);
+    QFETCH(int, mode);
+
+    const WindowPlacement p =
+        RestoredWindowPlacement(SavedGeometry{saved.left(), saved.top(), saved.width(), saved.height(), savedMode},
+                                screen.width(), screen.height(), UsableScreenHeightFor(screen.height(), alwaysOnTop),
+                                ppi);
+    QCOMPARE(QRect(p.Left, p.Top, p.Width, p.Height), window);
+    QCOMPARE(p.FontSizeMode, mode);
+}
+
+void TestMainWindow::resizeRule_data()
+{
+    QTest::addColumn<int>("ppi");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QSize>("current");
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QSize>("result");
+    QTest::addColumn<bool>("widthRefused");
+    QTest::addColumn<bool>("heightRefused");
+
+    QTest::newRow("96 mode 2 down to 800x600") << 96 << 2 << QSize(1260, 960) << QSize(800, 600) << QSize(800, 600)
+                                               << false << false;
+    QTest::newRow("96 mode 2 below 800x600") << 96 << 2 << QSize(1000, 720) << QSize(700, 500) << QSize(800, 600)
+                                             << false << false;
+    QTest::newRow("96 mode 3 width") << 96 << 3 << QSize(1000, 720) << QSize(999, 720) << QSize(1000, 720) << true
+                                     << false;
+    QTest::newRow("96 mode 3 height") << 96 << 3 << QSize(1000, 720) << QSize(1000, 719) << QSize(1000, 720)
+                                      << false << true;
+    QTest::newRow("97 mode 2 width") << 97 << 2 << QSize(1000, 720) << QSize(999, 720) << QSize(1000, 720) << true
+                                     << false;
+    QTest::newRow("120 mode 3 from 1260") << 120 << 3 << QSize(1260, 960) << QSize(1200, 960) << QSize(1260, 960)
+                                          << true << false;
+    QTest::newRow("120 mode 3 both") << 120 << 3 << QSize(1260, 960) << QSize(1100, 900) << QSize(1260, 960)
+                                     << true << true;
+    QTest::newRow("120 mode 3 already narrower") << 120 << 3 << QSize(1100, 960) << QSize(900, 960)
+                                                 << QSize(900, 960) << false << false;
+    QTest::newRow("120 mode 3 already narrower, below 800")
+        << 120 << 3 << QSize(1100, 960) << QSize(700, 960) << QSize(800, 960) << false << false;
+    QTest::newRow("120 mode 3 growing") << 120 << 3 << QSize(1260, 960) << QSize(1280, 1000) << QSize(1280, 1000)
+                                        << false << false;
+    QTest::newRow("120 mode 1 no minimum") << 120 << 1 << QSize(1000, 720) << QSize(800, 600) << QSize(800, 600)
+                                           << false << false;
+    QTest::newRow("121 mode 1") << 121 << 1 << QSize(1000, 720) << QSize(999, 719) << QSize(1000, 720) << true
+                                << true;
+    QTest::newRow("144 mode 2") << 144 << 2 << QSize(1260, 960) << QSize(1259, 960) << QSize(1260, 960) << true
+                                << false;
+    QTest::newRow("144 mode 3 no minimum") << 144 << 3 << QSize(1260, 960) << QSize(800, 600) << QSize(800, 600)
+                                           << false << false;
+    QTest::newRow("mode 0 no minimum") << 120 << 0 << QSize(1260, 960) << QSize(800, 600) << QSize(800, 600)
+                                       << false << false;
+}
+
+void TestMainWindow::resizeRule()
+{
+    QFETCH(int, ppi);
+    QFETCH(int, mode);
+    QFETCH(QSize, current);
+    QFETCH(QSize, wanted);
+    QFETCH(QSize, result);
+    QFETCH(bool, widthRefused);
+    QFETCH(bool, heightRefused);
+
+    const ResizeDecision d =
+        DecideResize(current.width(), current.height(), wanted.width(), wanted.height(), ppi, mode);
+    QCOMPARE(QSize(d.Width, d.Height), result);
+    QCOMPARE(d.WidthRefused, widthRefused);
+    QCOMPARE(d.HeightRefused, heightRefused);
+}
+
+void TestMainWindow::toolBarHeightGrowsWithTheWindow()
+{
+    QCOMPARE(ToolBarHeightFor(600), 55);
+    QCOMPARE(ToolBarHeightFor(630), 55);
+    QCOMPARE(ToolBarHeightFor(639), 55);
+    QCOMPARE(ToolBarHeightFor(640), 56);
+    QCOMPARE(ToolBarHeightFor(700), 62);
+    QCOMPARE(ToolBarHeightFor(729), 64);
+    QCOMPARE(ToolBarHeightFor(730), 65);
+    QCOMPARE(ToolBarHeightFor(800), 65);
+    QCOMPARE(ToolBarHeightFor(2000), 65);
+}
+
+void TestMainWindow::toolBarBoxesOfAThousandPixelBar()
+{
+    const auto boxes = ToolBarBoxLayout(1000);
+    const int b = (1000 + 80) / 11;
+    QCOMPARE(b, 98);
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(boxes[i].Width, b);
+        QCOMPARE(boxes[i].Left, i * b);  // the gap 2/13 rounds to nothing
+    }
+    QCOMPARE(boxes[BoxHelp].Width, b - 30);
+    QCOMPARE(boxes[BoxHints].Width, b - 30);
+    QCOMPARE(boxes[BoxAbout].Width, b - 20);
+    QCOMPARE(boxes[BoxHelp].Left, 785);
+    QCOMPARE(boxes[BoxHints].Left, 853);
+    QCOMPARE(boxes[BoxAbout].Left, 921);
+    for (int i = 1; i < ToolBarBoxCount; ++i)
+        QVERIFY(boxes[i].Left >= boxes[i - 1].Left + boxes[i - 1].Width);
+    QVERIFY(boxes[0].Left >= 0);
+    QVERIFY(boxes[BoxAbout].Left + boxes[BoxAbout].Width <= 1000);
+}
+
+void TestMainWindow::toolBarGapsRoundHalvesToEven()
+{
+    // 806: the right-hand gap is 1.5 and rounds to 2.
+    auto boxes = ToolBarBoxLayout(806);
+    QCOMPARE(boxes[7].Left, 560);
+    QCOMPARE(boxes[BoxHelp].Left, 643);
+    QCOMPARE(boxes[BoxHints].Left, 695);
+    QCOMPARE(boxes[BoxAbout].Left, 747);
+    // 802: the right-hand gap is 0.5 and rounds to 0.
+    boxes = ToolBarBoxLayout(802);
+    QCOMPARE(boxes[BoxHelp].Left, 641);
+    QCOMPARE(boxes[BoxHints].Left, 691);
+    QCOMPARE(boxes[BoxAbout].Left, 741);
+    // 810: the screen-box gap is 10/13 and rounds to 1.
+    boxes = ToolBarBoxLayout(810);
+    QCOMPARE(boxes[1].Left, 81);
+    QCOMPARE(boxes[7].Left, 7 * 81);
+    QCOMPARE(boxes[BoxHelp].Left, 649);
+}
+
+void TestMainWindow::toolBarBoxesNeverOverlap()
+{
+    for (int w = 785; w <= 2600; ++w) {
+        const auto boxes = ToolBarBoxLayout(w);
+        const int b = (w + 80) / 11;
+        QCOMPARE(boxes[0].Left, 0);
+        for (int i = 0; i < ToolBarBoxCount; ++i)
+            QCOMPARE(boxes[i].Width, i < 8 ? b : i == BoxAbout ? b - 20 : b - 30);
+        for (int i = 1; i < ToolBarBoxCount; ++i)
+            QVERIFY2(boxes[i].Left >= boxes[i - 1].Left + boxes[i - 1].Width,
+                     qPrintable(QString("width %1, box %2").arg(w).arg(i)));
+    }
+}
+
+void TestMainWindow::fontFilesForMissingFaces()
+{
+    QCOMPARE(FontFilesToAdd({"DejaVu Sans", "Small Fonts", "Courier New"}), QStringList());
+    QCOMPARE(FontFilesToAdd({"Courier New", "Arial"}), QStringList{"smalle.fon"});
+    QCOMPARE(FontFilesToAdd({"Small Fonts", "Arial"}), QStringList{"cour.ttf"});
+    QCOMPARE(FontFilesToAdd({}), (QStringList{"smalle.fon", "cour.ttf"}));
+    // The names must match exactly.
+    QCOMPARE(FontFilesToAdd({"small fonts", "Courier New Bold", "Courier"}), (QStringList{"smalle.fon", "cour.ttf"}));
+}
+
+void TestMainWindow::firstStartTakesTheDefaultSize_data()
+{
+    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<int>("ppi");
+    QTest::addColumn<bool>("alwaysOnTop");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("usable");
+    QTest::addColumn<int>("extraWidth");
+
+    QTest::newRow("1280x1024 at 96") << 1280 << 1024 << 96 << false << QSize(1260, 960) << 2 << 1024 << 20;
+    QTest::newRow("1280x1024 always on top") << 1280 << 1024 << 96 << true << QSize(1260, 960) << 2 << 994 << 20;
+    QTest::newRow("1024x768 always on top at 120") << 1024 << 768 << 120 << true << QSize(1000, 720) << 2 << 738
+                                                   << 25;
+    QTest::newRow("1024x768 at 144") << 1024 << 768 << 144 << false << QSize(1000, 720) << 1 << 768 << 30;
+}
+
+void TestMainWindow::firstStartTakesTheDefaultSize()
+{
+    QFETCH(int, screenWidth);
+    QFETCH(int, screenHeight);
+    QFETCH(int, ppi);
+    QFETCH(bool, alwaysOnTop);
+    QFETCH(QSize, size);
+    QFETCH(int, mode);
+    QFETCH(int, usable);
+    QFETCH(int, extraWidth);
+
+    SetScreenFiguresOverride(ScreenFigures{screenWidth, screenHeight, ppi, alwaysOnTop});
+    QTemporaryDir dir;
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    QVERIFY(program.Start());
+
+    QCOMPARE(main.size(), size);
+    QCOMPARE(main.pos(), QPoint((screenWidth - size.width()) / 2, (screenHeight - size.height()) / 2));
+    QCOMPARE(Preferences.FontSizeMode, mode);
+    QCOMPARE(MainFontSize, mode == 1 ? 8 : 10);
+    QCOMPARE(Preferences.PrefsValid, uint8_t(0));
+    QCOMPARE(main.UsableScreenHeight, usable);
+    QCOMPARE(LayoutExtraWidth, extraWidth);
+    QCOMPARE(Messages, ppi > 120 ? QStringList{ExtraLargeFontsWarning} : QStringList{});
+    QVERIFY(!QFile::exists(dir.filePath("Lexory.dat")));
+
+    // The overview and set-up pages are up; no tool-bar box is selected.
+    QCOMPARE(FormsReady, uint8_t(1));
+    QCOMPARE(main.CurrentScreen, int(ScreenNone));
+    QCOMPARE(main.frmOptions->ShowOverviewPage, uint8_t(1));
+    QCOMPARE(main.frmOptions->ShowSetupPage, uint8_t(1));
+    QCOMPARE(main.frmOptions->OpenedAtStart, uint8_t(1));
+    QVERIFY(main.frmOptions->isVisible());
+    QVERIFY(main.PanelToolBar->isVisible());
+    QVERIFY(!main.PanelHide->isVisible());
+    for (TToolBarBox* box : main.Boxes) {
+        QVERIFY(box->isVisible());
+        QCOMPARE(BoxColour(box), White);
+    }
+}
+
+void TestMainWindow::savedGeometryIsRestored_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<int>("savedMode");
+    QTest::addColumn<int>("ppi");
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<int>("mode");
+
+    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << 96 << QRect(10, 20, 1100, 800) << 2;
+    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << 96 << QRect(10, 20, 800, 700) << 2;
+    QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << 96 << QRect(0, 64, 1260, 960) << 2;
+    QTest::newRow("mode 3 at 96") << QRect(5, 5, 1260, 960) << 3 << 96 << QRect(5, 5, 1260, 960) << 3;
+    QTest::newRow("mode 3 at 144") << QRect(0, 0, 1260, 960) << 3 << 144 << QRect(0, 0, 1260, 960) << 2;
+}
+
+void TestMainWindow::savedGeometryIsRestored()
+{
+    QFETCH(QRect, saved);
+    QFETCH(int, savedMode);
+    QFETCH(int, ppi);
+    QFETCH(QRect, window);
+    QFETCH(int, mode);
+
+    SetScreenFiguresOverride(ScreenFigures{1280, 1024, ppi, false});
+    QTemporaryDir dir;
+    QVERIFY(WriteSavedFile(dir.path(), {saved.left(), saved.top(), saved.width(), saved.height(), savedMode}));
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    QVERIFY(program.Start());
+
+    QCOMPARE(QRect(main.pos(), main.size()), window);
+    QCOMPARE(Preferences.PrefsValid, uint8_t(1));
+    QCOMPARE(Preferences.FontSizeMode, mode);
+    QCOMPARE(Preferences.WindowWidth, window.width());
+    QCOMPARE(Preferences.WindowHeight, window.height());
+    QCOMPARE(MainFontSize, mode == 3 ? 12 : 10);
+    QCOMPARE(HeaderFontName, QString(mode == 3 ? "Ariel" : "MS Sans Serif"));
+    // The tool bar carries the grid font of the mode.
+    QCOMPARE(main.PanelToolBar->font().family(), GridFontName);
+    QCOMPARE(main.PanelToolBar->font().pointSize(), GridFontSize);
+    QCOMPARE(Messages, ppi > 120 ? QStringList{ExtraLargeFontsWarning} : QStringList{});
+
+    // Straight to Word Lists, its box selected.
+    QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
+    QCOMPARE(main.frmOptions->OpenedAtStart, uint8_t(0));
+    QCOMPARE(main.frmOptions->ShowSetupPage, uint8_t(0));
+    QCOMPARE(BoxColour(main.Boxes[0]), Navy);
+    QCOMPARE(BoxColour(main.Boxes[7]), White);
+}
+
+void TestMainWindow::extraLargeFontsAreWarnedOfAtStartUp()
+{
+    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 144, false});
+    QTemporaryDir dir;
+    Program program(dir.path());
+    QVERIFY(program.Start());
+    QCOMPARE(Messages, QStringList{ExtraLargeFontsWarning});
+    QCOMPARE(StartedWhenMessaged, QList<bool>{false});  // before the tables are built and the first screen shown
+
+    // 120 pixels per inch is still large fonts: no warning.
+    Messages.clear();
+    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 120, false});
+    QTemporaryDir dir2;
+    Program program2(dir2.path());
+    QVERIFY(program2.Start());
+    QCOMPARE(Messages, QStringList());
+}
+
+void TestMainWindow::toolBarAndPageFollowTheWindow()
+{
+    QTemporaryDir dir;
+    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1000, 720, 2}));
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    QVERIFY(program.Start());
+    QCOMPARE(main.size(), QSize(1000, 720));
+
+    const auto boxes = ToolBarBoxLayout(1000);
+    QCOMPARE(main.PanelToolBar->geometry(), QRect(0, 0, 1000, 64));
+    for (int i = 0; i < ToolBarBoxCount; ++i) {
+        QCOMPARE(main.Boxes[i]->geometry(), QRect(boxes[i].Left, 0, boxes[i].Width, 64));
+        QVERIFY(main.PanelToolBar->rect().contains(main.Boxes[i]->geometry()));
+    }
+    QCOMPARE(PageWidth, 991);
+    QCOMPARE(PageTop, 64);
+    QCOMPARE(PageLeft, 0);
+    QCOMPARE(PageHeight, 720 - 64 + 3);
+
+    struct Step {
+        QSize size;
+        int toolBar;
+    };
+    for (const Step step : {Step{{1000, 700}, 62}, Step{{1000, 800}, 65}, Step{{1000, 630}, 55}, Step{{800, 600}, 55},
+                            Step{{1200, 900}, 65}}) {
+        main.resize(step.size);
+        QTRY_COMPARE(main.size(), step.size);
+        QCOMPARE(main.PanelToolBar->height(), step.toolBar);
+        QCOMPARE(main.PanelToolBar->width(), step.size.width());
+        for (TToolBarBox* box : main.Boxes) {
+            QCOMPARE(box->y(), 0);
+            QCOMPARE(box->height(), step.toolBar);
+        }
+        QCOMPARE(main.Boxes[BoxAbout]->geometry().left(), ToolBarBoxLayout(step.size.width())[BoxAbout].Left);
+        QCOMPARE(PageWidth, std::max(step.size.width() - 9, 795));
+        QCOMPARE(PageTop, step.toolBar);
+        QCOMPARE(PageHeight, step.size.height() - step.toolBar + 3);
+        QCOMPARE(main.PanelHide->geometry(), QRect(-1, -1, step.size.width() + 1, step.toolBar + 1));
+        // The screen on view fills the page.
+        if (main.CurrentScreenForm)
+            QCOMPARE(main.CurrentScreenForm->geometry(), QRect(PageLeft, PageTop, PageWidth, PageHeight));
+    }
+    QCOMPARE(Messages, QStringList());
+}
+
+void TestMainWindow::coveredToolBarIgnoresClicks()
+{
+    QTemporaryDir dir;
+    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1260, 960, 2}));
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    QVERIFY(program.Start());
+    QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
+
+    main.PanelHide->show();
+    main.PanelHide->raise();
+    ClickBox(main, 7);
+    QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
+    QVERIFY(!main.frmOptions->isVisible());
+    QCOMPARE(BoxColour(main.Boxes[7]), White);
+
+    main.PanelHide->hide();
+    ClickBox(main, 7);
+    QCOMPARE(main.CurrentScreen, int(ScreenOptions));
+}
+
+void TestMainWindow::startUpOverviewIgnoresScreenClicks()
+{
+    QTemporaryDir dir;
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    program.FillMissingScreens({ScreenCrosswords});
+    QVERIFY(program.Start());
+    QCOMPARE(main.frmOptions->OpenedAtStart, uint8_t(1));
+    TScreenForm* const before = main.CurrentScreenForm;
+    const int crosswordsShows = main.Screens[ScreenCrosswords]->FormShowCount();
+
+    for (int box : {7, 2, 0, BoxAbout}) {
+        ClickBox(main, box);
+        QCOMPARE(main.CurrentScreen, int(ScreenNone));
+        QCOMPARE(main.CurrentScreenForm, before);
+    }
+    QCOMPARE(main.Screens[ScreenCrosswords]->FormShowCount(), crosswordsShows);
+    QVERIFY(main.frmOptions->isVisible());
+}
+
+void TestMainWindow::optionsBoxSelectsOptions()
+{
+    QTemporaryDir dir;
+    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1260, 960, 2}));
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    QVERIFY(program.Start());
+    QCOMPARE(BoxColour(main.Boxes[0]), Navy);
+    QCOMPARE(BoxColour(main.Boxes[7]), White);
+    const int optionsShows = main.frmOptions->FormShowCount();
+
+    ClickBox(main, 7);
+    QCOMPARE(main.CurrentScreen, int(ScreenOptions));
+    QCOMPARE(main.CurrentScreenForm, static_cast<TScreenForm*>(main.frmOptions));
+    QVERIFY(main.frmOptions->isVisible());
+    QCOMPARE(main.frmOptions->ShowSetupPage, uint8_t(1));
+    QCOMPARE(main.frmOptions->ShowOverviewPage, uint8_t(0));
+    QCOMPARE(main.frmOptions->FormShowCount(), optionsShows + 1);
+    QCOMPARE(main.frmOptions->geometry(), QRect(PageLeft, PageTop, PageWidth, PageHeight));
+    QCOMPARE(BoxColour(main.Boxes[7]), Navy);
+    for (int box = 0; box < ToolBarBoxCount; ++box)
+        if (box != 7)
+            QCOMPARE(BoxColour(main.Boxes[box]), White);
+    if (main.Screens[ScreenWordLists])
+        QVERIFY(!main.Screens[ScreenWordLists]->isVisible());
+    // Help and Hints are never selected, and do not change the screen.
+    ClickBox(main, BoxHints);
+    QCOMPARE(main.CurrentScreen, int(ScreenOptions));
+    QCOMPARE(BoxColour(main.Boxes[BoxHints]), White);
+}
+
+void TestMainWindow::leavingOptionsShowsTheNextScreenTwice()
+{
+    QTemporaryDir dir;
+    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1260, 960, 2}));
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    program.FillMissingScreens({ScreenWordLists, ScreenCrosswords});
+    QVERIFY(program.Start());
+    QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
+    TScreenForm* crosswords = main.Screens[ScreenCrosswords];
+    int shows = crosswords->FormShowCount();
+
+    ClickBox(main, 2);  // from Word Lists
+    QCOMPARE(main.CurrentScreen, int(ScreenCrosswords));
+    QCOMPARE(crosswords->FormShowCount(), shows + 1);
+    QVERIFY(crosswords->isVisible());
+    QVERIFY(!main.Screens[ScreenWordLists]->isVisible());
+    QCOMPARE(BoxColour(main.Boxes[2]), Navy);
+
+    ClickBox(main, 7);
+    shows = crosswords->FormShowCount();
+    QVERIFY(!crosswords->isVisible());
+    ClickBox(main, 2);  // from Options
+    QCOMPARE(crosswords->FormShowCount(), shows + 2);
+    QVERIFY(!main.frmOptions->isVisible());
+
+    ClickBox(main, 2);  // the screen on view is shown again
+    QCOMPARE(crosswords->FormShowCount(), shows + 3);
+    QVERIFY(crosswords->isVisible());
+
+    ClickBox(main, 0);
+    ClickBox(main, 2);
+    QCOMPARE(crosswords->FormShowCount(), shows + 4);
+}
+
+void TestMainWindow::resizeBelowTheMinimumSnapsBackWithAMessage()
+{
+    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 120, false});
+    QTemporaryDir dir;
+    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1260, 960, 3}));
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    QVERIFY(program.Start());
+    QCOMPARE(main.size(), QSize(1260, 960));
+    QCOMPARE(Preferences.FontSizeMode, 3);
+    QCOMPARE(Messages, QStringList());
+
+    main.resize(1200, 960);
+    QTRY_COMPARE(main.width(), 1260);
+    QTRY_COMPARE(Messages, QStringList{WidthMessage});
+    QTest::qWait(50);
+    QCOMPARE(Messages, QStringList{WidthMessage});
+    QCOMPARE(main.size(), QSize(1260, 960));
+    QCOMPARE(PageWidth, 1251);
+
+    Messages.clear();
+    main.resize(1260, 900);
+    QTRY_COMPARE(Messages, QStringList{HeightMessage});
+    QCOMPARE(main.size(), QSize(1260, 960));
+
+    // A window already narrower than the minimum (made so before the mode changed) resizes freely.
+    Messages.clear();
+    Preferences.FontSizeMode = 2;
+    main.resize(1100, 960);
+    QTRY_COMPARE(main.width(), 1100);
+    Preferences.FontSizeMode = 3;
+    main.resize(900, 960);
+    QTRY_COMPARE(main.width(), 900);
+    main.resize(700, 960);
+    QTRY_COMPARE(main.width(), 800);
+    QTest::qWait(50);
+    QCOMPARE(Messages, QStringList());
+    QCOMPARE(main.width(), 800);
+}
+
+void TestMainWindow::nominalFontsShrinkFreelyAt96Dpi()
+{
+    QTemporaryDir dir;
+    Program program(dir.path());
+    TfrmMain& main = program.main;
+    QVERIFY(program.Start());
+    QCOMPARE(main.size(), QSize(1260, 960));
+    QCOMPARE(Preferences.FontSizeMode, 2);
+    main.resize(800, 600);
+    QTRY_COMPARE(main.size(), QSize(800, 600));
+    main.resize(640, 480);
+    QTest::qWait(50);
+    QCOMPARE(main.size(), QSize(800, 600));
+    QCOMPARE(Messages, QStringList());
+}
+
+void TestMainWindow::closeWritesTheDataFile()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Lexory.dat");
+    QVERIFY(WriteSavedFile(dir.path(), {10, 20, 1100, 800, 2}));
+    {
+        Program program(dir.path());
+        TfrmMain& main = program.main;
+        QVERIFY(program.Start());
+        main.resize(1150, 850);
+        main.move(50, 60);
+        QTRY_COMPARE(QRect(main.pos(), main.size()), QRect(50, 60, 1150, 850));
+        QVERIFY(main.close());
+    }
+    QCOMPARE(Messages, QStringList());
+    QCOMPARE(QFileInfo(file).size(), qint64(1075984));
+    QVERIFY(!QFile::exists(file + ".tmp"));
+    const TPreferences saved = PreferencesIn(file);
+    QCOMPARE(saved.PrefsValid, uint8_t(1));
+    QCOMPARE(saved.WindowWidth, 1150);
+    QCOMPARE(saved.WindowHeight, 850);
+    QCOMPARE(saved.WindowLeft, 50);
+    QCOMPARE(saved.WindowTop, 60);
+    QCOMPARE(saved.FontSizeMode, 2);
+
+    // The next start comes back where the window was left.
+    Preferences = TPreferences{};
+    Program again(dir.path());
+    QVERIFY(again.Start());
+    QCOMPARE(QRect(again.main.pos(), again.main.size()), QRect(50, 60, 1150, 850));
+    QCOMPARE(again.main.CurrentScreen, int(ScreenWordLists));
+}
+
+void TestMainWindow::closeBeforeSetUpKeepsTheFirstRun()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Lexory.dat");
+    {
+        Program program(dir.path());
+        QVERIFY(program.Start());
+        program.main.resize(1000, 720);
+        QTRY_COMPARE(program.main.size(), QSize(1000, 720));
+        QVERIFY(program.main.close());
+    }
+    QCOMPARE(QFileInfo(file).size(), qint64(1075984));
+    QCOMPARE(PreferencesIn(file).PrefsValid, uint8_t(0));
+    QCOMPARE(PreferencesIn(file).WindowWidth, 1000);
+
+    Program again(dir.path());
+    QVERIFY(again.Start());
+    QCOMPARE(again.main.size(), QSize(1260, 960));
+    QCOMPARE(again.main.frmOptions->OpenedAtStart, uint8_t(1));
+    QCOMPARE(again.main.CurrentScreen, int(ScreenNone));
+    QCOMPARE(Messages, QStringList());
+}
+
+void TestMainWindow::failedWriteIsReported()
+{
+    QTemporaryDir dir;
+    // The program's folder disappears while it runs.
+    {
+        const QString folder = dir.filePath("program");
+        QVERIFY(QDir().mkpath(folder));
+        Program program(folder);
+        QVERIFY(program.Start());
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(program.main.close());
+        QCOMPARE(Messages, QStringList{WriteError});
+        QVERIFY(!QFile::exists(folder + "/Lexory.dat"));
+    }
+    // The program's "folder" is a file: start-up treats it as a first run, closing reports.
+    Messages.clear();
+    {
+        const QString notFolder = dir.filePath("plainfile");
+        QFile plain(notFolder);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.write("not a folder");
+        plain.close();
+        Program program(notFolder);
+        QVERIFY(program.Start());
+        QCOMPARE(Preferences.PrefsValid, uint8_t(0));
+        QCOMPARE(program.main.size(), QSize(1260, 960));
+        QVERIFY(program.main.close());
+        QCOMPARE(Messages, QStringList{WriteError});
+        QCOMPARE(FileBytes(notFolder), QByteArray("not a folder"));
+    }
+}
+
+void TestMainWindow::failedWriteKeepsTheOldFile()
+{
+#ifdef __linux__
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Lexory.dat");
+    QVERIFY(WriteSavedFile(dir.path(), {10, 20, 1100, 800, 2}));
+    const QByteArray old = FileBytes(file);
+    QCOMPARE(old.size(), qsizetype(1075984));
+
+    Program program(dir.path());
+    QVERIFY(program.Start());
+    program.main.resize(900, 700);
+    QTRY_COMPARE(program.main.size(), QSize(900, 700));
+
+    // The disk fills up part-way through the write (a file-size limit binds root as well).
+    rlimit saved{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const bool closed = program.main.close();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(closed);
+    QCOMPARE(Messages, QStringList{WriteError});
+    QVERIFY(FileBytes(file) == old);
+    const QStringList leftovers = QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    QCOMPARE(leftovers, QStringList{"Lexory.dat"});
+#else
+    QSKIP("needs a file-size limit to make the write fail");
+#endif
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
