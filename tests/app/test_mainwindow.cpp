@@ -2,6 +2,8 @@
 // the tool bar, switching screens, the minimum size, and the data file written at close.
 // Every message is answered with "O.K." and recorded.
 
+#include "AppFixture.h"
+
 #include "AppGlobals.h"
 #include "FontScheme.h"
 #include "LX_Data.h"
@@ -20,10 +22,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
 #include <span>
 
 #ifdef __linux__
@@ -32,9 +32,6 @@
 #endif
 
 namespace {
-
-QStringList Messages;            // the text of every message shown, in order
-QList<bool> StartedWhenMessaged;  // whether start-up had finished at each
 
 const QString WidthMessage = "You have reached the minimum screen width for your current font size.";
 const QString HeightMessage = "You have reached the minimum screen height for your current font size.";
@@ -48,58 +45,6 @@ const QString ExtraLargeFontsWarning =
 
 const QColor Navy(0x00, 0x00, 0x80);
 const QColor White(0xFF, 0xFF, 0xFF);
-
-// A screen of the test's own where the program has none yet; it only counts its FormShow runs.
-class CountingScreen : public TScreenForm {
-public:
-    using TScreenForm::TScreenForm;
-};
-
-// One run of the program in a folder: the main window and the message form, as the entry point makes them.
-struct Program {
-    explicit Program(const QString& dir) : main(dir), message(&main) { frmShowMsg = &message; }
-    ~Program() { frmShowMsg = nullptr; }
-
-    bool Start()
-    {
-        main.show();
-        return QTest::qWaitFor([this] { return main.StartedUp(); }, 30000);
-    }
-    // Puts a counting screen wherever the program has not built one yet.
-    void FillMissingScreens(std::initializer_list<int> screens)
-    {
-        for (int screen : screens)
-            if (!main.Screens[screen])
-                main.Screens[screen] = new CountingScreen(&main);
-    }
-
-    TfrmMain main;
-    TfrmShowMsg message;
-};
-
-struct Saved {
-    int Left, Top, Width, Height, Mode;
-};
-
-// Writes a data file with confirmed preferences into the folder, through the store.
-bool WriteSavedFile(const QString& dir, const Saved& s)
-{
-    Preferences = TPreferences{};
-    Preferences.PrefsValid = 1;
-    Preferences.WindowLeft = s.Left;
-    Preferences.WindowTop = s.Top;
-    Preferences.WindowWidth = s.Width;
-    Preferences.WindowHeight = s.Height;
-    Preferences.FontSizeMode = s.Mode;
-    Preferences.ShowOverview = 0;
-    Preferences.CommonFilter = 2;
-    Preferences.LearnedFilter = 2;
-    Preferences.AnswerLanguage = "S";
-    DataFilePath = FromQt(dir + "/Lexory.dat");
-    const bool ok = SaveDataFile();
-    Preferences = TPreferences{};
-    return ok;
-}
 
 QByteArray FileBytes(const QString& path)
 {
@@ -132,7 +77,6 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanupTestCase();
 
@@ -168,29 +112,15 @@ private slots:
     void failedWriteKeepsTheOldFile();
 };
 
-void TestMainWindow::initTestCase()
-{
-    SetMessageFormAnswer([](TfrmShowMsg& form) {
-        Messages << form.lblMessage->text();
-        StartedWhenMessaged << (frmMain && frmMain->StartedUp());
-        form.bnOK->click();
-    });
-}
-
 void TestMainWindow::init()
 {
-    Messages.clear();
-    StartedWhenMessaged.clear();
-    Preferences = TPreferences{};
     OptionsShown = 0;
     QuickHintsOpen = 0;
-    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 96, false});
 }
 
 void TestMainWindow::cleanupTestCase()
 {
     SetScreenFiguresOverride(std::nullopt);
-    SetMessageFormAnswer(nullptr);
 }
 
 void TestMainWindow::defaultPlacement_data()
@@ -468,11 +398,9 @@ void TestMainWindow::firstStartTakesTheDefaultSize()
     QFETCH(int, usable);
     QFETCH(int, extraWidth);
 
-    SetScreenFiguresOverride(ScreenFigures{screenWidth, screenHeight, ppi, alwaysOnTop});
-    QTemporaryDir dir;
-    Program program(dir.path());
-    TfrmMain& main = program.main;
-    QVERIFY(program.Start());
+    AppFixture program;
+    QVERIFY(program.Start({screenWidth, screenHeight, ppi, alwaysOnTop}));
+    TfrmMain& main = *program.main;
 
     QCOMPARE(main.size(), size);
     QCOMPARE(main.pos(), QPoint((screenWidth - size.width()) / 2, (screenHeight - size.height()) / 2));
@@ -481,8 +409,8 @@ void TestMainWindow::firstStartTakesTheDefaultSize()
     QCOMPARE(Preferences.PrefsValid, uint8_t(0));
     QCOMPARE(main.UsableScreenHeight, usable);
     QCOMPARE(LayoutExtraWidth, extraWidth);
-    QCOMPARE(Messages, ppi > 120 ? QStringList{ExtraLargeFontsWarning} : QStringList{});
-    QVERIFY(!QFile::exists(dir.filePath("Lexory.dat")));
+    QCOMPARE(program.messages(), ppi > 120 ? QStringList{ExtraLargeFontsWarning} : QStringList{});
+    QVERIFY(!QFile::exists(program.DataFile()));
 
     // The overview and set-up pages are up; no tool-bar box is selected.
     QCOMPARE(FormsReady, uint8_t(1));
@@ -522,12 +450,10 @@ void TestMainWindow::savedGeometryIsRestored()
     QFETCH(QRect, window);
     QFETCH(int, mode);
 
-    SetScreenFiguresOverride(ScreenFigures{1280, 1024, ppi, false});
-    QTemporaryDir dir;
-    QVERIFY(WriteSavedFile(dir.path(), {saved.left(), saved.top(), saved.width(), saved.height(), savedMode}));
-    Program program(dir.path());
-    TfrmMain& main = program.main;
-    QVERIFY(program.Start());
+    AppFixture program;
+    QVERIFY(program.WriteDataFile({saved.left(), saved.top(), saved.width(), saved.height(), savedMode}));
+    QVERIFY(program.Start({1280, 1024, ppi, false}));
+    TfrmMain& main = *program.main;
 
     QCOMPARE(QRect(main.pos(), main.size()), window);
     QCOMPARE(Preferences.PrefsValid, uint8_t(1));
@@ -539,7 +465,7 @@ void TestMainWindow::savedGeometryIsRestored()
     // The tool bar carries the grid font of the mode.
     QCOMPARE(main.PanelToolBar->font().family(), GridFontName);
     QCOMPARE(main.PanelToolBar->font().pointSize(), GridFontSize);
-    QCOMPARE(Messages, ppi > 120 ? QStringList{ExtraLargeFontsWarning} : QStringList{});
+    QCOMPARE(program.messages(), ppi > 120 ? QStringList{ExtraLargeFontsWarning} : QStringList{});
 
     // Straight to Word Lists, its box selected.
     QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
@@ -551,29 +477,24 @@ void TestMainWindow::savedGeometryIsRestored()
 
 void TestMainWindow::extraLargeFontsAreWarnedOfAtStartUp()
 {
-    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 144, false});
-    QTemporaryDir dir;
-    Program program(dir.path());
-    QVERIFY(program.Start());
-    QCOMPARE(Messages, QStringList{ExtraLargeFontsWarning});
-    QCOMPARE(StartedWhenMessaged, QList<bool>{false});  // before the tables are built and the first screen shown
+    AppFixture program;
+    QVERIFY(program.Start({1280, 1024, 144, false}));
+    QCOMPARE(program.messages(), QStringList{ExtraLargeFontsWarning});
+    QCOMPARE(program.shown[0].StartedUp, false);  // before the tables are built and the first screen shown
+    program.Stop();
 
     // 120 pixels per inch is still large fonts: no warning.
-    Messages.clear();
-    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 120, false});
-    QTemporaryDir dir2;
-    Program program2(dir2.path());
-    QVERIFY(program2.Start());
-    QCOMPARE(Messages, QStringList());
+    AppFixture program2;
+    QVERIFY(program2.Start({1280, 1024, 120, false}));
+    QCOMPARE(program2.messages(), QStringList());
 }
 
 void TestMainWindow::toolBarAndPageFollowTheWindow()
 {
-    QTemporaryDir dir;
-    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1000, 720, 2}));
-    Program program(dir.path());
-    TfrmMain& main = program.main;
+    AppFixture program;
+    QVERIFY(program.WriteDataFile({0, 0, 1000, 720, 2}));
     QVERIFY(program.Start());
+    TfrmMain& main = *program.main;
     QCOMPARE(main.size(), QSize(1000, 720));
 
     const auto boxes = ToolBarBoxLayout(1000);
@@ -610,16 +531,15 @@ void TestMainWindow::toolBarAndPageFollowTheWindow()
         if (main.CurrentScreenForm)
             QCOMPARE(main.CurrentScreenForm->geometry(), QRect(PageLeft, PageTop, PageWidth, PageHeight));
     }
-    QCOMPARE(Messages, QStringList());
+    QCOMPARE(program.messages(), QStringList());
 }
 
 void TestMainWindow::coveredToolBarIgnoresClicks()
 {
-    QTemporaryDir dir;
-    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1260, 960, 2}));
-    Program program(dir.path());
-    TfrmMain& main = program.main;
+    AppFixture program;
+    QVERIFY(program.WriteDataFile({0, 0, 1260, 960, 2}));
     QVERIFY(program.Start());
+    TfrmMain& main = *program.main;
     QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
 
     main.PanelHide->show();
@@ -636,11 +556,10 @@ void TestMainWindow::coveredToolBarIgnoresClicks()
 
 void TestMainWindow::startUpOverviewIgnoresScreenClicks()
 {
-    QTemporaryDir dir;
-    Program program(dir.path());
-    TfrmMain& main = program.main;
-    program.FillMissingScreens({ScreenCrosswords});
+    AppFixture program;
+    program.countingScreens = {ScreenCrosswords};
     QVERIFY(program.Start());
+    TfrmMain& main = *program.main;
     QCOMPARE(main.frmOptions->OpenedAtStart, uint8_t(1));
     TScreenForm* const before = main.CurrentScreenForm;
     const int crosswordsShows = main.Screens[ScreenCrosswords]->FormShowCount();
@@ -656,11 +575,10 @@ void TestMainWindow::startUpOverviewIgnoresScreenClicks()
 
 void TestMainWindow::optionsBoxSelectsOptions()
 {
-    QTemporaryDir dir;
-    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1260, 960, 2}));
-    Program program(dir.path());
-    TfrmMain& main = program.main;
+    AppFixture program;
+    QVERIFY(program.WriteDataFile({0, 0, 1260, 960, 2}));
     QVERIFY(program.Start());
+    TfrmMain& main = *program.main;
     QCOMPARE(BoxColour(main.Boxes[0]), Navy);
     QCOMPARE(BoxColour(main.Boxes[7]), White);
     const int optionsShows = main.frmOptions->FormShowCount();
@@ -687,12 +605,11 @@ void TestMainWindow::optionsBoxSelectsOptions()
 
 void TestMainWindow::leavingOptionsShowsTheNextScreenTwice()
 {
-    QTemporaryDir dir;
-    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1260, 960, 2}));
-    Program program(dir.path());
-    TfrmMain& main = program.main;
-    program.FillMissingScreens({ScreenWordLists, ScreenCrosswords});
+    AppFixture program;
+    program.countingScreens = {ScreenWordLists, ScreenCrosswords};
+    QVERIFY(program.WriteDataFile({0, 0, 1260, 960, 2}));
     QVERIFY(program.Start());
+    TfrmMain& main = *program.main;
     QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
     TScreenForm* crosswords = main.Screens[ScreenCrosswords];
     int shows = crosswords->FormShowCount();
@@ -722,31 +639,29 @@ void TestMainWindow::leavingOptionsShowsTheNextScreenTwice()
 
 void TestMainWindow::resizeBelowTheMinimumSnapsBackWithAMessage()
 {
-    SetScreenFiguresOverride(ScreenFigures{1280, 1024, 120, false});
-    QTemporaryDir dir;
-    QVERIFY(WriteSavedFile(dir.path(), {0, 0, 1260, 960, 3}));
-    Program program(dir.path());
-    TfrmMain& main = program.main;
-    QVERIFY(program.Start());
+    AppFixture program;
+    QVERIFY(program.WriteDataFile({0, 0, 1260, 960, 3}));
+    QVERIFY(program.Start({1280, 1024, 120, false}));
+    TfrmMain& main = *program.main;
     QCOMPARE(main.size(), QSize(1260, 960));
     QCOMPARE(Preferences.FontSizeMode, 3);
-    QCOMPARE(Messages, QStringList());
+    QCOMPARE(program.messages(), QStringList());
 
     main.resize(1200, 960);
     QTRY_COMPARE(main.width(), 1260);
-    QTRY_COMPARE(Messages, QStringList{WidthMessage});
+    QTRY_COMPARE(program.messages(), QStringList{WidthMessage});
     QTest::qWait(50);
-    QCOMPARE(Messages, QStringList{WidthMessage});
+    QCOMPARE(program.messages(), QStringList{WidthMessage});
     QCOMPARE(main.size(), QSize(1260, 960));
     QCOMPARE(PageWidth, 1251);
 
-    Messages.clear();
+    program.shown.clear();
     main.resize(1260, 900);
-    QTRY_COMPARE(Messages, QStringList{HeightMessage});
+    QTRY_COMPARE(program.messages(), QStringList{HeightMessage});
     QCOMPARE(main.size(), QSize(1260, 960));
 
     // A window already narrower than the minimum (made so before the mode changed) resizes freely.
-    Messages.clear();
+    program.shown.clear();
     Preferences.FontSizeMode = 2;
     main.resize(1100, 960);
     QTRY_COMPARE(main.width(), 1100);
@@ -756,16 +671,15 @@ void TestMainWindow::resizeBelowTheMinimumSnapsBackWithAMessage()
     main.resize(700, 960);
     QTRY_COMPARE(main.width(), 800);
     QTest::qWait(50);
-    QCOMPARE(Messages, QStringList());
+    QCOMPARE(program.messages(), QStringList());
     QCOMPARE(main.width(), 800);
 }
 
 void TestMainWindow::nominalFontsShrinkFreelyAt96Dpi()
 {
-    QTemporaryDir dir;
-    Program program(dir.path());
-    TfrmMain& main = program.main;
+    AppFixture program;
     QVERIFY(program.Start());
+    TfrmMain& main = *program.main;
     QCOMPARE(main.size(), QSize(1260, 960));
     QCOMPARE(Preferences.FontSizeMode, 2);
     main.resize(800, 600);
@@ -773,24 +687,24 @@ void TestMainWindow::nominalFontsShrinkFreelyAt96Dpi()
     main.resize(640, 480);
     QTest::qWait(50);
     QCOMPARE(main.size(), QSize(800, 600));
-    QCOMPARE(Messages, QStringList());
+    QCOMPARE(program.messages(), QStringList());
 }
 
 void TestMainWindow::closeWritesTheDataFile()
 {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Lexory.dat");
-    QVERIFY(WriteSavedFile(dir.path(), {10, 20, 1100, 800, 2}));
+    AppFixture program;
+    const QString file = program.DataFile();
+    QVERIFY(program.WriteDataFile({10, 20, 1100, 800, 2}));
     {
-        Program program(dir.path());
-        TfrmMain& main = program.main;
         QVERIFY(program.Start());
+        TfrmMain& main = *program.main;
         main.resize(1150, 850);
         main.move(50, 60);
         QTRY_COMPARE(QRect(main.pos(), main.size()), QRect(50, 60, 1150, 850));
         QVERIFY(main.close());
+        program.Stop();
     }
-    QCOMPARE(Messages, QStringList());
+    QCOMPARE(program.messages(), QStringList());
     QCOMPARE(QFileInfo(file).size(), qint64(1075984));
     QVERIFY(!QFile::exists(file + ".tmp"));
     const TPreferences saved = PreferencesIn(file);
@@ -802,34 +716,31 @@ void TestMainWindow::closeWritesTheDataFile()
     QCOMPARE(saved.FontSizeMode, 2);
 
     // The next start comes back where the window was left.
-    Preferences = TPreferences{};
-    Program again(dir.path());
-    QVERIFY(again.Start());
-    QCOMPARE(QRect(again.main.pos(), again.main.size()), QRect(50, 60, 1150, 850));
-    QCOMPARE(again.main.CurrentScreen, int(ScreenWordLists));
+    QVERIFY(program.Start());
+    QCOMPARE(QRect(program.main->pos(), program.main->size()), QRect(50, 60, 1150, 850));
+    QCOMPARE(program.main->CurrentScreen, int(ScreenWordLists));
 }
 
 void TestMainWindow::closeBeforeSetUpKeepsTheFirstRun()
 {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Lexory.dat");
+    AppFixture program;
+    const QString file = program.DataFile();
     {
-        Program program(dir.path());
         QVERIFY(program.Start());
-        program.main.resize(1000, 720);
-        QTRY_COMPARE(program.main.size(), QSize(1000, 720));
-        QVERIFY(program.main.close());
+        program.main->resize(1000, 720);
+        QTRY_COMPARE(program.main->size(), QSize(1000, 720));
+        QVERIFY(program.main->close());
+        program.Stop();
     }
     QCOMPARE(QFileInfo(file).size(), qint64(1075984));
     QCOMPARE(PreferencesIn(file).PrefsValid, uint8_t(0));
     QCOMPARE(PreferencesIn(file).WindowWidth, 1000);
 
-    Program again(dir.path());
-    QVERIFY(again.Start());
-    QCOMPARE(again.main.size(), QSize(1260, 960));
-    QCOMPARE(again.main.frmOptions->OpenedAtStart, uint8_t(1));
-    QCOMPARE(again.main.CurrentScreen, int(ScreenNone));
-    QCOMPARE(Messages, QStringList());
+    QVERIFY(program.Start());
+    QCOMPARE(program.main->size(), QSize(1260, 960));
+    QCOMPARE(program.main->frmOptions->OpenedAtStart, uint8_t(1));
+    QCOMPARE(program.main->CurrentScreen, int(ScreenNone));
+    QCOMPARE(program.messages(), QStringList());
 }
 
 void TestMainWindow::failedWriteIsReported()
@@ -839,27 +750,26 @@ void TestMainWindow::failedWriteIsReported()
     {
         const QString folder = dir.filePath("program");
         QVERIFY(QDir().mkpath(folder));
-        Program program(folder);
+        AppFixture program(folder);
         QVERIFY(program.Start());
         QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(program.main.close());
-        QCOMPARE(Messages, QStringList{WriteError});
+        QVERIFY(program.main->close());
+        QCOMPARE(program.messages(), QStringList{WriteError});
         QVERIFY(!QFile::exists(folder + "/Lexory.dat"));
     }
     // The program's "folder" is a file: start-up treats it as a first run, closing reports.
-    Messages.clear();
     {
         const QString notFolder = dir.filePath("plainfile");
         QFile plain(notFolder);
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.write("not a folder");
         plain.close();
-        Program program(notFolder);
+        AppFixture program(notFolder);
         QVERIFY(program.Start());
         QCOMPARE(Preferences.PrefsValid, uint8_t(0));
-        QCOMPARE(program.main.size(), QSize(1260, 960));
-        QVERIFY(program.main.close());
-        QCOMPARE(Messages, QStringList{WriteError});
+        QCOMPARE(program.main->size(), QSize(1260, 960));
+        QVERIFY(program.main->close());
+        QCOMPARE(program.messages(), QStringList{WriteError});
         QCOMPARE(FileBytes(notFolder), QByteArray("not a folder"));
     }
 }
@@ -867,16 +777,15 @@ void TestMainWindow::failedWriteIsReported()
 void TestMainWindow::failedWriteKeepsTheOldFile()
 {
 #ifdef __linux__
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Lexory.dat");
-    QVERIFY(WriteSavedFile(dir.path(), {10, 20, 1100, 800, 2}));
+    AppFixture program;
+    const QString file = program.DataFile();
+    QVERIFY(program.WriteDataFile({10, 20, 1100, 800, 2}));
     const QByteArray old = FileBytes(file);
     QCOMPARE(old.size(), qsizetype(1075984));
 
-    Program program(dir.path());
     QVERIFY(program.Start());
-    program.main.resize(900, 700);
-    QTRY_COMPARE(program.main.size(), QSize(900, 700));
+    program.main->resize(900, 700);
+    QTRY_COMPARE(program.main->size(), QSize(900, 700));
 
     // The disk fills up part-way through the write (a file-size limit binds root as well).
     rlimit saved{};
@@ -885,14 +794,14 @@ void TestMainWindow::failedWriteKeepsTheOldFile()
     rlimit small = saved;
     small.rlim_cur = 4096;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const bool closed = program.main.close();
+    const bool closed = program.main->close();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(closed);
-    QCOMPARE(Messages, QStringList{WriteError});
+    QCOMPARE(program.messages(), QStringList{WriteError});
     QVERIFY(FileBytes(file) == old);
-    const QStringList leftovers = QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    const QStringList leftovers = QDir(program.path).entryList(QDir::Files | QDir::NoDotAndDotDot);
     QCOMPARE(leftovers, QStringList{"Lexory.dat"});
 #else
     QSKIP("needs a file-size limit to make the write fail");

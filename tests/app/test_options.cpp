@@ -1,6 +1,8 @@
 // The Options screen's overview and set-up pages, driven through the real main window, and
 // the rules that tie window size and font size to the screen's pixels per inch.
 
+#include "AppFixture.h"
+
 #include "AppGlobals.h"
 #include "CellDraw.h"
 #include "FontScheme.h"
@@ -19,77 +21,20 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
-// One message or choice form as the user saw it.
-struct Shown {
-    QString Text;
-    QStringList Options;  // empty for a message
-};
-
-// The program in a program folder: a start is a new run of the program on that folder.
-struct Program {
-    QTemporaryDir dir;
-    std::unique_ptr<TfrmMain> main;
-    std::unique_ptr<TfrmShowMsg> message;
-    QList<Shown> shown;
-    int choiceAnswer = 0;  // option (1-based) picked in a choice form; 0 presses O.K. with none
-
-    void Start(ScreenFigures screen = {1280, 1024, 96, false})
-    {
-        Preferences = TPreferences{};  // a new process
-        SetScreenFiguresOverride(screen);
-        SetMessageFormAnswer([this](TfrmShowMsg& form) {
-            Shown s{form.lblMessage->text(), {}};
-            if (!form.rgMessages->isHidden())
-                for (QRadioButton* option : form.Options)
-                    if (!option->isHidden())
-                        s.Options << option->text();
-            shown << s;
-            if (!s.Options.isEmpty() && choiceAnswer > 0)
-                form.Options[choiceAnswer - 1]->setChecked(true);
-            if (form.rgMessages->isHidden() || choiceAnswer > 0)
-                form.bnOK->click();
-            else
-                form.bnCancel->click();
-        });
-        main = std::make_unique<TfrmMain>(dir.path());
-        message = std::make_unique<TfrmShowMsg>(main.get());
-        frmShowMsg = message.get();
-        main->show();
-        QTRY_VERIFY(main->StartedUp());
-    }
-
-    void Stop()
-    {
-        if (main)
-            main->close();
-        frmShowMsg = nullptr;
-        message.reset();
-        main.reset();
-        SetMessageFormAnswer(nullptr);
-    }
-
-    ~Program() { Stop(); }
-
-    TfrmOptions& options() { return *main->frmOptions; }
-
-    // A first run carried through the overview and a confirmed set-up page.
-    void ConfirmFirstRun(bool showOverview)
-    {
-        Start();
-        QTest::mouseClick(options().bnContinue, Qt::LeftButton);
-        if (options().cbOverview->isChecked() != showOverview)
-            QTest::mouseClick(options().cbOverview, Qt::LeftButton);
-        QTest::mouseClick(options().bnEndSetupOK, Qt::LeftButton);
-        Stop();
-    }
-};
+// A first run carried through the overview and a confirmed set-up page.
+void ConfirmFirstRun(AppFixture& p, bool showOverview)
+{
+    QVERIFY(p.Start());
+    QTest::mouseClick(p.options().bnContinue, Qt::LeftButton);
+    if (p.options().cbOverview->isChecked() != showOverview)
+        QTest::mouseClick(p.options().cbOverview, Qt::LeftButton);
+    QTest::mouseClick(p.options().bnEndSetupOK, Qt::LeftButton);
+    p.Stop();
+}
 
 bool OnOverviewPage(TfrmOptions& o)
 {
@@ -342,8 +287,8 @@ void TestOptions::windowLimitsAndPosition()
 
 void TestOptions::firstRunNeedsConfirmation()
 {
-    Program p;
-    p.Start();
+    AppFixture p;
+    QVERIFY(p.Start());
     TfrmOptions& o = p.options();
     QVERIFY(OnOverviewPage(o));
     QCOMPARE(p.main->CurrentScreen, int(ScreenNone));
@@ -371,7 +316,7 @@ void TestOptions::firstRunNeedsConfirmation()
 
     // Leaving here keeps the set-up pending: the next start asks again.
     p.Stop();
-    p.Start();
+    QVERIFY(p.Start());
     QVERIFY(OnOverviewPage(p.options()));
     QCOMPARE(int(p.options().ShowSetupPage), 1);
     Click(p.options().bnContinue);
@@ -388,7 +333,7 @@ void TestOptions::firstRunNeedsConfirmation()
         QVERIFY(wordLists->isVisible());
 
     p.Stop();
-    p.Start();
+    QVERIFY(p.Start());
     QVERIFY(!p.options().isVisible());
     QCOMPARE(p.main->CurrentScreen, int(ScreenWordLists));
     QCOMPARE(int(p.options().OpenedAtStart), 0);
@@ -397,9 +342,9 @@ void TestOptions::firstRunNeedsConfirmation()
 
 void TestOptions::laterStartOverviewGoesToWordLists()
 {
-    Program p;
-    p.ConfirmFirstRun(true);
-    p.Start();
+    AppFixture p;
+    ConfirmFirstRun(p, true);
+    QVERIFY(p.Start());
     TfrmOptions& o = p.options();
     QVERIFY(OnOverviewPage(o));
     QCOMPARE(int(o.ShowSetupPage), 0);
@@ -425,8 +370,8 @@ void TestOptions::laterStartOverviewGoesToWordLists()
 
 void TestOptions::toolBarIgnoredWhileStartupPagesUp()
 {
-    Program p;
-    p.Start();
+    AppFixture p;
+    QVERIFY(p.Start());
     TfrmOptions& o = p.options();
     for (int box : {ScreenWordTests - 1, ScreenOptions - 1, ScreenWordLists - 1}) {
         QTest::mouseClick(p.main->Boxes[box], Qt::LeftButton);
@@ -461,9 +406,9 @@ void TestOptions::toolBarIgnoredWhileStartupPagesUp()
 
 void TestOptions::overviewBoxesStoreAtOnce()
 {
-    Program p;
-    p.ConfirmFirstRun(true);
-    p.Start();
+    AppFixture p;
+    ConfirmFirstRun(p, true);
+    QVERIFY(p.Start());
     TfrmOptions& o = p.options();
     QVERIFY(o.cbOverview2->isChecked());
 
@@ -480,7 +425,7 @@ void TestOptions::overviewBoxesStoreAtOnce()
     // Unticked on the overview: the next start goes straight to Word Lists.
     Click(o.bnContinue);
     p.Stop();
-    p.Start();
+    QVERIFY(p.Start());
     QVERIFY(!p.options().isVisible());
     QCOMPARE(p.main->CurrentScreen, int(ScreenWordLists));
 
@@ -493,8 +438,8 @@ void TestOptions::overviewBoxesStoreAtOnce()
 
 void TestOptions::answerLanguageButtons()
 {
-    Program p;
-    p.Start();
+    AppFixture p;
+    QVERIFY(p.Start());
     TfrmOptions& o = p.options();
     Click(o.bnContinue);
     QVERIFY(o.rbSpanishAns->isChecked());
@@ -508,7 +453,7 @@ void TestOptions::answerLanguageButtons()
     p.Stop();
 
     // The stored language is checked when the page is next shown.
-    p.Start();
+    QVERIFY(p.Start());
     QCOMPARE(Preferences.AnswerLanguage.str(), std::string("E"));
     QTest::mouseClick(p.main->Boxes[ScreenOptions - 1], Qt::LeftButton);
     QVERIFY(p.options().rbEnglishAns->isChecked());
@@ -525,8 +470,8 @@ void TestOptions::nominalFontQuestionAt120Dpi_data()
 void TestOptions::nominalFontQuestionAt120Dpi()
 {
     QFETCH(int, answer);
-    Program p;
-    p.Start({1280, 1024, 120, false});
+    AppFixture p;
+    QVERIFY(p.Start({1280, 1024, 120, false}));
     TfrmOptions& o = p.options();
     Click(o.bnContinue);
     QCOMPARE(p.main->size(), QSize(1260, 960));
@@ -573,8 +518,8 @@ void TestOptions::nominalFontQuestionAt120Dpi()
 
 void TestOptions::largeFontQuestionChangesFontThenSize()
 {
-    Program p;
-    p.Start({1280, 1024, 120, false});
+    AppFixture p;
+    QVERIFY(p.Start({1280, 1024, 120, false}));
     TfrmOptions& o = p.options();
     Click(o.bnContinue);
     Click(o.rbFont3);  // 1260 x 960 carries the bigger font at 120
@@ -597,8 +542,8 @@ void TestOptions::largeFontQuestionChangesFontThenSize()
 
 void TestOptions::fontRefusals()
 {
-    Program p;
-    p.Start({1280, 1024, 120, false});
+    AppFixture p;
+    QVERIFY(p.Start({1280, 1024, 120, false}));
     TfrmOptions& o = p.options();
     Click(o.bnContinue);
     Click(o.rbScreen1000);
@@ -625,8 +570,8 @@ void TestOptions::fontRefusals()
     p.Stop();
 
     // Nominal on 1000 x 720 at 144: refused in favour of the smaller font.
-    Program q;
-    q.Start({1280, 1024, 144, false});
+    AppFixture q;
+    QVERIFY(q.Start({1280, 1024, 144, false}));
     TfrmOptions& o2 = q.options();
     Click(o2.bnContinue);
     Click(o2.rbFont1);
@@ -643,8 +588,8 @@ void TestOptions::fontRefusals()
 
 void TestOptions::screenTooSmallForChosenSize()
 {
-    Program p;
-    p.Start();
+    AppFixture p;
+    QVERIFY(p.Start());
     TfrmOptions& o = p.options();
     Click(o.bnContinue);
     Click(o.rbScreen1000);
@@ -677,9 +622,9 @@ void TestOptions::screenTooSmallForChosenSize()
 
 void TestOptions::sizeRadiosFollowWindowAndScreen()
 {
-    Program p;
-    p.ConfirmFirstRun(false);
-    p.Start({1024, 768, 96, false});
+    AppFixture p;
+    ConfirmFirstRun(p, false);
+    QVERIFY(p.Start({1024, 768, 96, false}));
     TfrmOptions& o = p.options();
     QCOMPARE(p.main->CurrentScreen, int(ScreenWordLists));
     QTest::mouseClick(p.main->Boxes[ScreenOptions - 1], Qt::LeftButton);
@@ -703,8 +648,8 @@ void TestOptions::sizeRadiosFollowWindowAndScreen()
 
 void TestOptions::extraLargeDpiDisablesChoices()
 {
-    Program p;
-    p.Start({1280, 1024, 144, false});
+    AppFixture p;
+    QVERIFY(p.Start({1280, 1024, 144, false}));
     TfrmOptions& o = p.options();
     Click(o.bnContinue);
     QVERIFY(!o.rbScreen800->isEnabled());
@@ -722,8 +667,8 @@ void TestOptions::extraLargeDpiDisablesChoices()
 
 void TestOptions::overviewPainting()
 {
-    Program p;
-    p.Start();
+    AppFixture p;
+    QVERIFY(p.Start());
     TfrmOptions& o = p.options();
     for (int mode : {1, 2, 3}) {
         Preferences.FontSizeMode = mode;
@@ -781,8 +726,8 @@ void TestOptions::setupLayout()
     QFETCH(int, mode);
     QFETCH(int, size);
     QFETCH(bool, atStart);
-    Program p;
-    p.Start();
+    AppFixture p;
+    QVERIFY(p.Start());
     TfrmOptions& o = p.options();
     Click(o.bnContinue);
     if (!atStart) {

@@ -50,9 +50,9 @@ class TestWordLists : public QObject {
 private slots:
     void init()
     {
-        fixture = std::make_unique<AppFixture>(folder.path());
-        fixture->WriteValidDataFile();
-        fixture->Start();
+        fixture = std::make_unique<AppFixture>();
+        QVERIFY(fixture->WriteDataFile());
+        QVERIFY(fixture->Start());
         screen = qobject_cast<TfrmWordLists*>(fixture->main->Screens[ScreenWordLists]);
         QVERIFY(screen);
     }
@@ -123,10 +123,9 @@ private slots:
         QCOMPARE(static_cast<int>(screen->Lists.Learned.size()), 1);
 
         // Close (which saves), then start again on the same folder.
-        fixture.reset();
+        fixture->Stop();
         std::fill(std::begin(LearnedFlags), std::end(LearnedFlags), uint8_t{0});
-        fixture = std::make_unique<AppFixture>(folder.path());
-        fixture->Start();
+        QVERIFY(fixture->Start());
         screen = qobject_cast<TfrmWordLists*>(fixture->main->Screens[ScreenWordLists]);
         QCOMPARE(static_cast<int>(screen->Lists.Learned.size()), 1);
         QCOMPARE(screen->Lists.Learned[0].WordIndex, word);
@@ -190,7 +189,6 @@ private slots:
     }
 
 private:
-    QTemporaryDir folder;
     std::unique_ptr<AppFixture> fixture;
     TfrmWordLists* screen = nullptr;
 };

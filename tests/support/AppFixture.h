@@ -1,14 +1,22 @@
 #pragma once
-// Starts the real main window offscreen in a temporary program folder, with every message
-// answered so that no test blocks.
+// Starts the real main window offscreen in a program folder on a faked screen, the way the
+// entry point does, and answers every message and choice form so that no test blocks.
+// Stop then Start again is a restart of the program on the same folder.
 
 #include "LX_Data.h"
+#include "LX_Options.h"
 #include "LX_PuzzlesMain.h"
 #include "Platform.h"
+#include "QtText.h"
+#include "ScreenForm.h"
 #include "ShowMsg.h"
+#include "WindowRules.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QList>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,57 +24,100 @@
 #include <algorithm>
 #include <memory>
 
+// A screen of the test's own where the program has none yet; it only counts its FormShow runs.
+class CountingScreen : public TScreenForm {
+public:
+    using TScreenForm::TScreenForm;
+};
+
 struct AppFixture {
-    // The program folder: a new temporary one, or one that outlives the fixture (a restart).
+    // One message or choice form as the user saw it.
+    struct Shown {
+        QString Text;
+        QStringList Options;  // empty for a message
+        bool StartedUp;       // whether start-up had finished when it came up
+    };
+
+    // The program folder: a new temporary one, or one the test names.
     explicit AppFixture(const QString& folder = QString()) : path(folder.isEmpty() ? dir.path() : folder) {}
+    ~AppFixture() { Stop(); }
 
     QTemporaryDir dir;
     QString path;
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<TfrmShowMsg> message;
-    QStringList messages;  // every message text shown, in order
+    QList<Shown> shown;          // every form shown, in order, across restarts
+    int choiceAnswer = 0;        // option (1-based) picked in a choice form; 0 presses Cancel
+    QList<int> countingScreens;  // screens that get a CountingScreen if the program builds none
 
-    // A data file whose preferences are valid, so that start-up goes straight to Word Lists.
-    void WriteValidDataFile(int fontSizeMode = 2)
+    QString DataFile() const { return path + "/Lexory.dat"; }
+    TfrmOptions& options() { return *main->frmOptions; }
+
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const Shown& s : shown)
+            texts << s.Text;
+        return texts;
+    }
+
+    // A data file with confirmed preferences, so that start-up goes straight to Word Lists.
+    [[nodiscard]] bool WriteDataFile(const SavedGeometry& window = {0, 0, 1260, 960, 2})
     {
         Preferences = TPreferences{};
         std::fill(std::begin(LearnedFlags), std::end(LearnedFlags), uint8_t{0});
         CustomCategoryCount = 0;
         CustomWordCount = 0;
         Preferences.PrefsValid = 1;
-        Preferences.WindowWidth = 1260;
-        Preferences.WindowHeight = 960;
-        Preferences.FontSizeMode = fontSizeMode;
+        Preferences.WindowLeft = window.Left;
+        Preferences.WindowTop = window.Top;
+        Preferences.WindowWidth = window.Width;
+        Preferences.WindowHeight = window.Height;
+        Preferences.FontSizeMode = window.FontSizeMode;
         Preferences.AnswerLanguage = "S";
         Preferences.CommonFilter = 2;
         Preferences.LearnedFilter = 2;
-        DataFilePath = (path + "/Lexory.dat").toStdString();
-        SaveDataFile();
+        DataFilePath = FromQt(DataFile());
+        const bool ok = SaveDataFile();
+        Preferences = TPreferences{};
+        return ok;
     }
 
-    void Start()
+    // A new run of the program; true once start-up has finished.
+    [[nodiscard]] bool Start(const ScreenFigures& screen = {1280, 1024, 96, false})
     {
-        SetScreenFiguresOverride(ScreenFigures{1280, 1024, 96, false});
+        Preferences = TPreferences{};  // a new process
+        SetScreenFiguresOverride(screen);
         SetMessageFormAnswer([this](TfrmShowMsg& form) {
-            messages << form.lblMessage->text();
-            form.bnOK->click();
+            const bool choice = !form.rgMessages->isHidden();
+            Shown s{form.lblMessage->text(), {}, main && main->StartedUp()};
+            if (choice)
+                for (QRadioButton* option : form.Options)
+                    if (!option->isHidden())
+                        s.Options << option->text();
+            shown << s;
+            if (!s.Options.isEmpty() && choiceAnswer > 0)
+                form.Options[choiceAnswer - 1]->setChecked(true);
+            (choice && choiceAnswer == 0 ? form.bnCancel : form.bnOK)->click();
         });
         main = std::make_unique<TfrmMain>(path);
         message = std::make_unique<TfrmShowMsg>(main.get());
         frmShowMsg = message.get();
+        for (int screen : countingScreens)
+            if (!main->Screens[screen])
+                main->Screens[screen] = new CountingScreen(main.get());
         main->show();
-        QTRY_VERIFY(main->StartedUp());
+        return QTest::qWaitFor([this] { return main->StartedUp(); }, 30000);
     }
 
+    // Closes the program unless the test already has, and forgets it.
     void Stop()
     {
-        if (main)
+        if (main && main->isVisible())
             main->close();
         frmShowMsg = nullptr;
         message.reset();
         main.reset();
         SetMessageFormAnswer(nullptr);
     }
-
-    ~AppFixture() { Stop(); }
 };
