@@ -17,6 +17,18 @@
 
 namespace {
 
+// Three columns of 10, 30 and 20 pixels; two rows of 15 and 25.
+void MakeUneven(LexGrid& grid)
+{
+    grid.SetColCount(3);
+    grid.SetRowCount(2);
+    grid.SetColWidth(0, 10);
+    grid.SetColWidth(1, 30);
+    grid.SetColWidth(2, 20);
+    grid.SetRowHeight(0, 15);
+    grid.SetRowHeight(1, 25);
+}
+
 const QColor Navy(0x00, 0x00, 0x80);
 const QColor Header(0x80, 0xFF, 0xFF);
 const QColor LineRed(0xFF, 0x00, 0x00);
@@ -288,13 +300,7 @@ void TestLexGrid::hugeAndEmptyGridsStaySafe()
 void TestLexGrid::cellRectAndMouseToCell()
 {
     LexGrid grid;
-    grid.SetColCount(3);
-    grid.SetRowCount(2);
-    grid.SetColWidth(0, 10);
-    grid.SetColWidth(1, 30);
-    grid.SetColWidth(2, 20);
-    grid.SetRowHeight(0, 15);
-    grid.SetRowHeight(1, 25);
+    MakeUneven(grid);
     QCOMPARE(grid.sizeHint(), QSize(10 + 30 + 20 + 3, 15 + 25 + 2));
     grid.resize(grid.sizeHint());
 
@@ -342,13 +348,7 @@ void TestLexGrid::cellRectAndMouseToCell()
 void TestLexGrid::gridLineWidths()
 {
     LexGrid grid;
-    grid.SetColCount(3);
-    grid.SetRowCount(2);
-    grid.SetColWidth(0, 10);
-    grid.SetColWidth(1, 30);
-    grid.SetColWidth(2, 20);
-    grid.SetRowHeight(0, 15);
-    grid.SetRowHeight(1, 25);
+    MakeUneven(grid);
     grid.resize(200, 100);
 
     grid.SetGridLineWidth(0);
