@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -99,6 +100,15 @@ int main(int argc, char** argv)
                 failures += !Save(main, out, QStringLiteral("screen%1").arg(screen) + suffix);
             }
         }
+    }
+    // The smaller standard window sizes, with the font size each is meant for.
+    Preferences.AnswerLanguage = "S";
+    for (auto [width, height, mode] : {std::tuple{1000, 720, 2}, std::tuple{800, 600, 1}}) {
+        Preferences.FontSizeMode = mode;
+        main.ApplyFontScheme();
+        main.resize(width, height);
+        main.ChangeScreenClick(ScreenWordLists);
+        failures += !Save(main, out, QStringLiteral("screen1-%1x%2").arg(width).arg(height));
     }
     frmShowMsg = nullptr;
     return failures ? 1 : 0;
