@@ -283,7 +283,7 @@ void TfrmWordLists::OnFormResize()
     const QFontMetrics grid(MakeFont(FontScheme.Grid, true));
 
     // Upper part: the instructions and the picker share the spare width.
-    int instructWidth = main.horizontalAdvance(InstructLabels[5]->text()) + LayoutExtraWidth;
+    int instructWidth = main.horizontalAdvance(InstructLabels[0]->text()) + LayoutExtraWidth;
     int categoryWidth = 410;
     const int spare = std::max(0, PageWidth - instructWidth - categoryWidth - 30);
     const int add = std::min(spare / 3, 200);
