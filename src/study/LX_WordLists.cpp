@@ -97,10 +97,7 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelCategory = new QFrame(PanelLearn);
     PanelCategory->setFrameShape(QFrame::Box);
     Picker = new CategoryPicker(PanelCategory);
-    Picker->OnSubCategoryPicked = [this] {
-        BuildWordLists();
-        FormResize();
-    };
+    Picker->OnSubCategoryPicked = [this] { BuildWordLists(); };  // which lays the screen out
     rbCommon = new QRadioButton("Common words only", PanelCategory);
     rbNotCommon = new QRadioButton("Less common only", PanelCategory);
     rbAllCommon = new QRadioButton("All words", PanelCategory);
