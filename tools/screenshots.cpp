@@ -3,6 +3,8 @@
 // mode of a screen), and writes one PNG per view into the folder given.
 // Usage: QT_QPA_PLATFORM=offscreen screenshots OUTPUT_DIR
 
+#include "Screenshots.h"
+
 #include "AppGlobals.h"
 #include "LX_Options.h"
 #include "LX_Data.h"
@@ -23,9 +25,7 @@
 #include <functional>
 #include <tuple>
 
-namespace {
-
-void Settle(int ms = 50)
+void ShotContext::Settle(int ms)
 {
     QElapsedTimer t;
     t.start();
@@ -33,14 +33,16 @@ void Settle(int ms = 50)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-bool Save(QWidget& window, const QString& dir, const QString& name)
+void ShotContext::Save(const QString& name)
 {
     Settle();
-    const bool ok = window.grab().save(dir + "/" + name + ".png");
+    const bool ok = main.grab().save(out + "/" + name + ".png");
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(name));
-    return ok;
+    failures += !ok;
 }
 
+namespace {
+void Settle(int ms = 50) { ShotContext::Settle(ms); }
 }  // namespace
 
 int main(int argc, char** argv)
@@ -64,14 +66,14 @@ int main(int argc, char** argv)
     while (!main.StartedUp())
         Settle(10);
 
-    int failures = 0;
+    ShotContext shots{main, out};
     // A first run opens on the overview, then the set-up page; both are saved before answering.
     TfrmOptions& options = *main.frmOptions;
     for (int mode : {1, 2, 3}) {
         Preferences.FontSizeMode = mode;
         main.ApplyFontScheme();
         options.FormShow();
-        failures += !Save(main, out, QStringLiteral("overview-mode%1").arg(mode));
+        shots.Save(QStringLiteral("overview-mode%1").arg(mode));
     }
     Preferences.FontSizeMode = 2;
     main.ApplyFontScheme();
@@ -79,7 +81,7 @@ int main(int argc, char** argv)
     options.bnContinue->click();
     for (QRadioButton* font : {options.rbFont1, options.rbFont2, options.rbFont3}) {
         font->setChecked(true);
-        failures += !Save(main, out, QStringLiteral("setup-mode%1").arg(Preferences.FontSizeMode));
+        shots.Save(QStringLiteral("setup-mode%1").arg(Preferences.FontSizeMode));
     }
     options.rbFont2->setChecked(true);
     options.bnEndSetupOK->click();
@@ -97,7 +99,7 @@ int main(int argc, char** argv)
                 if (!main.Screens[screen] || (language[0] == 'E' && screen != ScreenWordLists))
                     continue;
                 main.ChangeScreenClick(screen);
-                failures += !Save(main, out, QStringLiteral("screen%1").arg(screen) + suffix);
+                shots.Save(QStringLiteral("screen%1").arg(screen) + suffix);
             }
         }
     }
@@ -108,8 +110,17 @@ int main(int argc, char** argv)
         main.ApplyFontScheme();
         main.resize(width, height);
         main.ChangeScreenClick(ScreenWordLists);
-        failures += !Save(main, out, QStringLiteral("screen1-%1x%2").arg(width).arg(height));
+        shots.Save(QStringLiteral("screen1-%1x%2").arg(width).arg(height));
     }
+
+    // The screens' own views: puzzles and games generated, part played and checked.
+    ShotsCrosswords(shots);
+    ShotsWordGames(shots);
+    ShotsWordTests(shots);
+    ShotsWordSearch(shots);
+    ShotsBoardGame(shots);
+    ShotsCustomLists(shots);
+
     frmShowMsg = nullptr;
-    return failures ? 1 : 0;
+    return shots.failures ? 1 : 0;
 }

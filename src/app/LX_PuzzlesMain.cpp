@@ -11,6 +11,19 @@
 #include "ToolBarGlyphs.h"
 #include "LX_WordLists.h"
 
+// LX_WordTests
+
+// LX_Crosswords
+
+// LX_WordGames
+
+// LX_WordSearch
+
+// LX_BoardGame
+
+// LX_CustomLists
+
+
 #include "GridTemplates.h"
 #include "LX_Data.h"
 #include "LX_Globals.h"
@@ -117,6 +130,19 @@ void TfrmMain::FormCreate()
 
     // The screens, in the order they are created; each lays itself in the page rectangle.
     Screens[ScreenWordLists] = new TfrmWordLists(this);
+
+    // Word Tests
+
+    // Crosswords
+
+    // Word Games
+
+    // Word Search
+
+    // Board Game
+
+    // Custom Lists
+
     frmOptions = new TfrmOptions(this);
     Screens[ScreenOptions] = frmOptions;
 

@@ -1,0 +1,3 @@
+#include "Screenshots.h"
+
+void ShotsCustomLists(ShotContext&) {}
