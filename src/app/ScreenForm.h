@@ -16,6 +16,10 @@ public:
 
     int FormShowCount() const { return formShowCount_; }
 
+    // The screen's sub-mode for the Quick Hints text: the crossword mode, the game mode, whether
+    // a puzzle or a game is on view; 0 for screens that have one text.
+    virtual int HintSubMode() const { return 0; }
+
 protected:
     virtual void OnFormShow() {}
     virtual void OnFormResize() {}
@@ -25,3 +29,7 @@ protected:
 private:
     int formShowCount_ = 0;
 };
+
+// Refreshes the Quick Hints window with the text of the screen on view; nothing while it is
+// closed. Screens call it wherever their sub-mode or page changes.
+void RefreshQuickHints();

@@ -1,0 +1,3 @@
+#include "ScreenForm.h"
+
+void RefreshQuickHints() {}
