@@ -11,7 +11,7 @@
 #include "ToolBarGlyphs.h"
 #include "LX_WordLists.h"
 
-// LX_WordTests
+#include "LX_WordTests.h"
 
 // LX_Crosswords
 
@@ -131,7 +131,7 @@ void TfrmMain::FormCreate()
     // The screens, in the order they are created; each lays itself in the page rectangle.
     Screens[ScreenWordLists] = new TfrmWordLists(this);
 
-    // Word Tests
+    Screens[ScreenWordTests] = new TfrmWordTests(this);
 
     // Crosswords
 

@@ -6,6 +6,15 @@
 AnswerIndex SpanishAnswers;
 AnswerIndex EnglishAnswers;
 
+namespace {
+uint64_t ChangeCount = 0;
+}  // namespace
+
+uint64_t VocabularyChangeCount()
+{
+    return ChangeCount;
+}
+
 void AnswerIndex::Clear()
 {
     for (int len = 0; len <= MaxLength; ++len) {
@@ -64,6 +73,7 @@ DerivedForm DeriveForm(std::string_view word)
 
 void BuildWordLengthTables()
 {
+    ++ChangeCount;
     SpanishAnswers.Clear();
     EnglishAnswers.Clear();
     for (int i = 1; i <= WordCount && i <= MaxWords; ++i) {

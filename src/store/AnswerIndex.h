@@ -51,5 +51,10 @@ struct DerivedForm {
 DerivedForm DeriveForm(std::string_view word);
 
 // Recomputes every word's sort keys, letters and enumerations and rebuilds both indexes
-// from WordTable[1..WordCount].
+// from WordTable[1..WordCount]. Every call raises VocabularyChangeCount.
 void BuildWordLengthTables();
+
+// How many times the answer indexes have been rebuilt. Whoever changes the word table rebuilds
+// them, so a screen that keeps word numbers compares this with the count it saw when it took
+// them: a different count means the numbers may now name other words.
+uint64_t VocabularyChangeCount();
