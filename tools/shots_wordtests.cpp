@@ -1,3 +1,67 @@
+// Word Tests: a fresh test, a test part answered and checked (Spanish and English answers),
+// and the smallest window.
+
 #include "Screenshots.h"
 
-void ShotsWordTests(ShotContext&) {}
+#include "LX_WordTests.h"
+
+#include "LX_Data.h"
+#include "QtText.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Answers the first rows: two right, one wrong, then checks each with Enter.
+void AnswerSome(TfrmWordTests& screen)
+{
+    const int rows = screen.Test.RowCount();
+    for (int n = 0; n < rows && n < 3; ++n) {
+        const QString answer = ToQt(screen.Test.Rows[n].Answer);
+        screen.edAns[n]->setText(n == 1 ? answer.left(answer.size() - 1) + "x" : answer);
+        screen.edAnsKeyDown(n);
+    }
+}
+
+}  // namespace
+
+void ShotsWordTests(ShotContext& shots)
+{
+    auto* screen = qobject_cast<TfrmWordTests*>(shots.main.Screens[ScreenWordTests]);
+    if (!screen)
+        return;
+    const TPreferences saved = Preferences;
+    const QSize size = shots.main.size();
+
+    Preferences.AnswerLanguage = "S";
+    Preferences.FontSizeMode = 2;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(1260, 960);
+    shots.main.ChangeScreenClick(ScreenWordTests);
+    screen->bnNewTest->click();
+    shots.Save("wordtests-fresh");
+    AnswerSome(*screen);
+    shots.Save("wordtests-checked-S");
+
+    Preferences.AnswerLanguage = "E";
+    shots.main.ChangeScreenClick(ScreenWordLists);
+    shots.main.ChangeScreenClick(ScreenWordTests);  // the language changed: a new test
+    AnswerSome(*screen);
+    shots.Save("wordtests-checked-E");
+
+    // The smallest window, with a long-clued category, part answered and filled.
+    Preferences.AnswerLanguage = "S";
+    Preferences.FontSizeMode = 1;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(800, 600);
+    shots.main.ChangeScreenClick(ScreenWordTests);
+    AnswerSome(*screen);
+    shots.Save("wordtests-800x600");
+    screen->bnFill->click();
+    shots.Save("wordtests-800x600-filled");
+
+    Preferences = saved;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(size);
+}
