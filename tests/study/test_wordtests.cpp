@@ -1,0 +1,325 @@
+// The Word Tests screen, driven as a user would: answers typed with accent sequences and
+// checked with Enter, Check All, Fill All and the total; a resize and a font change that keep
+// the test; and the returns to the screen that must draw a new one.
+
+#include "AppFixture.h"
+
+#include "AppGlobals.h"
+#include "FontScheme.h"
+
+#include "CategoryPicker.h"
+#include "LX_WordLists.h"
+#include "LX_WordTests.h"
+#include "LexGrid.h"
+
+#include "AnswerIndex.h"
+#include "LX_Globals.h"
+#include "Random.h"
+
+#include <QApplication>
+#include <tuple>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// The keys a user presses for a Spanish word on a plain keyboard; empty when the word holds
+// a letter the sequences cannot give (a capital accented letter).
+QString KeysFor(const QString& word)
+{
+    static const QString plain = QString::fromUtf8("áéíóúñü");
+    static const char* const keys[] = {"'a", "'e", "'i", "'o", "'u", "'n", "\"u"};
+    QString out;
+    for (QChar ch : word) {
+        const qsizetype at = plain.indexOf(ch);
+        if (at >= 0)
+            out += QLatin1String(keys[at]);
+        else if (ch.unicode() > 127)
+            return QString();
+        else
+            out += ch;
+    }
+    return out;
+}
+
+bool HasAccent(const QString& word)
+{
+    for (QChar ch : word)
+        if (ch.unicode() > 127)
+            return true;
+    return false;
+}
+
+// What the rows show of a test: typed text, marks and scores.
+struct RowState {
+    QString typed;
+    bool scoreShown, right, wrong;
+    QString score;
+    bool operator==(const RowState&) const = default;
+};
+
+}  // namespace
+
+class TestWordTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<AppFixture>();
+        QVERIFY(fixture->WriteDataFile());
+        QVERIFY(fixture->Start());
+        fixture->main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fixture->main.get()));
+        screen = qobject_cast<TfrmWordTests*>(fixture->main->Screens[ScreenWordTests]);
+        QVERIFY(screen);
+        ClickBox(ScreenWordTests);
+    }
+    void cleanup() { fixture.reset(); }
+
+    void typeCheckFillAndResize()
+    {
+        // A test with an accented answer in a row other than the last, from a fixed seed.
+        int accented = -1;
+        for (uint32_t seed = 1; seed < 60 && accented < 0; ++seed) {
+            RandSeed(seed);
+            screen->bnNewTest->click();
+            for (int n = 0; n < 19 && accented < 0; ++n)
+                if (HasAccent(Answer(n)) && !KeysFor(Answer(n)).isEmpty())
+                    accented = n;
+        }
+        QVERIFY(accented >= 0);
+        QCOMPARE(screen->Test.RowCount(), 20);
+        QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 0/20"));
+        for (int n = 0; n < 20; ++n)
+            QVERIFY(screen->PanelShow[n]->isVisible());
+
+        // Typed with the sequences and checked with Enter: right, scored 1, focus moves on.
+        QLineEdit* box = screen->edAns[accented];
+        box->setFocus();
+        QTest::keyClicks(box, KeysFor(Answer(accented)));
+        QCOMPARE(box->text(), Answer(accented));
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(screen->imgY[accented]->isVisible());
+        QVERIFY(!screen->imgN[accented]->isVisible());
+        QCOMPARE(screen->lblSc[accented]->text(), QStringLiteral("1"));
+        QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 1/20"));
+        QCOMPARE(QApplication::focusWidget(), screen->edAns[accented + 1]);
+
+        // Wrong at first, then corrected: marked right, still scored 0.
+        const int other = accented == 0 ? 1 : 0;
+        QLineEdit* otherBox = screen->edAns[other];
+        otherBox->setFocus();
+        QTest::keyClicks(otherBox, "zzz");
+        QTest::keyClick(otherBox, Qt::Key_Return);
+        QVERIFY(screen->imgN[other]->isVisible());
+        otherBox->setText(" " + Answer(other) + " ");  // blanks round it are trimmed
+        QTest::keyClick(otherBox, Qt::Key_Return);
+        QVERIFY(screen->imgY[other]->isVisible());
+        QCOMPARE(screen->lblSc[other]->text(), QStringLiteral("0"));
+        QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 1/20"));
+
+        // Capitalised: wrong.
+        const int third = 2 + (accented == 2);
+        screen->edAns[third]->setText(Answer(third).left(1).toUpper() + Answer(third).mid(1));
+        if (screen->edAns[third]->text() != Answer(third)) {
+            QTest::keyClick(screen->edAns[third], Qt::Key_Return);
+            QVERIFY(screen->imgN[third]->isVisible());
+        }
+
+        // Check All marks every row; the blank ones are wrong and the total stays.
+        screen->bnCheck->click();
+        for (int n = 0; n < 20; ++n)
+            QVERIFY(screen->PanelScore[n]->isVisible());
+        QVERIFY(screen->imgN[19]->isVisible());
+        QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 1/20"));
+
+        // A bigger font, the smallest window for it, and the smallest window of all keep every
+        // answer, mark and score.
+        screen->edAns[19]->setText(QString::fromUtf8("algo sin comprobar"));
+        const QList<RowState> before = Rows();
+        for (auto [font, width, height] : {std::tuple{3, 1260, 960}, std::tuple{3, 1000, 720}, std::tuple{1, 800, 600}}) {
+            if (Preferences.FontSizeMode != font) {
+                ClickBox(ScreenOptions);
+                (font == 3 ? fixture->options().rbFont3 : fixture->options().rbFont1)->click();
+                QCOMPARE(Preferences.FontSizeMode, font);
+                ClickBox(ScreenWordTests);
+            }
+            fixture->main->resize(width, height);
+            QTRY_COMPARE(screen->width(), PageWidth);
+            QCOMPARE(Rows(), before);
+            QVERIFY(screen->RowFontSize <= MainFontSize);
+            QVERIFY(RowsFit());
+        }
+
+        // Fill All: every row right, the scores as they were.
+        screen->bnFill->click();
+        for (int n = 0; n < 20; ++n) {
+            QCOMPARE(screen->edAns[n]->text(), Answer(n));
+            QVERIFY(screen->imgY[n]->isVisible());
+        }
+        QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 1/20"));
+
+        // Enter in the last row goes round to row 0, caret at the end.
+        QTest::keyClick(screen->edAns[19], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), screen->edAns[0]);
+        QCOMPARE(screen->edAns[0]->cursorPosition(), int(screen->edAns[0]->text().size()));
+    }
+
+    void longCluesShrinkTheFontThenAreCutShort()
+    {
+        // Clues far too long for a row, in the first sub-category of the first category.
+        for (int i = 1; i <= WordCount; ++i)
+            if (WordTable[i].Category == 0 && WordTable[i].SubCategory == 0) {
+                WordTable[i].English = "WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMMMM " + std::to_string(i % 1000);
+                WordTable[i].Spanish = "una descripcion extraordinariamente larga de veras";
+            }
+        BuildWordLengthTables();
+        ClickBox(ScreenOptions);
+        fixture->options().rbFont3->click();
+        ClickBox(ScreenWordTests);
+        ClickCell(screen->Picker->sgCategory, 0, 0);
+        ClickCell(screen->Picker->sgSubCategory, 0, 0);
+        screen->edAns[0]->setText("kept");
+        fixture->main->resize(1000, 720);
+        QTRY_COMPARE(screen->width(), PageWidth);
+
+        QCOMPARE(screen->edAns[0]->text(), QStringLiteral("kept"));
+        // Lowered to the floor, no further; the clues cut short with an ellipsis.
+        QVERIFY(screen->RowFontSize >= TfrmWordTests::MinRowFontSize);
+        QVERIFY(screen->RowFontSize - 2 < TfrmWordTests::MinRowFontSize);
+        QVERIFY(RowsFit());
+        for (int n = 0; n < screen->Test.RowCount(); ++n)
+            QVERIFY(screen->lblClue[n]->text().endsWith(QChar(0x2026)));
+    }
+
+    void returnsKeepOrRedrawTheTest()
+    {
+        RandSeed(5);
+        screen->bnNewTest->click();
+        const int rows = screen->Test.RowCount();
+        QVERIFY(rows > 0);
+        screen->edAns[0]->setText("abc");
+        screen->bnCheck->click();
+
+        // Nothing changed elsewhere: the test stays, typed text and marks included.
+        ClickBox(ScreenWordLists);
+        ClickBox(ScreenWordTests);
+        QCOMPARE(screen->edAns[0]->text(), QStringLiteral("abc"));
+        QVERIFY(screen->imgN[0]->isVisible());
+
+        // A category chosen elsewhere stays in the picker only ...
+        auto* lists = qobject_cast<TfrmWordLists*>(fixture->main->Screens[ScreenWordLists]);
+        ClickBox(ScreenWordLists);
+        ClickCell(lists->Picker->sgCategory, 0, 1);  // Body
+        ClickBox(ScreenWordTests);
+        QCOMPARE(screen->Picker->PickedCategory, 1);
+        QCOMPARE(screen->edAns[0]->text(), QStringLiteral("abc"));
+        QCOMPARE(WordTable[screen->Test.Rows[0].WordIndex].Category, 0);
+
+        // ... until a filter changed elsewhere: then the new test draws from it.
+        ClickBox(ScreenWordLists);
+        lists->rbNotCommon->click();
+        ClickBox(ScreenWordTests);
+        QVERIFY(screen->rbNotCommon->isChecked());
+        QCOMPARE(screen->edAns[0]->text(), QString());
+        for (const WordTestRow& row : screen->Test.Rows) {
+            QCOMPARE(WordTable[row.WordIndex].Category, 1);
+            QCOMPARE(WordTable[row.WordIndex].LessCommon, 1);
+        }
+
+        // Another answer language: a new test that asks for English.
+        screen->edAns[0]->setText("abc");
+        ClickBox(ScreenOptions);
+        fixture->options().rbEnglishAns->click();
+        ClickBox(ScreenWordTests);
+        QCOMPARE(screen->edAns[0]->text(), QString());
+        QCOMPARE(screen->Test.Rows[0].Answer, WordTable[screen->Test.Rows[0].WordIndex].English.str());
+
+        // The words changed (as Custom Lists does): a new test, never checked against other words.
+        screen->edAns[0]->setText("abc");
+        ClickBox(ScreenWordLists);
+        BuildWordLengthTables();
+        ClickBox(ScreenWordTests);
+        QCOMPARE(screen->edAns[0]->text(), QString());
+        QCOMPARE(screen->Test.Vocabulary, VocabularyChangeCount());
+    }
+
+    void noWordsMessage()
+    {
+        fixture->shown.clear();
+        screen->rbLearned->click();  // nothing is learned yet
+        QCOMPARE(Preferences.LearnedFilter, 0);
+        QCOMPARE(fixture->shown.size(), 1);
+        QVERIFY(fixture->shown[0].Text.startsWith("There are no words satisfying the selected options."));
+        QVERIFY(fixture->shown[0].Text.contains("Selecting 'All Words' for Common/Learned words"));
+        QCOMPARE(screen->Test.RowCount(), 0);
+        QVERIFY(!screen->PanelShow[0]->isVisible());
+        QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 0/0"));
+        screen->bnCheck->click();
+        screen->bnFill->click();
+        QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 0/0"));
+        for (QFrame* score : screen->PanelScore)
+            QVERIFY(!score->isVisible());
+
+        // With both "All words" the message is its first sentence alone (an empty category).
+        screen->rbAllLearned->click();
+        for (int i = 1; i <= WordCount; ++i)
+            if (WordTable[i].Category == 2)
+                WordTable[i].Category = 3;
+        fixture->shown.clear();
+        ClickCell(screen->Picker->sgCategory, 0, 2);
+        QCOMPARE(fixture->shown.size(), 1);
+        QCOMPARE(fixture->shown[0].Text, QStringLiteral("There are no words satisfying the selected options."));
+    }
+
+private:
+    QString Answer(int row) const { return ToQt(screen->Test.Rows[row].Answer); }
+
+    void ClickBox(int screenNumber)
+    {
+        QTest::mouseClick(fixture->main->Boxes[screenNumber - 1], Qt::LeftButton);
+        QCOMPARE(fixture->main->CurrentScreen, screenNumber);
+    }
+
+    static void ClickCell(LexGrid* grid, int col, int row)
+    {
+        const QRect cell = grid->CellRect(col, row);
+        QVERIFY2(cell.isValid(), "cell not on screen");
+        QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
+    }
+
+    QList<RowState> Rows() const
+    {
+        QList<RowState> rows;
+        for (int n = 0; n < screen->Test.RowCount(); ++n)
+            rows << RowState{screen->edAns[n]->text(), !screen->PanelScore[n]->isHidden(), !screen->imgY[n]->isHidden(),
+                             !screen->imgN[n]->isHidden(), screen->lblSc[n]->text()};
+        return rows;
+    }
+
+    // Every control of a row inside it, left to right without overlap, and the rows on the page.
+    bool RowsFit() const
+    {
+        for (int n = 0; n < screen->Test.RowCount(); ++n) {
+            const QFrame* row = screen->PanelShow[n];
+            const QLabel* clue = screen->lblClue[n];
+            const int clueRight = clue->x() + clue->fontMetrics().horizontalAdvance(clue->text());
+            if (screen->lblType[n]->x() < 1 || clueRight > screen->edAns[n]->x() ||
+                screen->edAns[n]->geometry().right() >= screen->PanelScore[n]->x() ||
+                screen->PanelScore[n]->geometry().right() > row->width() || row->geometry().right() > screen->width() ||
+                row->geometry().bottom() > screen->height())
+                return false;
+        }
+        return true;
+    }
+
+    std::unique_ptr<AppFixture> fixture;
+    TfrmWordTests* screen = nullptr;
+};
+
+QTEST_MAIN(TestWordTests)
+
+#include "test_wordtests.moc"
