@@ -618,8 +618,10 @@ void TfrmWordGames::LayOutScrambledWords()
     auto buttonWidth = [&](QPushButton* bn, bool showButton) {
         return std::max(TextWidth(fm, showButton ? "Show Spanish" : "Check"), TextWidth(fm, bn->text())) + 24;
     };
-    const int buttonPanelWidth = buttonWidth(bnShowEnglish[0], true) + buttonWidth(bnClue[0], false)
-                               + buttonWidth(bnFill[0], false) + buttonWidth(bnCheck[0], false) + 3 * 4 + 12;
+    // "Show English" gives way to the prefixed clue, so its place is wide enough for a word.
+    const int showSlot = std::max(buttonWidth(bnShowEnglish[0], true), TextWidth(fm, "Spanish : ") + 110);
+    const int buttonPanelWidth = showSlot + buttonWidth(bnClue[0], false) + buttonWidth(bnFill[0], false)
+                               + buttonWidth(bnCheck[0], false) + 3 * 4 + 12;
 
     int cellWidth = maxLen > 15 ? 470 / maxLen - 1 : 30;
     auto rowPanelWidth = [&] { return maxLen * (cellWidth + 1) + 1 + 12; };
@@ -646,14 +648,16 @@ void TfrmWordGames::LayOutScrambledWords()
         lblScrambleEnglish[i]->setGeometry(6, 3, rowWidth - 12, cellHeight + 2);
         lblScrambleEnglish[i]->setFont(MakeFont(FontScheme.Main, true));
 
-        // The buttons centred in their panel, the prefixed clue under them.
-        int x = 6;
-        const int buttonTop = std::max(0, (rowHeight - buttonHeight - lineHeight) / 2);
-        for (QPushButton* bn : {bnShowEnglish[i], bnClue[i], bnFill[i], bnCheck[i]}) {
-            const int w = buttonWidth(bn, bn == bnShowEnglish[i]);
+        // The buttons centred in their panel; the prefixed clue in the place of "Show English".
+        const int buttonTop = std::max(0, (rowHeight - buttonHeight) / 2);
+        bnShowEnglish[i]->setGeometry(6 + (showSlot - buttonWidth(bnShowEnglish[i], true)) / 2, buttonTop,
+                                      buttonWidth(bnShowEnglish[i], true), buttonHeight);
+        lblScrambleEng[i]->setGeometry(6, buttonTop, showSlot, buttonHeight);
+        int x = 6 + showSlot + 4;
+        for (QPushButton* bn : {bnClue[i], bnFill[i], bnCheck[i]}) {
+            const int w = buttonWidth(bn, false);
             bn->setGeometry(x, buttonTop, w, buttonHeight);
             x += w + 4;
         }
-        lblScrambleEng[i]->setGeometry(8, buttonTop + buttonHeight, buttonPanelWidth - 12, lineHeight);
     }
 }
