@@ -15,7 +15,7 @@
 
 // LX_Crosswords
 
-// LX_WordGames
+#include "LX_WordGames.h"
 
 // LX_WordSearch
 
@@ -135,7 +135,7 @@ void TfrmMain::FormCreate()
 
     // Crosswords
 
-    // Word Games
+    Screens[ScreenWordGames] = new TfrmWordGames(this);
 
     // Word Search
 

@@ -1,0 +1,40 @@
+#pragma once
+// The word games' grids: how they are set up, painted from their cell texts and dragged.
+// Every game's letter and word grids go through these, so the colours and the drag rules of
+// one game are those of the others.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <functional>
+
+class LexGrid;
+class QPainter;
+class QRect;
+
+// A grid of letter or word cells: no fixed rows or columns, no selection, no scroll bars
+// needed, dragging on.
+void SetupGameGrid(LexGrid* grid, int cols, int rows);
+
+// Colours by the state character: boxes light green when correct, red when wrong, else white;
+// pool cells grey once used, else white.
+QColor BoxColour(QChar state);
+QColor PoolColour(QChar state);
+
+// Paints a cell: background, then the content after the state character centred in bold
+// black; "-" (the blank between two words) is drawn as nothing. The first column and row get
+// the grid's outer line on their left and top, so that a row of boxes is closed all round.
+void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,
+                  const QFont& font);
+
+// Dragging between game grids. canStart decides on the press whether the cell under it may be
+// dragged (a refused press does not become a drag); accepts is asked for every target cell;
+// drop carries a drop out; cancelled runs when a drag of this grid ended on no accepting cell.
+struct GameDragRules {
+    std::function<bool(int col, int row)> CanStart;
+    std::function<bool(LexGrid* source, int srcCol, int srcRow, int col, int row)> Accepts;
+    std::function<void(LexGrid* source, int srcCol, int srcRow, int col, int row)> Drop;
+    std::function<void(int srcCol, int srcRow)> Cancelled;
+};
+void InstallGameDrag(LexGrid* grid, const GameDragRules& rules);
