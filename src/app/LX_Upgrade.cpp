@@ -68,6 +68,7 @@ void TfrmUpgrade::OnFormShow()
     // The labels take the form's font.
     setFont(MakeFont(FontScheme.Header));
     lblVersion->setText(ToQt(VersionText) + " " + ToQt(VersionDate));
+    RefreshQuickHints();
 }
 
 void TfrmUpgrade::OnFormResize()
