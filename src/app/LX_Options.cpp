@@ -1,23 +1,32 @@
 #include "LX_Options.h"
 
+#include "AccentTyping.h"
+#include "AlphabetGrid.h"
 #include "AppGlobals.h"
 #include "CellDraw.h"
 #include "FontScheme.h"
+#include "LX_QuickHints.h"
+#include "LexGrid.h"
 #include "LX_PuzzlesMain.h"
 #include "Platform.h"
 #include "QtText.h"
+#include "QuickHintsRules.h"
 #include "ShowMsg.h"
 
 #include "LX_Data.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QHideEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <algorithm>
 #include <initializer_list>
@@ -206,6 +215,8 @@ TfrmOptions::TfrmOptions(QWidget* mainWindow) : TScreenForm(mainWindow)
                                          "your system font size and your screen resolution."});
     bnEndSetupOK = MakeButton(PanelChangeIt, "bnEndSetupOK", "Continue");
 
+    BuildSearchPage();
+
     PanelChangeIt->hide();
     bnEndSetupOK->hide();
     lblHeader->hide();
@@ -261,6 +272,8 @@ void TfrmOptions::OnFormShow()
     bnEndSetupOK->hide();
     lblHeader->hide();
     lblGotoOptions->hide();
+    if (ShowOverviewPage || ShowSetupPage)
+        PanelSearchIt->hide();
 
     if (ShowOverviewPage) {
         cbOverview2->setChecked(Preferences.ShowOverview != 0);
@@ -309,6 +322,7 @@ void TfrmOptions::OnFormShow()
         PanelSearch->setVisible(!OpenedAtStart);
     }
     OptionsShown = 1;
+    RefreshQuickHints();
 }
 
 void TfrmOptions::CheckSizeRadiosForWindow()
@@ -377,9 +391,158 @@ void TfrmOptions::bnEndSetupOKClick()
     main->Boxes[0]->update();
 }
 
+int TfrmOptions::HintSubMode() const
+{
+    return PanelSearchIt->isHidden() ? 0 : OptionsSearchPage;
+}
+
+void TfrmOptions::BuildSearchPage()
+{
+    PanelSearchIt = MakePanel(this, "PanelSearchIt", false);
+    bnReturn = MakeButton(PanelSearchIt, "bnReturn", "Return to main");
+    rbStarting = MakeRadio(PanelSearchIt, "rbStarting", "Search for words starting with : ");
+    rbContaining = MakeRadio(PanelSearchIt, "rbContaining", "Search for words containing   : ");
+    rbContaining->setChecked(true);
+    PanelSearchInstruct = MakeInstruction(
+        PanelSearchIt, "PanelSearchInstruct",
+        {"Enter word or partial word using your keyboard or the alphabet grid below.",
+         "Then press \"Search English\" or \"Search Spanish\" to search for words."});
+    edSearch = new QLineEdit(PanelSearchIt);
+    edSearch->setObjectName("edSearch");
+    edSearch->setMaxLength(ShortString::Capacity);
+    bnClear = MakeButton(PanelSearchIt, "bnClear", "Clear input");
+    bnSearchSpanish = MakeButton(PanelSearchIt, "bnSearchSpanish", "Search Spanish");
+    bnSearchEnglish = MakeButton(PanelSearchIt, "bnSearchEnglish", "Search English");
+
+    // The accent typing rules beside the box.
+    PanelMemo1 = MakePanel(PanelSearchIt, "PanelMemo1", true);
+    PanelMemo1->setAutoFillBackground(true);
+    QPalette memo = PanelMemo1->palette();
+    memo.setColor(QPalette::Window, BlueHigh(ColorHeader));
+    PanelMemo1->setPalette(memo);
+    auto* rules = new QGridLayout(PanelMemo1);
+    rules->setContentsMargins(Padding, Padding / 2, Padding, Padding / 2);
+    rules->setHorizontalSpacing(Padding);
+    rules->setVerticalSpacing(0);
+    const std::pair<const char*, QString> memoLines[] = {
+        {"For \u00E1,\u00E9,\u00ED,\u00F3,\u00FA", "Type ' then a,e,i,o,u"},
+        {"For \u00F1", "Type ' or ~ then n"},
+        {"For \u00FC", "Type \" then u"}};
+    for (int i = 0; i < 3; ++i) {
+        rules->addWidget(new QLabel(QString::fromUtf8(memoLines[i].first), PanelMemo1), i, 0);
+        rules->addWidget(new QLabel(memoLines[i].second, PanelMemo1), i, 1);
+    }
+
+    sgAlphabet = new AlphabetGrid(PanelSearchIt);
+    sgAlphabet->setObjectName("sgAlphabet");
+    sgAlphabet->SetTarget(edSearch);
+    sgAlphabet->OnTyped = [this] { SetSearchButtons(); };
+
+    dgSearch = new LexGrid(PanelSearchIt);
+    dgSearch->setObjectName("dgSearch");
+    dgSearch->SetColCount(4);
+    dgSearch->SetRowCount(2);
+    dgSearch->SetFixedCols(0);
+    dgSearch->SetFixedRows(1);
+    dgSearch->SetFixedColor(BlueHigh(ColorHeader));
+    dgSearch->SetShowSelection(false);
+    dgSearch->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
+        dgSearchDrawCell(p, col, row, rect);
+    };
+    dgSearch->hide();
+
+    AttachAccentTyping(edSearch);
+    AttachCaretToEnd(edSearch);
+    connect(edSearch, &QLineEdit::textChanged, this, &TfrmOptions::edSearchChange);
+    connect(bnReturn, &QPushButton::clicked, this, &TfrmOptions::bnReturnClick);
+    connect(bnClear, &QPushButton::clicked, this, &TfrmOptions::bnClearClick);
+    connect(rbStarting, &QRadioButton::clicked, this, &TfrmOptions::rbSearchClick);
+    connect(rbContaining, &QRadioButton::clicked, this, &TfrmOptions::rbSearchClick);
+    connect(bnSearchSpanish, &QPushButton::clicked, this, [this] { bnSearchWordsClick(bnSearchSpanish); });
+    connect(bnSearchEnglish, &QPushButton::clicked, this, [this] { bnSearchWordsClick(bnSearchEnglish); });
+    PanelSearchIt->hide();
+}
+
 void TfrmOptions::bnSearchClick()
 {
-    // The word search page is not built yet.
+    PanelSearchIt->show();
+    PanelChangeIt->hide();
+    dgSearch->hide();
+    edSearch->clear();
+    SetSearchButtons();
+    FormResize();
+    edSearch->setFocus(Qt::OtherFocusReason);
+    CaretToEnd(edSearch);
+    RefreshQuickHints();
+}
+
+void TfrmOptions::bnReturnClick()
+{
+    PanelSearchIt->hide();
+    PanelChangeIt->show();
+    RefreshQuickHints();
+}
+
+void TfrmOptions::SetSearchButtons()
+{
+    const bool any = !edSearch->text().isEmpty();
+    bnClear->setEnabled(any);
+    bnSearchSpanish->setEnabled(any);
+    bnSearchEnglish->setEnabled(any);
+}
+
+void TfrmOptions::edSearchChange()
+{
+    SetSearchButtons();
+}
+
+void TfrmOptions::rbSearchClick()
+{
+    edSearch->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmOptions::bnClearClick()
+{
+    edSearch->clear();
+    edSearch->setFocus(Qt::OtherFocusReason);
+    SetSearchButtons();
+}
+
+void TfrmOptions::bnSearchWordsClick(QPushButton* sender)
+{
+    const SearchLanguage language = sender == bnSearchEnglish ? SearchLanguage::English : SearchLanguage::Spanish;
+    const SearchMode mode = rbStarting->isChecked() ? SearchMode::Starting : SearchMode::Containing;
+    SearchResults = SearchWords(edSearch->text(), language, mode);
+    if (SearchResults.Count == 0) {
+        ShowMessageForm(frmShowMsg, NoWordsFoundMessage(), 0);
+        dgSearch->hide();
+        return;
+    }
+    if (SearchResults.Overflow)
+        ShowMessageForm(frmShowMsg, TooManyWordsMessage(), 0);
+    dgSearch->SetRowCount(SearchResults.Count + 1);
+    dgSearch->SetTopRow(1);
+    dgSearch->show();
+    FormResize();
+    dgSearch->update();
+    edSearch->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmOptions::dgSearchDrawCell(QPainter& canvas, int col, int row, const QRect& rect)
+{
+    static const char* const Headers[] = {"Type", "English", "Spanish", "Category"};
+    canvas.fillRect(rect, BlueHigh(row == 0 ? ColorHeader : ColorWhite));
+    canvas.setFont(MakeFont(FontScheme.Grid, true));
+    canvas.setPen(Qt::black);
+    QString text;
+    if (row == 0 && col >= 0 && col < 4)
+        text = Headers[col];
+    else if (row >= 1 && row <= SearchResults.Count && col >= 0 && col < 4)
+        text = SearchResults.Rows[row][col];
+    const QFontMetrics fm = canvas.fontMetrics();
+    const int x = rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2;
+    const int y = rect.top() + (rect.height() - fm.height()) / 2;
+    canvas.drawText(x, y + fm.ascent(), text);
 }
 
 void TfrmOptions::cbOverviewClick()
@@ -469,6 +632,12 @@ void TfrmOptions::rbScreenClick()
     Preferences.WindowTop = main->y();
     Preferences.WindowLeft = main->x();
     main->FormResize();
+    if (QuickHintsOpen && frmQuickHints) {
+        // The window is placed again beside the main window as it now stands.
+        frmQuickHints->SaveMainBounds();
+        frmQuickHints->Positioned = 0;
+        RefreshQuickHints();
+    }
 }
 
 void TfrmOptions::SetOverviewCells()
@@ -507,8 +676,70 @@ void TfrmOptions::OnFormResize()
         setGeometry(0, 0, main->width(), main->height());
     PanelInstruct->setGeometry(rect());
     PanelChangeIt->setGeometry(rect());
+    PanelSearchIt->setGeometry(rect());
     LayOutOverviewPage();
     LayOutSetupPage();
+    LayOutSearchPage();
+}
+
+void TfrmOptions::LayOutSearchPage()
+{
+    edSearch->setFont(MakeFont(FontScheme.Main));
+    const QFontMetrics fm(font());
+    const int buttonHeight = ButtonHeight(fm);
+    const int width = PanelSearchIt->width();
+    const int height = PanelSearchIt->height();
+
+    bnReturn->setGeometry(Margin, Margin, ButtonWidth(fm, bnReturn->text()), buttonHeight);
+    const int instructLeft = bnReturn->x() + bnReturn->width() + ColumnGap;
+    const int instructHeight = PanelSearchInstruct->sizeHint().height();
+    PanelSearchInstruct->setGeometry(instructLeft, Margin, std::max(1, width - instructLeft - Margin),
+                                     instructHeight);
+
+    // The left column: the way to search, the box and its buttons, the typing rules, the grid.
+    const int radioWidth = TextWidth(fm, {rbStarting->text(), rbContaining->text()}) + LayoutExtraWidth;
+    const int searchButtons = ButtonWidth(fm, bnSearchSpanish->text()) + ButtonWidth(fm, bnSearchEnglish->text()) + 5;
+    const int columnWidth = std::max({radioWidth, searchButtons, PanelMemo1->sizeHint().width(),
+                                      sgAlphabet->width(), ButtonWidth(fm, bnClear->text())});
+    const int radioHeight = std::max(fm.height() + 6, rbStarting->sizeHint().height());
+    int y = std::max(bnReturn->y() + buttonHeight, PanelSearchInstruct->y() + instructHeight) + RowGap;
+    rbStarting->setGeometry(Margin, y, radioWidth, radioHeight);
+    y += radioHeight;
+    rbContaining->setGeometry(Margin, y, radioWidth, radioHeight);
+    y += radioHeight + RowGap;
+    edSearch->setGeometry(Margin, y, columnWidth, edSearch->sizeHint().height());
+    y += edSearch->height() + 5;
+    const int clearWidth = ButtonWidth(fm, bnClear->text());
+    bnClear->setGeometry(Margin + columnWidth - clearWidth, y, clearWidth, buttonHeight);
+    y += buttonHeight + RowGap;
+    const int spanishWidth = ButtonWidth(fm, bnSearchSpanish->text());
+    bnSearchSpanish->setGeometry(Margin, y, spanishWidth, buttonHeight);
+    const int englishWidth = ButtonWidth(fm, bnSearchEnglish->text());
+    bnSearchEnglish->setGeometry(Margin + columnWidth - englishWidth, y, englishWidth, buttonHeight);
+    y += buttonHeight + RowGap;
+    PanelMemo1->setGeometry(Margin, y, columnWidth, PanelMemo1->sizeHint().height());
+    y += PanelMemo1->height() + RowGap;
+    sgAlphabet->move(Margin + (columnWidth - sgAlphabet->width()) / 2, y);
+
+    // The results fill the rest; the columns keep their design proportions.
+    const int gridLeft = Margin + columnWidth + 2 * ColumnGap;
+    const int gridTop = rbStarting->y();
+    const int gridWidth = std::max(100, width - gridLeft - Margin);
+    const int rowHeight = QFontMetrics(MakeFont(FontScheme.Grid, true)).height() + 8;
+    dgSearch->SetDefaultRowHeight(rowHeight);
+    const int design[] = {59, 170, 170, 289};
+    const int designTotal = 59 + 170 + 170 + 289;
+    const int room = gridWidth - 4 * dgSearch->GridLineWidth() - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 4;
+    int used = 0;
+    for (int c = 0; c < 3; ++c) {
+        const int w = std::max(20, room * design[c] / designTotal);
+        dgSearch->SetColWidth(c, w);
+        used += w;
+    }
+    dgSearch->SetColWidth(3, std::max(20, room - used));
+    const int rows = dgSearch->RowCount();
+    const int fullHeight = rows * (rowHeight + dgSearch->GridLineWidth()) + 4;
+    dgSearch->setGeometry(gridLeft, gridTop, gridWidth, std::max(rowHeight * 2, std::min(fullHeight, height - gridTop - Margin)));
 }
 
 void TfrmOptions::LayOutOverviewPage()

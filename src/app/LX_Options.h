@@ -3,12 +3,16 @@
 
 #include "OptionsRules.h"
 #include "ScreenForm.h"
+#include "SearchRules.h"
 
 #include <cstdint>
 
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
+class AlphabetGrid;
+class LexGrid;
 class QPainter;
 class QPushButton;
 class QRadioButton;
@@ -64,6 +68,21 @@ public:
     QLabel* PanelFontInstruct;
     QPushButton* bnEndSetupOK;
 
+    // Word search page.
+    QFrame* PanelSearchIt;
+    QPushButton* bnReturn;
+    QRadioButton* rbStarting;
+    QRadioButton* rbContaining;
+    QLabel* PanelSearchInstruct;
+    QLineEdit* edSearch;
+    QPushButton* bnClear;
+    QFrame* PanelMemo1;
+    QPushButton* bnSearchSpanish;
+    QPushButton* bnSearchEnglish;
+    AlphabetGrid* sgAlphabet;
+    LexGrid* dgSearch;
+    SearchOutcome SearchResults;
+
     // The overview while its page is up (the Quick Hints buffer).
     HintLineBuffer HintLines;
 
@@ -75,6 +94,15 @@ public:
     void rbFontClick();
     void rbAnsLangClick();
     void bnSearchClick();
+    void bnReturnClick();
+    void rbSearchClick();
+    void edSearchChange();
+    void bnClearClick();
+    void bnSearchWordsClick(QPushButton* sender);
+    void dgSearchDrawCell(QPainter& canvas, int col, int row, const QRect& rect);
+
+    // The word search page is a sub-mode of its own for the hints and help.
+    int HintSubMode() const override;
     void pbInstructPaint(QPainter& canvas);
 
 protected:
@@ -92,5 +120,8 @@ private:
     void SetOverviewCells();
     void LayOutOverviewPage();
     void LayOutSetupPage();
+    void LayOutSearchPage();
+    void BuildSearchPage();
+    void SetSearchButtons();
     void TakeMainFont();
 };

@@ -4,8 +4,11 @@
 #include "CellDraw.h"
 #include "FontScheme.h"
 #include "LX_Options.h"
+#include "LX_QuickHints.h"
+#include "LX_Upgrade.h"
 #include "Platform.h"
 #include "QtText.h"
+#include "QuickHintsRules.h"
 #include "ScreenForm.h"
 #include "ShowMsg.h"
 #include "ToolBarGlyphs.h"
@@ -145,6 +148,8 @@ void TfrmMain::FormCreate()
 
     frmOptions = new TfrmOptions(this);
     Screens[ScreenOptions] = frmOptions;
+    new TfrmQuickHints(this);
+    Screens[ScreenAbout] = new TfrmUpgrade(this);
 
     TimerStart = new QTimer(this);
     TimerStart->setInterval(1);
@@ -334,6 +339,8 @@ void TfrmMain::ChangeScreenClick(int screen)
     CurrentScreenForm->FormShow();
     if (leftOptions)
         ShowCurrentScreen();
+    if (QuickHintsOpen && !frmOptions->OpenedAtStart)
+        RefreshQuickHints();
 }
 
 void TfrmMain::ShowCurrentScreen()
@@ -447,12 +454,22 @@ void TfrmMain::MainPaint(TToolBarBox* box)
 
 void TfrmMain::bnHelpClick()
 {
-    OpenHelp(this, ProgramDir + "/help/index.html");
+    // The page of the screen on view; the start-up Options pages count as Options.
+    const TScreenForm* form = CurrentScreen == ScreenNone ? frmOptions : CurrentScreenForm;
+    const int screen = CurrentScreen == ScreenNone ? ScreenOptions : CurrentScreen;
+    OpenHelp(this, ProgramDir + "/help/" + HelpPageFor(screen, form ? form->HintSubMode() : 0));
 }
 
 void TfrmMain::bnHintsClick()
 {
-    // The Quick Hints window arrives with its own screen.
+    if (!frmQuickHints)
+        return;
+    // While the window is open the main window may stand moved up for it: the bounds to
+    // return to are those it had when the window opened.
+    if (!QuickHintsOpen)
+        frmQuickHints->SaveMainBounds();
+    frmQuickHints->show();
+    frmQuickHints->FormShow();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -463,6 +480,8 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 
 void TfrmMain::FormClose()
 {
+    if (QuickHintsOpen && frmQuickHints)
+        frmQuickHints->close();
     Preferences.WindowHeight = height();
     Preferences.WindowWidth = width();
     Preferences.WindowTop = y();

@@ -1,3 +1,176 @@
+#include "LX_QuickHints.h"
+
+#include "AppGlobals.h"
+#include "FontScheme.h"
+#include "LX_Options.h"
+#include "LX_PuzzlesMain.h"
+#include "Platform.h"
+#include "QtText.h"
+#include "QuickHintsRules.h"
 #include "ScreenForm.h"
 
-void RefreshQuickHints() {}
+#include <QHideEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+TfrmQuickHints* frmQuickHints = nullptr;
+QString HintTitle;
+
+void RefreshQuickHints()
+{
+    if (QuickHintsOpen && frmQuickHints)
+        frmQuickHints->FormShow();
+}
+
+TfrmQuickHints::TfrmQuickHints(TfrmMain* main) : QWidget(main, Qt::Window), main_(main)
+{
+    frmQuickHints = this;
+    setObjectName("frmQuickHints");
+    setWindowTitle("Quick Hints");
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, BlueHigh(ColorMainWindow));
+    setPalette(pal);
+
+    lblHeader = new QLabel(this);
+    lblHeader->setObjectName("lblHeader");
+    lblHeader->setAlignment(Qt::AlignCenter);
+    bnClose = new QPushButton("Close this screen", this);
+    bnClose->setObjectName("bnClose");
+    mmHints = new QPlainTextEdit(this);
+    mmHints->setObjectName("mmHints");
+    mmHints->setReadOnly(true);
+    mmHints->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mmHints->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    lblTest = new QLabel("Close this screen", this);
+    lblTest->setObjectName("lblTest");
+    lblTest->hide();
+
+    connect(bnClose, &QPushButton::clicked, this, &TfrmQuickHints::bnCloseClick);
+    hide();
+}
+
+TfrmQuickHints::~TfrmQuickHints()
+{
+    if (frmQuickHints == this)
+        frmQuickHints = nullptr;
+    QuickHintsOpen = 0;
+}
+
+void TfrmQuickHints::SaveMainBounds()
+{
+    SavedMainTop = main_->y();
+    SavedMainHeight = main_->height();
+    SavedMainLeft = main_->x();
+    SavedMainWidth = main_->width();
+}
+
+void TfrmQuickHints::FormShow()
+{
+    const QFont mainFont = MakeFont(FontScheme.Main);
+    setFont(mainFont);
+    mmHints->setFont(mainFont);
+    QFont header = MakeFont(FontScheme.Main, true);
+    header.setUnderline(true);
+    lblHeader->setFont(header);
+    lblTest->setFont(mainFont);
+    QuickHintsOpen = 1;
+
+    if (!Positioned)
+        Place();
+
+    // The start-up Options pages have no screen number; their hints are those of Options.
+    topicScreen_ = main_->CurrentScreen;
+    const TScreenForm* form = topicScreen_ == ScreenNone || topicScreen_ == ScreenOptions
+                                  ? static_cast<TScreenForm*>(main_->frmOptions)
+                                  : main_->CurrentScreenForm;
+    topicSubMode_ = form ? form->HintSubMode() : 0;
+    WriteHintText(topicScreen_, topicSubMode_, HintTitle, HintLines);
+
+    lblHeader->setText(HintTitle);
+    mmHints->clear();
+    mmHints->setPlainText(JoinHintParagraphs(HintLines).join('\n'));
+    mmHints->moveCursor(QTextCursor::Start);
+    mmHints->verticalScrollBar()->setValue(0);
+    FormResize();
+    Positioned = 1;
+    raise();
+}
+
+void TfrmQuickHints::Place()
+{
+    const ScreenFigures screen = CurrentScreenFigures();
+    const bool onTop = screen.TaskBarAlwaysOnTop;
+    if (onTop != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        // Changing a flag hides the window; that is no close.
+        changingFlags_ = true;
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        changingFlags_ = false;
+    }
+    const QRect frame = main_->frameGeometry();
+    const HintsPlacement p = PlaceQuickHints(frame, screen.Height, PageHeight);
+    if (p.MainMoved)
+        main_->move(main_->x(), p.MainTop);
+    SetFrameGeometry(this, p.Hints);
+    if (!isVisible())
+        show();
+}
+
+void TfrmQuickHints::SetFrameGeometry(QWidget* window, const QRect& frame)
+{
+    // Qt sizes the client area; the frame adds its own margins around it.
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const int extraWidth = outer.width() - inner.width();
+    const int extraHeight = outer.height() - inner.height();
+    window->resize(std::max(1, frame.width() - extraWidth), std::max(1, frame.height() - extraHeight));
+    window->move(frame.topLeft());
+}
+
+void TfrmQuickHints::FormResize()
+{
+    const int dpi = CurrentScreenFigures().PixelsPerInch;
+    const int margin = dpi <= 96 ? 2 : 5;
+    const QFontMetrics fm(font());
+    const int buttonHeight = fm.height() + 12;
+    const int buttonWidth = fm.horizontalAdvance(lblTest->text()) + 60;
+    const int memoLeft = margin;
+    const int memoWidth = std::max(1, width() - 2 * margin);
+    const int memoRight = memoLeft + memoWidth;
+    bnClose->setGeometry(memoRight - 2 - buttonWidth, 4, buttonWidth, buttonHeight);
+    const int memoTop = bnClose->y() + buttonHeight + 3;
+    mmHints->setGeometry(memoLeft, memoTop, memoWidth, std::max(1, height() - 8 - memoTop));
+    lblHeader->setGeometry(0, bnClose->y(), std::max(1, bnClose->x()), buttonHeight);
+}
+
+void TfrmQuickHints::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TfrmQuickHints::bnCloseClick()
+{
+    hide();
+}
+
+void TfrmQuickHints::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Only a hide of the window itself closes it: not a flag change, not the main window
+    // being minimised.
+    if (!changingFlags_ && !event->spontaneous() && isHidden())
+        FormHide();
+}
+
+void TfrmQuickHints::FormHide()
+{
+    if (!QuickHintsOpen)
+        return;
+    Positioned = 0;
+    QuickHintsOpen = 0;
+    main_->resize(SavedMainWidth, SavedMainHeight);
+    main_->move(SavedMainLeft, SavedMainTop);
+}

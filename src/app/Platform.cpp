@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QScreen>
 #include <QTextBrowser>
@@ -68,25 +69,47 @@ void InstallFontSubstitutions()
         QFont::insertSubstitutions("Courier New", firstInstalled(mono));
 }
 
+namespace {
+// The help window lives with the window that opened it.
+QPointer<QDialog> HelpDialog;
+QString HelpFileShown;
+}  // namespace
+
 void OpenHelp(QWidget* parent, const QString& helpFile)
 {
-    static QDialog* window = nullptr;
-    if (!window) {
-        window = new QDialog(parent);
-        window->setWindowTitle("Lexory Help");
-        window->resize(720, 560);
-        auto* layout = new QVBoxLayout(window);
-        auto* browser = new QTextBrowser(window);
+    if (!HelpDialog || HelpDialog->parentWidget() != parent) {
+        delete HelpDialog;
+        HelpDialog = new QDialog(parent);
+        HelpDialog->setObjectName("helpWindow");
+        HelpDialog->setWindowTitle("Lexory Help");
+        HelpDialog->resize(720, 560);
+        auto* layout = new QVBoxLayout(HelpDialog);
+        auto* browser = new QTextBrowser(HelpDialog);
         browser->setObjectName("helpBrowser");
+        browser->setOpenLinks(true);
         layout->addWidget(browser);
     }
-    auto* browser = window->findChild<QTextBrowser*>("helpBrowser");
-    if (QFile::exists(helpFile))
+    auto* browser = HelpDialog->findChild<QTextBrowser*>("helpBrowser");
+    HelpFileShown = QFile::exists(helpFile) ? helpFile : QString();
+    if (!HelpFileShown.isEmpty()) {
         browser->setSource(QUrl::fromLocalFile(helpFile));
-    else
+    } else {
         browser->setHtml("<h2>Lexory Help</h2><p>No help pages are installed.</p>");
-    window->show();
-    window->raise();
+    }
+    HelpDialog->show();
+    HelpDialog->raise();
+}
+
+QWidget* HelpWindow()
+{
+    return HelpDialog;
+}
+
+QString HelpPageShown()
+{
+    if (!HelpDialog || !HelpDialog->isVisible())
+        return {};
+    return HelpFileShown;
 }
 
 bool RunPrintDialog(QPrinter& printer, QWidget* parent)

@@ -31,6 +31,9 @@ void InstallFontSubstitutions();
 
 // Opens the help window at its default topic.
 void OpenHelp(QWidget* parent, const QString& helpFile);
+// The help window (null before the first help), and the file it shows while it is open.
+QWidget* HelpWindow();
+QString HelpPageShown();
 
 // The print dialog. The default asks the user; a test sets an answer that fills the printer
 // (a PDF file, say) and returns true to print.

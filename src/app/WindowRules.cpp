@@ -86,6 +86,11 @@ ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, i
         d.Height = min.Height;
         d.HeightRefused = true;
     }
+    // A refused resize is refused whole: the dimension that was allowed keeps its old value.
+    if (d.WidthRefused && !d.HeightRefused)
+        d.Height = currentHeight;
+    if (d.HeightRefused && !d.WidthRefused)
+        d.Width = currentWidth;
     d.Width = std::max(d.Width, 800);
     d.Height = std::max(d.Height, 600);
     return d;

@@ -1,15 +1,18 @@
 // Lexory: Spanish and English vocabulary through puzzles and games.
 
 #include "LX_PuzzlesMain.h"
+#include "LX_Upgrade.h"
 #include "ShowMsg.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Lexory");
     QApplication::setApplicationDisplayName("Lexory");
+    QApplication::setWindowIcon(QIcon(ProgramIconPixmap(64)));
     TfrmMain main;
     TfrmShowMsg message(&main);
     frmShowMsg = &message;

@@ -13,6 +13,9 @@ TCategoryRecord CategoryTable[MaxCategories];
 int32_t CategoryCount = 0;
 int32_t TotalCategoryCount = 0;
 
+const std::string VersionText = "Version 2.10";
+const std::string VersionDate = "January 2012";
+
 namespace {
 
 bool CategoryPass = false;

@@ -67,6 +67,10 @@ extern TCategoryRecord CategoryTable[MaxCategories];
 extern int32_t CategoryCount;       // built-in categories
 extern int32_t TotalCategoryCount;  // built-in plus custom
 
+// The version label of the About screen.
+extern const std::string VersionText;
+extern const std::string VersionDate;
+
 // The compiled-in record lines (Windows-1252), generated from resources/vocabulary.txt.
 extern const char* const BuiltInRecords[];
 extern const int BuiltInRecordCount;

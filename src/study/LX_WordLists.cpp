@@ -184,6 +184,7 @@ void TfrmWordLists::OnFormShow()
     BuildWordLists();
     if (Picker->sgCategory->isVisible())
         Picker->sgCategory->setFocus();
+    RefreshQuickHints();
 }
 
 void TfrmWordLists::BuildWordLists()

@@ -250,6 +250,10 @@ void TestMainWindow::resizeRule_data()
                                      << false;
     QTest::newRow("96 mode 3 height") << 96 << 3 << QSize(1000, 720) << QSize(1000, 719) << QSize(1000, 720)
                                       << false << true;
+    QTest::newRow("96 mode 3 width refused, taller kept out") << 96 << 3 << QSize(1000, 720) << QSize(990, 800)
+                                                       << QSize(1000, 720) << true << false;
+    QTest::newRow("96 mode 3 height refused, wider kept out") << 96 << 3 << QSize(1000, 720) << QSize(1100, 700)
+                                                       << QSize(1000, 720) << false << true;
     QTest::newRow("97 mode 2 width") << 97 << 2 << QSize(1000, 720) << QSize(999, 720) << QSize(1000, 720) << true
                                      << false;
     QTest::newRow("120 mode 3 from 1260") << 120 << 3 << QSize(1260, 960) << QSize(1200, 960) << QSize(1260, 960)
