@@ -17,7 +17,7 @@
 
 // LX_WordGames
 
-// LX_WordSearch
+#include "LX_WordSearch.h"
 
 // LX_BoardGame
 
@@ -137,7 +137,7 @@ void TfrmMain::FormCreate()
 
     // Word Games
 
-    // Word Search
+    Screens[ScreenWordSearch] = new TfrmWordSearch(this);
 
     // Board Game
 
