@@ -303,9 +303,23 @@ bool BuildPuzzle(WordSearchPuzzle& p, const std::vector<TAnswer>& words, int sid
             if (p.Grid[c][r].Letter == 0)
                 p.Grid[c][r] = SearchGridCell{'0', '1', static_cast<char>('a' + Random(26))};
 
+    return BuildSearchSegments(p);
+}
+
+bool BuildSearchSegments(WordSearchPuzzle& p)
+{
     for (int layer = 1; layer <= SearchLayerCount; ++layer)
-        for (int c = 0; c < n; ++c)
-            for (int r = 0; r < n; ++r)
+        for (int c = 0; c < p.Side; ++c)
+            for (int r = 0; r < p.Side; ++r) {
+                TSearchCell& cell = p.Layer(layer, c, r);
+                cell.SegCount = 0;
+                std::fill(std::begin(cell.SegKind), std::end(cell.SegKind), -1);
+                std::fill(std::begin(cell.SegWord), std::end(cell.SegWord), -1);
+                std::fill(std::begin(cell.SegFound), std::end(cell.SegFound), uint8_t{0});
+            }
+    for (int layer = 1; layer <= SearchLayerCount; ++layer)
+        for (int c = 0; c < p.Side; ++c)
+            for (int r = 0; r < p.Side; ++r)
                 if (p.Layer(layer, c, r).Start != -1 && !AddWordSegments(p, layer, c, r))
                     return false;
     return true;

@@ -105,6 +105,10 @@ int InitialSearchSide(int wordCount, int longestLetters);
 // tries or a cell would take an eleventh segment; the puzzle is then not usable.
 bool BuildPuzzle(WordSearchPuzzle& puzzle, const std::vector<TAnswer>& words, int side, bool allDirections);
 
+// Rebuilds the outline segments of every placed word from the start cells; false when a cell
+// of a layer would take an eleventh segment.
+bool BuildSearchSegments(WordSearchPuzzle& puzzle);
+
 struct SearchRequestResult {
     enum Outcome { Built, TooFew, Cancelled, Failed };
     Outcome Result = Failed;
