@@ -336,7 +336,7 @@ TEST(WordSearchBuild, LongWordsNeverPushTheSidePast31)
 {
     std::vector<std::pair<std::string, std::string>> words;
     for (int i = 0; i < 12; ++i)
-        words.push_back({"word" + std::string(1, char('a' + i)), std::string(30, char('a' + i))});
+        words.push_back({"word" + std::string(1, char('a' + i)), std::string(29, 'a') + char('b' + i)});
     UseWords(words);
     int built = 0;
     for (uint32_t seed = 1; seed <= 20; ++seed) {
