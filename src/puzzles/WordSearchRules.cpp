@@ -353,6 +353,7 @@ SearchRequestResult RunSearchRequest(const std::vector<int>& candidates, int wan
             longest = std::max(longest, static_cast<int>(a.Letters.size()));
         int side = InitialSearchSide(count, longest);
         for (int attempt = 1; attempt <= SearchAttempts; ++attempt) {
+            ++result.Attempts;
             if (BuildPuzzle(*puzzle, words, side, allDirections)) {
                 result.Result = SearchRequestResult::Built;
                 result.Puzzle = std::move(puzzle);

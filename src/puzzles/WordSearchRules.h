@@ -114,6 +114,7 @@ struct SearchRequestResult {
     Outcome Result = Failed;
     int WordCount = 0;  // of the first round's choice (the too-few messages)
     int Rounds = 0;     // rounds run, restarts included
+    int Attempts = 0;   // builds tried over all rounds
     std::unique_ptr<WordSearchPuzzle> Puzzle;  // set when Built
 };
 
