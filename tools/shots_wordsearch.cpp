@@ -19,6 +19,8 @@ void ShotsWordSearch(ShotContext& shots)
     if (!screen)
         return;
     const TPreferences saved = Preferences;
+    const QSize savedSize = shots.main.size();
+    shots.main.resize(1260, 960);
     Preferences.FontSizeMode = 2;
     shots.main.ApplyFontScheme();
     shots.main.FormResize();
@@ -68,7 +70,14 @@ void ShotsWordSearch(ShotContext& shots)
         screen->FormShow();
         shots.Save(name);
     }
+    Preferences.FontSizeMode = 1;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(800, 600);
+    screen->FormShow();
+    shots.Save("wordsearch-800x600");
     screen->bnReturnClick();
+    shots.Save("wordsearch-setup-800x600");
+    shots.main.resize(savedSize);
     Preferences = saved;
     shots.main.ApplyFontScheme();
     shots.main.FormResize();
