@@ -210,6 +210,11 @@ private slots:
         QVERIFY(!screen->bnPrint->isEnabled());
         QVERIFY(!screen->bnSave->isEnabled());
 
+        // The grid is square and stands left of the list, above the instructions and buttons.
+        QCOMPARE(grid->width(), grid->height());
+        QVERIFY(grid->geometry().right() < screen->sgWords->geometry().left());
+        QVERIFY(screen->PanelInstruct->geometry().bottom() < screen->bnFill->geometry().top());
+
         screen->bnReturn->click();
         QCOMPARE(screen->PuzzleShowing, 0);
         QVERIFY(screen->PanelMain->isVisible());
@@ -217,7 +222,7 @@ private slots:
 
     void shrunkSelectionLeavesThePuzzleWhole()
     {
-        StartFoodPuzzle(25, /*unlearnedOnly=*/true);
+        StartFoodPuzzle(25, /*unlearnedOnly=*/true, /*allDirections=*/false);
         WordSearchPuzzle* before = screen->Puzzle();
         const std::vector<TAnswer> answers = before->Answers;
         const QString header = screen->lblSearchHeader->text();
@@ -245,24 +250,6 @@ private slots:
         fixture->main->ChangeScreenClick(ScreenWordSearch);
         QCOMPARE(screen->PuzzleShowing, 1);
         QVERIFY(WordFound(*screen->Puzzle(), 1));
-    }
-
-    void forwardOnlyPuzzlesOfTenWords()
-    {
-        StartFoodPuzzle(10, false, /*allDirections=*/false);
-        const WordSearchPuzzle& p = *screen->Puzzle();
-        QCOMPARE(p.PuzzleWordCount(), 10);
-        QVERIFY(p.Side >= 10);
-        for (int w = 1; w <= 10; ++w) {
-            const SearchStart s = FindWordStart(p, w);
-            QVERIFY(p.Layer(s.Layer, s.Col, s.Row).Direction <= 4);
-        }
-        // The letter grid is square and fits beside the list.
-        QCOMPARE(screen->sgWordSearch->width(), screen->sgWordSearch->height());
-        QVERIFY(screen->sgWordSearch->geometry().right() < screen->sgWords->geometry().left());
-        QVERIFY(screen->sgWords->geometry().bottom() < screen->PanelInstruct->geometry().top());
-        QVERIFY(screen->PanelInstruct->geometry().bottom() < screen->bnFill->geometry().top());
-        QVERIFY(screen->bnFill->geometry().bottom() <= PageHeight);
     }
 
 private:
