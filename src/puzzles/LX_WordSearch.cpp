@@ -288,6 +288,11 @@ void TfrmWordSearch::OnFormShow()
     headerFont.setUnderline(true);
     lblSearchHeader->setFont(headerFont);
 
+    if (dragging_ && puzzle_) {
+        // A drag cut off by a screen switch got no release: drop its highlight.
+        ClearSearchHighlight(*puzzle_);
+        dragging_ = false;
+    }
     if (PuzzleShowing == 0)
         RestartCount = 0;
     PanelMain->setVisible(PuzzleShowing == 0);
