@@ -20,7 +20,7 @@
 
 #include "LX_WordGames.h"
 
-// LX_WordSearch
+#include "LX_WordSearch.h"
 
 // LX_BoardGame
 
@@ -140,7 +140,7 @@ void TfrmMain::FormCreate()
 
     Screens[ScreenWordGames] = new TfrmWordGames(this);
 
-    // Word Search
+    Screens[ScreenWordSearch] = new TfrmWordSearch(this);
 
     // Board Game
 
