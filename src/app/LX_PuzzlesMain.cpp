@@ -21,7 +21,7 @@
 
 // LX_BoardGame
 
-// LX_CustomLists
+#include "LX_CustomLists.h"
 
 
 #include "GridTemplates.h"
@@ -141,7 +141,7 @@ void TfrmMain::FormCreate()
 
     // Board Game
 
-    // Custom Lists
+    Screens[ScreenCustomLists] = new TfrmCustomLists(this);
 
     frmOptions = new TfrmOptions(this);
     Screens[ScreenOptions] = frmOptions;
