@@ -18,6 +18,10 @@ void ShotsCustomLists(ShotContext& shots)
     if (!screen)
         return;
     const TPreferences saved = Preferences;
+    const QSize size = shots.main.size();
+    Preferences.FontSizeMode = 2;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(1260, 960);
     shots.main.ChangeScreenClick(ScreenCustomLists);
 
     auto addName = [&](QToolButton* button, QLineEdit* box, QPushButton* save, const char* name) {
@@ -46,5 +50,7 @@ void ShotsCustomLists(ShotContext& shots)
     shots.Save("customlists-edit-category");
     screen->CancelPanel(screen->EditCategory);
 
+    shots.main.resize(size);
     Preferences = saved;
+    shots.main.ApplyFontScheme();
 }

@@ -991,10 +991,11 @@ void TfrmCustomLists::OnFormResize()
         halfHeight += 8 * e;
         instructHeight += e;
     }
-    const QRect leftArea(margin, 4, leftWidth, halfHeight);
+    // The page reaches a little below the window: the gaps stay within the spare 10 pixels.
+    const QRect leftArea(margin, 2, leftWidth, halfHeight);
     PanelFixedCategories->setGeometry(leftArea);
-    PanelCustomCategories->setGeometry(margin + leftWidth + 8, 4, rightWidth, halfHeight);
-    PanelCustomInstruct->setGeometry(margin, 4 + halfHeight + 6, leftWidth + 8 + rightWidth, instructHeight);
+    PanelCustomCategories->setGeometry(margin + leftWidth + 8, 2, rightWidth, halfHeight);
+    PanelCustomInstruct->setGeometry(margin, 2 + halfHeight + 4, leftWidth + 8 + rightWidth, instructHeight);
 
     // Headings, the category grids and the word lists, the same on both halves.
     for (QLabel* heading : {lblFixed, lblCustom}) {
