@@ -575,6 +575,7 @@ void TfrmCustomLists::LeaveEditMode()
         b->show();
     PanelCustomInstruct->show();
     UpdateCustomButtons();
+    FormResize();  // the buttons take their room again
 }
 
 void TfrmCustomLists::OpenPanel(EditPanel& panel, QLineEdit* focus)

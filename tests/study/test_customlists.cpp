@@ -5,6 +5,7 @@
 #include "AppFixture.h"
 
 #include "CategoryPicker.h"
+#include "CustomListsRules.h"
 #include "LX_CustomLists.h"
 #include "LX_WordLists.h"
 #include "LexGrid.h"
@@ -61,6 +62,8 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
+        for (TCategoryRecord& c : CustomCategories)  // nothing left from the test before
+            c = TCategoryRecord{};
         QVERIFY(fixture->WriteDataFile());
         QVERIFY(fixture->Start());
         OpenScreen();
@@ -210,6 +213,10 @@ private slots:
         QCOMPARE(CustomCategoryCount, 0);
         QVERIFY(!fixture->main->PanelHide->isVisible());
         QVERIFY(screen->PanelFixedCategories->isEnabled());
+        // Back in browse mode the buttons stand beside the grids again, not over them.
+        QVERIFY(screen->bnAddCategory->isVisible());
+        QVERIFY(!screen->bnAddCategory->geometry().intersects(screen->sgCustomCategory->geometry()));
+        QVERIFY(!screen->bnAddWords->geometry().intersects(screen->dgCustomWords->geometry()));
 
         screen->imgFixedDown1->click();
         QCOMPARE(Preferences.WordSortMode, 2);
@@ -219,6 +226,41 @@ private slots:
         screen->rbFixedCommon->click();
         for (const WordListRow& r : screen->FixedWordList)
             QCOMPARE(WordTable[r.WordIndex].LessCommon, 0);
+    }
+
+    void chosenWordShowsAsTheSixthVisibleRow()
+    {
+        const int slot = AddCustomCategory("Numbers");
+        AddCustomSubCategory(slot, "All of them");
+        for (int i = 0; i < 60; ++i)
+            StoreCustomWord({"word " + std::to_string(100 + i), "palabra", "", 7, true}, slot, 0, -1);
+        OpenScreen();
+        QCOMPARE(screen->CustomWordList.size(), size_t{60});
+        ClickCell(screen->dgCustomWords, 0, 30);
+        QCOMPARE(screen->SelCustomWordRow, 30);
+        screen->ScrollToSelectedWord();
+        QCOMPARE(screen->dgCustomWords->TopRow(), 25);
+        screen->SelCustomWordRow = 58;  // near the end the view stops with the last row showing
+        screen->ScrollToSelectedWord();
+        QVERIFY(screen->dgCustomWords->CellRect(0, 59).isValid());
+        QVERIFY(screen->dgCustomWords->CellRect(0, 58).isValid());
+        screen->SelCustomWordRow = 4;
+        screen->ScrollToSelectedWord();
+        QCOMPARE(screen->dgCustomWords->TopRow(), 0);
+
+        // Deleting the chosen middle word chooses the one that followed it.
+        screen->SelCustomWordRow = 7;
+        screen->bnDeleteWordsClick();
+        QCOMPARE(screen->CustomWordList.size(), size_t{59});
+        QCOMPARE(screen->CustomWordList[screen->SelCustomWordRow].FirstWord, std::string("word 108"));
+        // Under English answers the word columns swap, and edit still finds the word.
+        Preferences.AnswerLanguage = "E";
+        OpenScreen();
+        screen->bnEditWordsClick();
+        QVERIFY(screen->PanelEditData->isVisible());
+        QCOMPARE(screen->edEditEnglish->text(), QStringLiteral("word 100"));
+        screen->EditData.Cancel->click();
+        Preferences.AnswerLanguage = "S";
     }
 
     void storedChoicePastTheCategoriesFallsBackToTheFirst()
