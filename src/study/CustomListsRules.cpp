@@ -151,8 +151,15 @@ int AddCustomCategory(std::string_view name)
 {
     if (CustomCategoryCount >= MaxCustomCategories)
         return -1;
+    // The first nameless slot: behind the count unless a data file left a gap, whose named
+    // slots must not be overwritten.
+    int free = FirstCustomSlot;
+    while (free < MaxCategories && !CustomCategories[free].Name.empty())
+        ++free;
+    if (free == MaxCategories)
+        return -1;
     // A new category starts empty: no sub-category names of an earlier one.
-    TCategoryRecord& slot = CustomCategories[FirstCustomSlot + CustomCategoryCount];
+    TCategoryRecord& slot = CustomCategories[free];
     slot = TCategoryRecord{};
     slot.Name = name;
     ++CustomCategoryCount;

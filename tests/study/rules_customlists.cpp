@@ -132,6 +132,12 @@ TEST(CustomResort, GapsInAFileCloseAndStaleSubNamesStayOut)
     CustomCategories[17].SubNames[1] = "stale";
     CustomCategoryCount = 1;
     const int word = AppendWord(17, 0, "w");
+    SetCategory(16, "also kept");  // behind the count, where an add would write
+    EXPECT_EQ(AddCustomCategory("added"), 15);
+    EXPECT_EQ(CategoryNames(), (std::vector<std::string>{"added", "also kept", "kept"}));
+    EXPECT_EQ(WordTable[word].Category, 17);
+    DeleteCustomCategory(15);
+    DeleteCustomCategory(15);
     SortCustomCategories();
     EXPECT_EQ(CustomCategoryCount, 1);
     EXPECT_EQ(CustomCategories[15].Name, "kept");
