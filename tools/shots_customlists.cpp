@@ -1,3 +1,56 @@
+// Custom Lists with two custom categories of its own, a sub-category with words, and the
+// add-word panel open over the left half.
+
 #include "Screenshots.h"
 
-void ShotsCustomLists(ShotContext&) {}
+#include "LX_CustomLists.h"
+#include "LexGrid.h"
+
+#include "LX_Data.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+void ShotsCustomLists(ShotContext& shots)
+{
+    auto* screen = qobject_cast<TfrmCustomLists*>(shots.main.Screens[ScreenCustomLists]);
+    if (!screen)
+        return;
+    const TPreferences saved = Preferences;
+    const QSize size = shots.main.size();
+    Preferences.FontSizeMode = 2;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(1260, 960);
+    shots.main.ChangeScreenClick(ScreenCustomLists);
+
+    auto addName = [&](QToolButton* button, QLineEdit* box, QPushButton* save, const char* name) {
+        button->click();
+        box->setText(name);
+        save->click();
+    };
+    addName(screen->bnAddCategory, screen->edAddCategory, screen->AddCategory.Save, "My Kitchen");
+    addName(screen->bnAddCategory, screen->edAddCategory, screen->AddCategory.Save, "Garden");
+    addName(screen->bnAddSubCategory, screen->edAddSubCategory, screen->AddSubCategory.Save, "Flowers");
+    addName(screen->bnAddSubCategory, screen->edAddSubCategory, screen->AddSubCategory.Save, "Tools");
+    screen->sgCustomSubCategorySelectCell(0);
+    for (int row = 0; row < 3 && row < static_cast<int>(screen->FixedWordList.size()); ++row)
+        screen->dgFixedWordsMouseDown(2, row);
+    shots.Save("customlists-two-categories");
+
+    screen->bnAddWordsClick();
+    screen->edAddEnglish->setText("sunflower");
+    screen->edAddSpanish->setText("girasol");
+    screen->SelDataType = 0;
+    screen->sgAddDataType->update();
+    shots.Save("customlists-add-word");
+    screen->CancelPanel(screen->AddData);
+
+    screen->bnEditCategoryClick();
+    shots.Save("customlists-edit-category");
+    screen->CancelPanel(screen->EditCategory);
+
+    shots.main.resize(size);
+    Preferences = saved;
+    shots.main.ApplyFontScheme();
+}

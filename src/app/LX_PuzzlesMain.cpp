@@ -24,7 +24,7 @@
 
 // LX_BoardGame
 
-// LX_CustomLists
+#include "LX_CustomLists.h"
 
 
 #include "GridTemplates.h"
@@ -144,7 +144,7 @@ void TfrmMain::FormCreate()
 
     // Board Game
 
-    // Custom Lists
+    Screens[ScreenCustomLists] = new TfrmCustomLists(this);
 
     frmOptions = new TfrmOptions(this);
     Screens[ScreenOptions] = frmOptions;

@@ -23,3 +23,23 @@ std::string FromQt(const QString& text)
     }
     return out;
 }
+
+bool FromQtExact(const QString& text, std::string& out, QString* unstorable)
+{
+    std::string converted;
+    converted.reserve(static_cast<size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        const int byte = ch.isSurrogate() ? -1 : UnicodeToCp1252(ch.unicode());
+        if (byte < 0) {
+            if (unstorable) {
+                const bool pair = ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+                *unstorable = text.mid(i, pair ? 2 : 1);
+            }
+            return false;
+        }
+        converted += static_cast<char>(byte);
+    }
+    out = std::move(converted);
+    return true;
+}

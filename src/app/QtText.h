@@ -14,6 +14,8 @@ inline QString ToQt(const ShortString& text) { return ToQt(text.view()); }
 inline QString ToQt(const std::string& text) { return ToQt(std::string_view(text)); }
 inline QString ToQt(const char* text) { return ToQt(std::string_view(text)); }
 std::string FromQt(const QString& text);  // characters Windows-1252 lacks become '?'
+// The text in Windows-1252, or false (out untouched) with the first character it cannot hold.
+bool FromQtExact(const QString& text, std::string& out, QString* unstorable = nullptr);
 
 // Colours are given blue-high (0x800000 is navy).
 inline QColor BlueHigh(uint32_t bgr)

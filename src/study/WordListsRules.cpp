@@ -9,44 +9,49 @@ int NormalizedSortMode(int mode, bool spanishAnswers)
     return spanishAnswers ? 1 : 3;
 }
 
-WordLists BuildWordListRows(const WordSelection& selection, bool spanishAnswers, int sortMode)
+std::vector<WordListRow> SortedWordRows(const std::vector<int>& wordIndexes, bool spanishAnswers, int sortMode)
 {
     struct Keyed {
-        std::string firstKey, secondKey;
+        std::string key;
         WordListRow row;
     };
-    std::vector<Keyed> toLearn, learned;
-    for (int i = 1; i <= WordCount; ++i) {
+    const bool onSecond = sortMode == 3 || sortMode == 4;
+    const bool descending = sortMode == 2 || sortMode == 4;
+    std::vector<Keyed> keyed;
+    keyed.reserve(wordIndexes.size());
+    for (int i : wordIndexes) {
         const TWordRecord& w = WordTable[i];
-        if (!InCategorySelection(w, selection))
-            continue;
         Keyed k;
-        k.firstKey = (spanishAnswers ? w.EnglishSortKey : w.SpanishSortKey).str();
-        k.secondKey = (spanishAnswers ? w.SpanishSortKey : w.EnglishSortKey).str();
+        k.key = (spanishAnswers != onSecond ? w.EnglishSortKey : w.SpanishSortKey).str();
         k.row.WordIndex = i;
         k.row.TypeText = WordTypeText(w.WordType);
         const std::string spanish = w.Spanish.str() + w.Note.str();
         k.row.FirstWord = spanishAnswers ? w.English.str() : spanish;
         k.row.SecondWord = spanishAnswers ? spanish : w.English.str();
-        (w.Learned ? learned : toLearn).push_back(std::move(k));
+        keyed.push_back(std::move(k));
     }
+    // std::string compares as unsigned bytes; stable keeps the given order among equal keys.
+    std::stable_sort(keyed.begin(), keyed.end(), [descending](const Keyed& a, const Keyed& b) {
+        return descending ? b.key < a.key : a.key < b.key;
+    });
+    std::vector<WordListRow> rows;
+    rows.reserve(keyed.size());
+    for (Keyed& k : keyed)
+        rows.push_back(std::move(k.row));
+    return rows;
+}
 
-    const bool onSecond = sortMode == 3 || sortMode == 4;
-    const bool descending = sortMode == 2 || sortMode == 4;
-    // std::string compares as unsigned bytes; stable keeps table order among equal keys.
-    auto before = [&](const Keyed& a, const Keyed& b) {
-        const std::string& ka = onSecond ? a.secondKey : a.firstKey;
-        const std::string& kb = onSecond ? b.secondKey : b.firstKey;
-        return descending ? kb < ka : ka < kb;
-    };
-    WordLists lists;
-    for (auto* list : {&toLearn, &learned}) {
-        std::stable_sort(list->begin(), list->end(), before);
-        auto& out = list == &toLearn ? lists.ToLearn : lists.Learned;
-        out.reserve(list->size());
-        for (Keyed& k : *list)
-            out.push_back(std::move(k.row));
+WordLists BuildWordListRows(const WordSelection& selection, bool spanishAnswers, int sortMode)
+{
+    std::vector<int> toLearn, learned;
+    for (int i = 1; i <= WordCount; ++i) {
+        const TWordRecord& w = WordTable[i];
+        if (InCategorySelection(w, selection))
+            (w.Learned ? learned : toLearn).push_back(i);
     }
+    WordLists lists;
+    lists.ToLearn = SortedWordRows(toLearn, spanishAnswers, sortMode);
+    lists.Learned = SortedWordRows(learned, spanishAnswers, sortMode);
     return lists;
 }
 

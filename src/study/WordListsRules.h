@@ -23,6 +23,10 @@ struct WordLists {
 // A mode outside 1..4 becomes the one that sorts on the English word ascending.
 int NormalizedSortMode(int mode, bool spanishAnswers);
 
+// The rows of the given words (indexes in WordTable, in table order), sorted by a sort mode.
+// Keys are the words' sort keys compared byte by byte; equal keys keep the given order.
+std::vector<WordListRow> SortedWordRows(const std::vector<int>& wordIndexes, bool spanishAnswers, int sortMode);
+
 // Builds both lists of a selection (the learned filter is not applied: the lists split on it).
 // Keys are the words' sort keys compared byte by byte; equal keys keep table order.
 WordLists BuildWordListRows(const WordSelection& selection, bool spanishAnswers, int sortMode);
