@@ -19,7 +19,7 @@
 
 // LX_WordSearch
 
-// LX_BoardGame
+#include "LX_BoardGame.h"
 
 // LX_CustomLists
 
@@ -139,7 +139,7 @@ void TfrmMain::FormCreate()
 
     // Word Search
 
-    // Board Game
+    Screens[ScreenBoardGame] = new TfrmBoardGame(this);
 
     // Custom Lists
 
