@@ -18,6 +18,10 @@ void ShotsBoardGame(ShotContext& shots)
     if (!screen)
         return;
     const TPreferences saved = Preferences;
+    const QSize windowSize = shots.main.size();
+    Preferences.FontSizeMode = 2;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(1260, 960);
     shots.main.ChangeScreenClick(ScreenBoardGame);
     RandSeed(7);
     screen->edName[0]->setText("Ana");
@@ -31,6 +35,8 @@ void ShotsBoardGame(ShotContext& shots)
     screen->bnStartGame->click();  // the confirmation is answered with "O.K."
     if (!screen->GameInProgress) {
         Preferences = saved;
+        shots.main.ApplyFontScheme();
+        shots.main.resize(windowSize);
         return;
     }
     // A game some turns in: the markers spread round the board.
@@ -45,6 +51,13 @@ void ShotsBoardGame(ShotContext& shots)
     shots.Save("boardgame-roll");
     screen->imDiceClick();
     shots.Save("boardgame-move");
+    Preferences.FontSizeMode = 1;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(800, 600);
+    shots.Save("boardgame-move-800x600");
+    Preferences.FontSizeMode = 2;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(1260, 960);
     if (Option1Square > 0)
         screen->PanelOption1Click();
     else
@@ -82,4 +95,6 @@ void ShotsBoardGame(ShotContext& shots)
     shots.Save("boardgame-end");
     screen->bnReturn->click();
     Preferences = saved;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(windowSize);
 }

@@ -410,10 +410,6 @@ void TfrmBoardGame::BuildCluePanel()
     AttachCaretToEnd(edSpanish);
     edSpanish->installEventFilter(this);
     connect(edSpanish, &QLineEdit::textChanged, this, [this] { edSpanishChange(); });
-    connect(edSpanish, &QLineEdit::returnPressed, this, [this] {
-        if (bnSubmit->isEnabled())
-            bnSubmitClick();
-    });
     sgAlphabet->SetTarget(edSpanish);
     sgAlphabet->OnTyped = [this] {
         bnSubmit->setEnabled(!edSpanish->text().isEmpty());
@@ -1381,6 +1377,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     const int footerTop = PanelOption1->geometry().bottom() + 6;
     lblMoveFooter1->setGeometry(0, footerTop, textWidth, line);
     lblMoveFooter2->setGeometry(0, footerTop + line, textWidth, line);
+    PanelMoveInstruct->resize(textWidth, footerTop + 2 * line + 4);
 
     // The question.
     const int pad = 8;
@@ -1449,8 +1446,36 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     bnCardContinue->setGeometry((w - 140) / 2, cardBottom + line + 10, 140, line + 4);
 
     // The computer's turn.
-    PanelPlayerGusmaro->setGeometry(pad, h / 4, w - 2 * pad, line);
-    lblGusmaroThrow->setGeometry(pad, h / 4 + 2 * line, w - 2 * pad, line);
-    lblGusmaroPoints->setGeometry(pad, h / 4 + 3 * line, w - 2 * pad, line);
-    bnGusmaroContinue->setGeometry((w - 140) / 2, h / 4 + 5 * line, 140, line + 4);
+    PanelPlayerGusmaro->setGeometry(pad, pad, w - 2 * pad, line);
+    lblGusmaroThrow->setGeometry(pad, pad + 2 * line, w - 2 * pad, line);
+    lblGusmaroPoints->setGeometry(pad, pad + 3 * line, w - 2 * pad, line);
+    bnGusmaroContinue->setGeometry((w - 140) / 2, pad + 5 * line, 140, line + 4);
+
+    for (QFrame* f : {static_cast<QFrame*>(PanelRoll), PanelClue, PanelAnswer, PanelCards, PanelGusmaro})
+        CentreContent(f);
+    if (MoveAllowed && !FreeMove && !PanelRoll->isHidden() && !PanelMoveInstruct->isHidden())
+        ShowArrows();
+}
+
+void TfrmBoardGame::CentreContent(QFrame* panel)
+{
+    // The panels are laid out from their top; the content then moves down to the middle.
+    // The arrows stay at the edges.
+    QList<QWidget*> children;
+    int top = panel->height();
+    int bottom = 0;
+    for (QObject* o : panel->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || std::find(imgArrow1.begin(), imgArrow1.end(), w) != imgArrow1.end() ||
+            std::find(imgArrow2.begin(), imgArrow2.end(), w) != imgArrow2.end())
+            continue;
+        children << w;
+        top = std::min(top, w->y());
+        bottom = std::max(bottom, w->y() + w->height());
+    }
+    const int shift = (panel->height() - (bottom - top)) / 2 - top;
+    if (shift <= 0)
+        return;
+    for (QWidget* w : children)
+        w->move(w->x(), w->y() + shift);
 }

@@ -219,6 +219,7 @@ private:
     void LayOutSetup();
     void LayOutGame();
     void LayOutCentrePanels(const QRect& inner);
+    void CentreContent(QFrame* panel);
     void DrawBoardCell(QPainter& p, int square, const QRect& rect);
     void DrawMarker(QPainter& p, int player, const QRect& rect);
     void PaintLegend(QPainter& p);
