@@ -10,6 +10,9 @@
 #include "LX_BoardGame.h"
 #include "LexGrid.h"
 
+#include "AnswerIndex.h"
+#include "LX_Globals.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSlider>
@@ -283,6 +286,46 @@ private slots:
             QVERIFY(screen->PanelRoll->isVisible());  // the same player rolls again
             QCOMPARE(CurrentPlayer, 1);
         }
+    }
+
+    void startNeverBeginsWithAFreeOrEmptySlot()
+    {
+        // A vocabulary of three sub-categories: the random fill stops with free slots left.
+        static const char* const lines[] = {
+            ",D,,M,cat,gato,cats,gatos,Animals,Pets,0,1, ", ",D,,M,dog,perro,dogs,perros,Animals,Pets,0,2, ",
+            ",D,,F,hen,gallina,hens,gallinas,Animals,Farm,1,3, ", ",D,,M,bus,autobus,buses,autobuses,Travel,Road,0,4, "};
+        InitWordTablesFrom(lines, 4);
+        BuildWordLengthTables();
+        screen->FormShow();
+        QTest::keyClicks(screen->edName[0], "Ana");
+        fixture->choiceAnswer = 1;
+        fixture->shown.clear();
+        screen->bnStartGame->click();
+        QCOMPARE(fixture->shown.size(), 2);
+        QVERIFY(fixture->shown[1].Text.startsWith("There are not enough categories with words"));
+        QCOMPARE(screen->GameInProgress, 0);
+        QCOMPARE(FilledSlotCount(), 3);
+
+        // Six slots, then the words of one of them are gone: the start names it and stays.
+        FreeAllSlots();
+        for (int i = 0; i < 6; ++i)
+            CategorySlots[i] = {0, CategoryTable[0].SubCount, ShortString("slot " + std::to_string(i))};
+        CategorySlots[5] = {1, 0, "Travel - Road"};
+        std::vector<std::string> many;
+        for (int i = 0; i < 40; ++i)
+            many.push_back(",D,,M,w" + std::to_string(i) + ",p" + std::to_string(i) + ",ws,ps,Animals,Pets,0," +
+                           std::to_string(i + 1) + ", ");
+        std::vector<const char*> ptrs;
+        for (const std::string& l : many)
+            ptrs.push_back(l.c_str());
+        InitWordTablesFrom(ptrs.data(), static_cast<int>(ptrs.size()));
+        BuildWordLengthTables();
+        fixture->shown.clear();
+        screen->bnStartGame->click();
+        QCOMPARE(fixture->messages(), QStringList{"There are no words in category : Travel - Road"});
+        QCOMPARE(screen->GameInProgress, 0);
+        InitWordTables();
+        BuildWordLengthTables();
     }
 
     void theComputerAloneAlwaysPlaysToTheEnd()
