@@ -31,6 +31,13 @@ void ShotsBoardGame(ShotContext& shots)
     screen->tbTarget[1]->setValue(25);
     screen->bnRandom->click();
     shots.Save("boardgame-setup");
+    Preferences.FontSizeMode = 1;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(800, 600);
+    shots.Save("boardgame-setup-800x600");
+    Preferences.FontSizeMode = 2;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(1260, 960);
 
     screen->bnStartGame->click();  // the confirmation is answered with "O.K."
     if (!screen->GameInProgress) {

@@ -506,16 +506,7 @@ void TfrmBoardGame::BuildGusmaroPanel()
 
 void TfrmBoardGame::OnFormShow()
 {
-    const QFont main = MakeFont(FontScheme.Main);
-    setFont(main);
-    PanelGame->setFont(main);
-    for (QLabel* name : PanelPlayerName)
-        name->setFont(MakeFont(FontScheme.Main, true));
-    PanelPlayerGusmaro->setFont(MakeFont(FontScheme.Main, true));
-    lblOption1[0]->setFont(MakeFont(FontScheme.Main, true));
-    lblOption2[0]->setFont(MakeFont(FontScheme.Main, true));
-    PanelMemo->setFont(MakeFont(FontScheme.Grid));
-
+    ApplyFonts();
     PanelMain->setVisible(GameInProgress == 0);
     PanelGame->setVisible(GameInProgress != 0);
     if (GameInProgress != 0 && !PanelClue->isHidden()) {
@@ -1203,8 +1194,22 @@ void TfrmBoardGame::PaintScore(QPainter& p, int player)
 
 // ---- layout ------------------------------------------------------------------------------------
 
+void TfrmBoardGame::ApplyFonts()
+{
+    const QFont main = MakeFont(FontScheme.Main);
+    setFont(main);
+    PanelGame->setFont(main);
+    for (QLabel* name : PanelPlayerName)
+        name->setFont(MakeFont(FontScheme.Main, true));
+    PanelPlayerGusmaro->setFont(MakeFont(FontScheme.Main, true));
+    lblOption1[0]->setFont(MakeFont(FontScheme.Main, true));
+    lblOption2[0]->setFont(MakeFont(FontScheme.Main, true));
+    PanelMemo->setFont(MakeFont(FontScheme.Grid));
+}
+
 void TfrmBoardGame::OnFormResize()
 {
+    ApplyFonts();  // the layout measures in the scheme's fonts, so the controls must have them
     PanelMain->setGeometry(0, 0, PageWidth, PageHeight);
     PanelGame->setGeometry(0, 0, PageWidth, PageHeight);
     LayOutSetup();
@@ -1238,7 +1243,7 @@ void TfrmBoardGame::LayOutSetup()
     const int playersTop = titleBottom + instructHeight + 6;
     const int playerRoom = std::max(4 * (3 * line + 10), panelHeight - playersTop - 6);
     const int playerWidth = panelWidth - 10;
-    const int labelWidth = std::max(fm.horizontalAdvance("Player's name  :"), fm.horizontalAdvance("Target # points :")) + 8;
+    const int labelWidth = std::max(fm.horizontalAdvance("Player's name  :"), fm.horizontalAdvance("Target # points :")) + 12;
     for (int i = 0; i < 4; ++i) {
         const int rows = i == 3 ? 3 : 2;
         const int h = (playerRoom - 18) / 4;
@@ -1265,10 +1270,15 @@ void TfrmBoardGame::LayOutSetup()
     Picker->sgCategory->setGeometry(4, pickerTop, categoryWidth, pickerHeight);
     Picker->sgSubCategory->setGeometry(8 + categoryWidth, pickerTop, panelWidth - categoryWidth - 12, pickerHeight);
     Picker->FitGrids();
-    const int bw = (panelWidth - 16) / 3;
-    bnRandom->setGeometry(4, buttonsTop, bw, buttonHeight);
-    bnAdd->setGeometry(8 + bw, buttonsTop, bw, buttonHeight);
-    bnRemove->setGeometry(12 + 2 * bw, buttonsTop, panelWidth - 16 - 2 * bw, buttonHeight);
+    // The three buttons share the width in proportion to their captions.
+    int x = 4;
+    const int captions = fm.horizontalAdvance(bnRandom->text() + bnAdd->text() + bnRemove->text());
+    for (QPushButton* b : {bnRandom, bnAdd, bnRemove}) {
+        const int width = b == bnRemove ? panelWidth - 4 - x
+                                        : (panelWidth - 16) * fm.horizontalAdvance(b->text()) / std::max(1, captions);
+        b->setGeometry(x, buttonsTop, width, buttonHeight);
+        x += width + 4;
+    }
     sgSelected->setGeometry(4, buttonsTop + buttonHeight + 6, panelWidth - 8, listHeight);
     sgSelected->SetDefaultRowHeight((listHeight - 2) / 6 - 1);
     sgSelected->SetColWidth(0, panelWidth - 12);

@@ -216,6 +216,7 @@ private:
     void ShowArrows();
     void FillOptionPanel(TClickFrame* panel, const std::array<TClickLabel*, 3>& labels, int square, bool forward);
     void RepaintScores();
+    void ApplyFonts();
     void LayOutSetup();
     void LayOutGame();
     void LayOutCentrePanels(const QRect& inner);
