@@ -22,7 +22,7 @@
 
 #include "LX_WordSearch.h"
 
-// LX_BoardGame
+#include "LX_BoardGame.h"
 
 #include "LX_CustomLists.h"
 
@@ -142,7 +142,7 @@ void TfrmMain::FormCreate()
 
     Screens[ScreenWordSearch] = new TfrmWordSearch(this);
 
-    // Board Game
+    Screens[ScreenBoardGame] = new TfrmBoardGame(this);
 
     Screens[ScreenCustomLists] = new TfrmCustomLists(this);
 
