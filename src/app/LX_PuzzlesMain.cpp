@@ -13,7 +13,7 @@
 
 // LX_WordTests
 
-// LX_Crosswords
+#include "LX_Crosswords.h"
 
 // LX_WordGames
 
@@ -133,7 +133,7 @@ void TfrmMain::FormCreate()
 
     // Word Tests
 
-    // Crosswords
+    Screens[ScreenCrosswords] = new TfrmCrosswords(this);
 
     // Word Games
 
