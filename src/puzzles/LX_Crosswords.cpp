@@ -113,6 +113,7 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
 {
     setObjectName("frmCrosswords");
     Randomize();
+    XWordMode = 0;  // a new form starts on its set-up page
 
     // ---- the set-up page
     PanelMain = new QFrame(this);
@@ -135,6 +136,7 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
     rbFree->setObjectName("rbFree");
     typeGroup->addButton(rbXWord);
     typeGroup->addButton(rbFree);
+    rbXWord->setChecked(true);
     static const char* const XWordLines[] = {"Regular crossword grid style", "Uses words from ALL categories",
                                              "Available in grid sizes from (11 x 11) to (19 x 19)"};
     static const char* const FreeLines[] = {"Free format grid style", "Uses words from a single category or sub-category",
