@@ -692,7 +692,11 @@ void TfrmCrosswords::LayOutSetupPage()
     const int step2Height = titleHeight + 2 * pad + 3 * (line + 4);
     const int step4Height = titleHeight + 2 * pad + std::max(28, line + 8);
     const int leftHeight = step1Height + gap + step2Height;
-    const int step3Height = std::max(leftHeight - gap - step4Height, titleHeight + 15 * (main.height() + 2) + 2 * pad);
+    // The picker's fifteen rows each take a line of the grid font with some room.
+    // A tall page gives them more, up to 24 pixels.
+    const int pickerRow = std::max(QFontMetrics(MakeFont(FontScheme.Grid, true)).height() + 5,
+                                   std::min(24, (PageHeight - 2 * titleHeight - 250) / 20));
+    const int step3Height = std::max(leftHeight - gap - step4Height, titleHeight + 15 * pickerRow + 2 + 2 * pad);
     const int blockHeight = std::max(leftHeight, step3Height + gap + step4Height);
     const int buttonHeight = std::max(30, main.height() + 14);
     const int totalHeight = blockHeight + gap + buttonHeight;
@@ -704,26 +708,29 @@ void TfrmCrosswords::LayOutSetupPage()
         PanelSteps[i]->setGeometry(x, y, w, h);
         lblStepTitles[i]->setGeometry(1, 1, w - 2, titleHeight);
     };
-    placeStep(0, left, top, leftWidth, step1Height);
-    placeStep(1, left, top + step1Height + gap, leftWidth, blockHeight - step1Height - gap);
+    // The left column's spare height is shared by its two steps, their contents spread.
+    const int extra = blockHeight - leftHeight;
+    placeStep(0, left, top, leftWidth, step1Height + extra / 2);
+    placeStep(1, left, top + step1Height + extra / 2 + gap, leftWidth, step2Height + extra - extra / 2);
     placeStep(2, right, top, rightWidth, step3Height);
     placeStep(3, right, top + step3Height + gap, rightWidth, blockHeight - step3Height - gap);
 
     // Step 1: each radio button with its three lines.
-    int y = titleHeight + pad;
+    int y = titleHeight + pad + extra / 6;
     for (auto [rb, lines] : {std::pair{rbXWord, &lblXWordLines}, std::pair{rbFree, &lblFreeLines}}) {
         rb->setGeometry(pad, y, radio, line);
         for (int i = 0; i < 3; ++i)
             (*lines)[i]->setGeometry(pad + radio, y + i * line, leftWidth - 2 * pad - radio, line);
-        y += 3 * line + line / 2 + 8;
+        y += 3 * line + line / 2 + 8 + extra / 6;
     }
 
     // Step 2: the filter, one button a line.
-    y = titleHeight + pad;
+    const int step2Spread = (extra - extra / 2) / 4;
+    y = titleHeight + pad + step2Spread;
     for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon}) {
         rb->setFont(mainFont);
         rb->setGeometry(pad, y, leftWidth - 2 * pad, line + 4);
-        y += line + 4;
+        y += line + 4 + step2Spread;
     }
 
     // Step 3: the picker, or the note for regular crosswords.
