@@ -49,11 +49,21 @@ void ShotsCrosswords(ShotContext& shots)
                     form->sgCrossKeyDown('E', false);
                 form->PanelCheck.All->click();
                 shots.Save("crosswords-11x11-S-checked");
+                // The same at the smallest window and font.
+                Preferences.FontSizeMode = 1;
+                shots.main.ApplyFontScheme();
+                shots.main.resize(800, 600);
+                form->FormShow();
+                shots.Save("crosswords-11x11-S-800x600");
+                Preferences.FontSizeMode = saved.FontSizeMode;
+                shots.main.ApplyFontScheme();
+                shots.main.resize(1260, 960);
             }
             form->bnReturn->click();
         }
     }
     Preferences = saved;
+    shots.main.ApplyFontScheme();
     shots.main.resize(size);
     form->FormShow();
 }
