@@ -16,7 +16,7 @@
 
 #include "LX_WordTests.h"
 
-// LX_Crosswords
+#include "LX_Crosswords.h"
 
 #include "LX_WordGames.h"
 
@@ -136,7 +136,7 @@ void TfrmMain::FormCreate()
 
     Screens[ScreenWordTests] = new TfrmWordTests(this);
 
-    // Crosswords
+    Screens[ScreenCrosswords] = new TfrmCrosswords(this);
 
     Screens[ScreenWordGames] = new TfrmWordGames(this);
 
