@@ -7,6 +7,7 @@
 #include "QtText.h"
 #include "ShowMsg.h"
 #include "WordGameGrids.h"
+#include "WordGamePrint.h"
 
 #include "LX_Data.h"
 #include "Random.h"
@@ -217,6 +218,8 @@ void TfrmWordGames::BuildScrambledWords()
         InstallGameDrag(boxes, boxRules);
     }
 
+    bnScramblePrint = MakeButton(PanelScrambledWords, "bnScramblePrint", "Print");
+    connect(bnScramblePrint, &QPushButton::clicked, this, [this] { bnPrintClick(GameScrambledWords); });
     bnScrambleSame = MakeButton(PanelScrambledWords, "bnScrambleSame", "New game");
     bnScrambleReturn = MakeButton(PanelScrambledWords, "bnScrambleReturn", "Change options");
     connect(bnScrambleSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
@@ -604,11 +607,13 @@ void TfrmWordGames::LayOutScrambledWords()
     top += 2 * lineHeight + 16;
 
     const int bottomTop = PageHeight - buttonHeight - 10;
+    const int printWidth = TextWidth(fm, bnScramblePrint->text()) + 40;
     const int newWidth = TextWidth(fm, bnScrambleSame->text()) + 40;
     const int returnWidth = TextWidth(fm, bnScrambleReturn->text()) + 40;
-    const int buttonsLeft = (PageWidth - newWidth - returnWidth - 20) / 2;
-    bnScrambleSame->setGeometry(buttonsLeft, bottomTop, newWidth, buttonHeight);
-    bnScrambleReturn->setGeometry(buttonsLeft + newWidth + 20, bottomTop, returnWidth, buttonHeight);
+    const int buttonsLeft = (PageWidth - printWidth - newWidth - returnWidth - 40) / 2;
+    bnScramblePrint->setGeometry(buttonsLeft, bottomTop, printWidth, buttonHeight);
+    bnScrambleSame->setGeometry(buttonsLeft + printWidth + 20, bottomTop, newWidth, buttonHeight);
+    bnScrambleReturn->setGeometry(buttonsLeft + printWidth + newWidth + 40, bottomTop, returnWidth, buttonHeight);
 
     // Six rows share the height between the instructions and the buttons.
     const int rowSpace = std::max(20, (bottomTop - 8 - top) / ScrambleRowCount);
@@ -659,5 +664,18 @@ void TfrmWordGames::LayOutScrambledWords()
             bn->setGeometry(x, buttonTop, w, buttonHeight);
             x += w + 4;
         }
+    }
+}
+
+// ---- printing ----------------------------------------------------------------------------------
+
+void TfrmWordGames::bnPrintClick(int gameMode)
+{
+    if (!drawn_)
+        return;
+    if (gameMode == GameScrambledWords) {
+        const ScramblePrintout game =
+            MakeScramblePrintout(Scramble, Draw.MaxAnswerLen, GameSpanish(), lblScrambledHeader->text());
+        PrintWordGame(this, PrintHalf, [&](const HalfPage& page) { PaintScramblePrint(page, game); });
     }
 }

@@ -57,6 +57,7 @@ public:
     std::array<QPushButton*, 6> bnClue{};
     std::array<QPushButton*, 6> bnFill{};
     std::array<QPushButton*, 6> bnCheck{};
+    QPushButton* bnScramblePrint;
     QPushButton* bnScrambleSame;
     QPushButton* bnScrambleReturn;
 
@@ -66,6 +67,7 @@ public:
     int UncoverRows = 6;  // the Uncover Squares size recorded
     WordDraw Draw;
     ScrambleBoard Scramble;
+    int PrintHalf = 1;  // the half of the page the last printout took: 1 top, 2 bottom
 
     int HintSubMode() const override { return GameMode; }
 
@@ -97,6 +99,9 @@ public:
     void bnFillClick(int k);
     void bnCheckClick(int k);
     void CheckScrambleRows();
+
+    // "Print" of a game: the half of the page, then the print job for the game given.
+    void bnPrintClick(int gameMode);
 
 protected:
     void OnFormShow() override;

@@ -5,6 +5,7 @@
 #include "CellDraw.h"
 #include "CrosswordGenerator.h"
 #include "CrosswordPlay.h"
+#include "CrosswordPrint.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
@@ -274,10 +275,10 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
     bnSave->setObjectName("bnSave");
     bnPrint = new QPushButton("Print", PanelXWord);
     bnPrint->setObjectName("bnPrint");
+    connect(bnPrint, &QPushButton::clicked, this, [this] { bnPrintClick(); });
     for (QPushButton* b : {bnAccent, bnSame, bnReturn, bnSave, bnPrint})
         b->setFocusPolicy(Qt::NoFocus);
     bnSave->setEnabled(false);   // saving and printing crosswords are not built yet
-    bnPrint->setEnabled(false);
 
     // ---- over both pages
     PanelRecalc = new QFrame(this);
@@ -882,4 +883,12 @@ void TfrmCrosswords::ChooseClueFontLevel()
             break;
         ClueFontLevel = level - 1;
     }
+}
+
+// ---- printing --------------------------------------------------------------------------------
+
+void TfrmCrosswords::bnPrintClick()
+{
+    PrintCrossword(this, lblFreeFormHeader->text());
+    sgCross->setFocus();
 }

@@ -97,6 +97,7 @@ public:
     void bnSameClick();
     void bnReturnClick();
     void AnyMouseDown();
+    void bnPrintClick();
 
 protected:
     void OnFormShow() override;

@@ -6,6 +6,7 @@
 #include "LexGrid.h"
 #include "QtText.h"
 #include "ShowMsg.h"
+#include "WordSearchPrint.h"
 
 #include "LX_Data.h"
 #include "Random.h"
@@ -249,12 +250,12 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
     bnSame = Button(PanelWordSearch, "bnSame", "New puzzle");
     bnPrint = Button(PanelWordSearch, "bnPrint", "Print");
     bnSave = Button(PanelWordSearch, "bnSave", "Save");
-    bnPrint->setEnabled(false);  // printing and saving come later
     bnSave->setEnabled(false);
     connect(bnFill, &QPushButton::clicked, this, [this] { bnFillClick(); });
     connect(bnClear, &QPushButton::clicked, this, [this] { bnClearClick(); });
     connect(bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     connect(bnSame, &QPushButton::clicked, this, [this] { bnSameClick(); });
+    connect(bnPrint, &QPushButton::clicked, this, [this] { bnPrintClick(); });
     PanelInstruct2 = new QFrame(PanelWordSearch);
     PanelInstruct2->setObjectName("PanelInstruct2");
     PanelInstruct2->setFrameShape(QFrame::Box);
@@ -742,4 +743,12 @@ void TfrmWordSearch::LayOutPuzzle()
     lblInstruct3->setFont(mainFont);
     lblInstruct2->setGeometry(0, 2 * g, panelWidth, labelHeight);
     lblInstruct3->setGeometry(0, 2 * g + labelHeight + g, panelWidth, labelHeight);
+}
+
+// ---- printing --------------------------------------------------------------------------------
+
+void TfrmWordSearch::bnPrintClick()
+{
+    if (puzzle_)
+        PrintWordSearch(this, *puzzle_, lblSearchHeader->text());
 }

@@ -92,6 +92,7 @@ public:
     void sgWordSearchDragOver(int col, int row);
     void sgWordSearchEndDrag(int col, int row);
     void sgWordsMouseDown(int col, int row);
+    void bnPrintClick();
 
 protected:
     void OnFormShow() override;

@@ -1,0 +1,195 @@
+#include "CrosswordPrint.h"
+
+#include "CellDraw.h"
+#include "FontScheme.h"
+#include "PrintJob.h"
+#include "QtText.h"
+#include "XWordGrid.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr uint32_t ColorSilver = 0xC0C0C0;
+
+int CountNumbered(int col)
+{
+    int count = 0;
+    for (int r = 1; r < std::min(XWordClues.RowCount, XWordClueRows); ++r)
+        if (XWordClues.At(col, r).size() > 2)
+            ++count;
+    return count;
+}
+
+QString Content(int col, int row)
+{
+    const std::string& cell = XWordClues.At(col, row);
+    return cell.size() > 2 ? ToQt(cell.substr(2)) : QString();
+}
+
+// "  7. clue": numbers below 10 line up with two-digit ones.
+QString ClueLine(int col, int row)
+{
+    QString number = Content(col, row);
+    if (number.size() == 1)
+        number = "  " + number;
+    return number + ". " + Content(col + 1, row);
+}
+
+void FillCell(int col, int row, uint32_t colour)
+{
+    CellCanvas->fillRect(QRect(QPoint(CellX[col], CellY[row]), QPoint(CellX[col + 1] - 1, CellY[row + 1] - 1)),
+                         BlueHigh(colour));
+}
+
+void SetEdges(int32_t* edges, int first, int step, int count)
+{
+    edges[0] = first;
+    for (int i = 1; i <= count && i <= 100; ++i)
+        edges[i] = edges[i - 1] + step;
+}
+
+void SetFont(const QString& name, int size, bool bold, bool underline = false)
+{
+    QFont font = MakeFont(name, size, bold);
+    font.setUnderline(underline);
+    CellCanvas->setFont(font);
+}
+
+}  // namespace
+
+int CrosswordAcrossCount()
+{
+    return CountNumbered(0);
+}
+
+int CrosswordDownCount()
+{
+    return CountNumbered(2);
+}
+
+void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHeader)
+{
+    if (!CellCanvas)
+        return;
+    const int PH = pageHeight;
+    const int PW = pageWidth;
+    const int m = PH / 60;
+    const int cols = std::clamp(XWordCols, 1, XWordGridDim - 1);
+    const int rows = std::clamp(XWordRows, 1, XWordGridDim - 1);
+    // The cell side follows the longer side of the grid, so that a wide free-format grid stays
+    // on the page; a square grid is sized by its rows as ever.
+    const int longest = std::max(cols, rows);
+    const bool freeFormat = XWordMode == 2;
+    const int acrossCount = CrosswordAcrossCount();
+    const int downCount = CrosswordDownCount();
+
+    CellCanvas->setPen(QPen(Qt::black));
+    CellCanvas->setBrush(Qt::white);
+    SetFont("MS Sans Serif", 10, true);
+
+    // The puzzle grid.
+    const int h = PH * 14 / 24 - m;
+    int s;
+    int top = m;
+    SetEdges(CellX, m, 0, 0);
+    if (freeFormat) {
+        s = RoundQuotient(h, longest + 2);
+        DrawRectText(m, m + cols * s, m, m + s, AlignCentre, AlignMiddle, freeFormHeader);
+        top = m + s;
+    } else {
+        s = RoundQuotient(h, longest + 1);
+    }
+    SetEdges(CellX, m, s, cols);
+    SetEdges(CellY, top, s, rows);
+
+    if (longest < 16)
+        SetFont("MS Sans Serif", 8, true);
+    else
+        SetFont("Small Fonts", 7, true);
+    const int box = s * 5 / 12;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            const XWordCell& cell = XWordGrid[c][r];
+            if (cell.Kind != 2) {
+                FillCell(c, r, ColorSilver);
+                continue;
+            }
+            FillCell(c, r, 0xFFFFFF);
+            const int number = cell.AcrossNumber > 0 ? cell.AcrossNumber : cell.DownNumber;
+            if (number > 0)
+                DrawRectText(CellX[c], CellX[c] + box, CellY[r], CellY[r] + box, AlignCentre, AlignMiddle,
+                             (number < 10 ? " " : "") + QString::number(number));
+        }
+
+    QPen pen(Qt::black);
+    pen.setWidth(2);
+    CellCanvas->setPen(pen);
+    for (int r = 0; r <= rows; ++r)
+        DrawHLine(CellX[0], CellY[r], CellX[cols]);
+    for (int c = 0; c <= cols; ++c)
+        DrawVLine(CellX[c], CellY[0], CellY[rows]);
+    int bottom = CellY[rows];
+    const int gridRight = CellX[cols];
+    CellCanvas->setPen(QPen(Qt::black));
+
+    // The clue column beside the grid: the Down list alone when it is long, else both lists.
+    const bool downOnly = downCount >= 9;
+    const int lines = downOnly ? downCount + 1 : acrossCount + downCount + 3;
+    const int lineHeight = RoundQuotient(PH * 14 / 24 - m, lines + 2);
+    const int columnLeft = gridRight + m;
+    auto drawLine = [&](int line, const QString& text, bool title) {
+        SetFont("MS Sans Serif", 10, true, title);
+        const int y = m + line * lineHeight;
+        DrawRectText(columnLeft, PW, y, y + lineHeight, AlignLeft, AlignMiddle, text);
+    };
+    int line = 0;
+    if (!downOnly) {
+        drawLine(line++, "Across Clues", true);
+        for (int r = 1; r <= acrossCount; ++r)
+            drawLine(line++, ClueLine(0, r), false);
+        ++line;
+    }
+    drawLine(line++, "Down Clues", true);
+    for (int r = 1; r <= downCount; ++r)
+        drawLine(line++, ClueLine(2, r), false);
+    bottom = std::max(bottom, m + lines * lineHeight);
+
+    // The Across list in four columns below the grid.
+    if (downOnly) {
+        const int k = (acrossCount + 4) / 4;
+        const int rowHeight = RoundQuotient(PH * 3 / 24 - m, k);
+        SetEdges(CellY, bottom + m, rowHeight, k);
+        SetEdges(CellX, m, RoundQuotient(PW - 2 * m, 4), 4);
+        SetFont("MS Sans Serif", 10, true, true);
+        DrawCellText(0, 0, AlignLeft, AlignMiddle, "Across Clues");
+        SetFont("MS Sans Serif", 10, true);
+        for (int j = 1; j <= acrossCount; ++j)
+            DrawCellText(j / k, j % k, AlignLeft, AlignMiddle, ClueLine(0, j));
+        bottom = CellY[k];
+    }
+
+    // The solution, smaller, without lines.
+    const int s2 = RoundQuotient(PH * 7 / 24 - m, longest);
+    SetEdges(CellY, bottom + m, s2, rows);
+    SetEdges(CellX, m, s2, cols);
+    SetFont("MS Sans Serif", cols <= 15 ? 8 : 10, false);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            const XWordCell& cell = XWordGrid[c][r];
+            if (cell.Kind != 2) {
+                FillCell(c, r, ColorSilver);
+                continue;
+            }
+            FillCell(c, r, 0xFFFFFF);
+            DrawCellText(c, r, AlignCentre, AlignMiddle, ToQt(cell.Answer));
+        }
+}
+
+bool PrintCrossword(QWidget* parent, const QString& freeFormHeader)
+{
+    return PrintOnePage(parent, CrosswordJobTitle,
+                        [&](int width, int height) { PaintCrosswordPage(width, height, freeFormHeader); });
+}

@@ -1,0 +1,180 @@
+// The printouts: each printed through the print dialog's seam to a PDF file beside the
+// pictures, then turned into a PNG with pdftoppm. Crosswords (11 x 11, 19 x 19 and a trimmed
+// free-format grid of 19 x 5), word searches (10 and 40 words) and Scrambled Words on the top
+// and on the bottom half of the page.
+
+#include "Screenshots.h"
+
+#include "CategoryPicker.h"
+#include "CrosswordPrint.h"
+#include "LX_Crosswords.h"
+#include "LX_WordGames.h"
+#include "LX_WordSearch.h"
+#include "Platform.h"
+#include "ShowMsg.h"
+#include "XWordGrid.h"
+
+#include "LX_Data.h"
+#include "Random.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <cstdio>
+
+namespace {
+
+// Prints through the dialog's seam to OUT/name.pdf (A4), then converts it to OUT/name.png.
+struct PrintShot {
+    ShotContext& shots;
+    QString name;
+    QString Pdf() const { return shots.out + "/" + name + ".pdf"; }
+
+    void Arm()
+    {
+        QFile::remove(Pdf());
+        const QString file = Pdf();
+        SetPrintDialogAnswer([file](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            return true;
+        });
+    }
+    void Convert()
+    {
+        SetPrintDialogAnswer(nullptr);
+        bool ok = QFile::exists(Pdf());
+        if (ok) {
+            const int rc = QProcess::execute("pdftoppm", {"-png", "-r", "100", "-singlefile", Pdf(), shots.out + "/" + name});
+            ok = rc == 0;
+        }
+        std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(name));
+        shots.failures += !ok;
+    }
+};
+
+// A free-format crossword trimmed to 19 x 5 squares, numbered and listed.
+void MakeWideFreeFormat()
+{
+    for (auto& column : XWordGrid)
+        for (XWordCell& cell : column)
+            cell = XWordCell{};
+    auto across = [](int col, int row, const char* word) {
+        for (int i = 0; word[i]; ++i)
+            XWordGrid[col + i][row].Answer = std::string(1, word[i]);
+    };
+    auto down = [](int col, int row, const char* word) {
+        for (int i = 0; word[i]; ++i)
+            XWordGrid[col][row + i].Answer = std::string(1, word[i]);
+    };
+    across(0, 0, "hospital");
+    across(11, 0, "mountain");
+    down(0, 0, "horse");
+    down(18, 0, "nurse");
+    across(0, 4, "elbow");
+    across(14, 4, "table");
+    XWordMode = 2;
+    XWordCols = 19;
+    XWordRows = 5;
+    NumberGrid();
+    XWordGrid[0][0].AcrossClue = "el hospital";
+    XWordGrid[0][0].DownClue = "el caballo";
+    XWordGrid[11][0].AcrossClue = "la monta\xF1" "a";
+    XWordGrid[18][0].DownClue = "la enfermera";
+    XWordGrid[0][4].AcrossClue = "el codo";
+    XWordGrid[14][4].AcrossClue = "la mesa";
+    BuildClueLists();
+}
+
+}  // namespace
+
+void ShotsPrinting(ShotContext& shots)
+{
+    const TPreferences saved = Preferences;
+    const QSize savedSize = shots.main.size();
+    shots.main.resize(1260, 960);
+    Preferences.FontSizeMode = 2;
+    Preferences.AnswerLanguage = "S";
+    shots.main.ApplyFontScheme();
+    shots.main.FormResize();
+
+    if (auto* form = qobject_cast<TfrmCrosswords*>(shots.main.Screens[ScreenCrosswords])) {
+        shots.main.ChangeScreenClick(ScreenCrosswords);
+        for (int sizeIndex : {1, 5}) {
+            if (XWordMode != 0)
+                form->bnReturn->click();
+            form->rbXWord->click();
+            Preferences.GridSizeIndex = sizeIndex;
+            form->FormShow();
+            RandSeed(17 + sizeIndex);
+            form->bnStartCrossword->click();
+            PrintShot shot{shots, QStringLiteral("print-crossword-%1x%1").arg(2 * sizeIndex + 9)};
+            shot.Arm();
+            form->bnPrint->click();
+            shot.Convert();
+        }
+        MakeWideFreeFormat();
+        PrintShot shot{shots, "print-crossword-free-19x5"};
+        shot.Arm();
+        PrintCrossword(form, "Free format crossword : Health");
+        shot.Convert();
+        XWordMode = 0;
+        form->FormShow();
+    }
+
+    if (auto* search = qobject_cast<TfrmWordSearch*>(shots.main.Screens[ScreenWordSearch])) {
+        shots.main.ChangeScreenClick(ScreenWordSearch);
+        for (int words : {10, 40}) {
+            search->bnReturnClick();
+            search->Picker->sgCategorySelectCell(0, 5);  // Food
+            search->Picker->sgSubCategorySelectCell(CategoryTable[5].SubCount);
+            search->rbAllCommon->setChecked(true);
+            search->rbAllLearned->setChecked(true);
+            (words == 40 ? search->rbAllDir : search->rbForward)->setChecked(true);
+            search->senWords->setValue(words);
+            RandSeed(11 + words);
+            search->bnStartGame->click();
+            PrintShot shot{shots, QStringLiteral("print-wordsearch-%1").arg(words)};
+            shot.Arm();
+            search->bnPrint->click();
+            shot.Convert();
+        }
+        search->bnReturnClick();
+    }
+
+    if (auto* games = qobject_cast<TfrmWordGames*>(shots.main.Screens[ScreenWordGames])) {
+        shots.main.ChangeScreenClick(ScreenWordGames);
+        if (games->GameMode != GameOptionsPage)
+            games->bnScrambleReturn->click();
+        games->rbScrambledWords->click();
+        games->Picker->sgCategorySelectCell(0, 5);
+        RandSeed(7);
+        games->bnStartGame->click();
+        games->bnFill[0]->click();
+        shots.Save("print-wordgames-scrambled-screen");
+        for (int half : {1, 2}) {
+            SetMessageFormAnswer([half](TfrmShowMsg& form) {
+                if (!form.rgMessages->isHidden())
+                    form.Options[half - 1]->setChecked(true);
+                form.bnOK->click();
+            });
+            PrintShot shot{shots, QStringLiteral("print-wordgames-scrambled-%1").arg(half == 1 ? "top" : "bottom")};
+            shot.Arm();
+            games->bnScramblePrint->click();
+            shot.Convert();
+        }
+        SetMessageFormAnswer([](TfrmShowMsg& form) { form.bnOK->click(); });
+        games->bnScrambleReturn->click();
+    }
+
+    Preferences = saved;
+    shots.main.ApplyFontScheme();
+    shots.main.resize(savedSize);
+}
