@@ -1,50 +1,28 @@
 // Word game printouts from the Word Games screen, printed through the choice of half and the
-// print dialog's seam into PDF files and read back with pdftotext: the half chosen, the key
-// with every clue and answer, the pool letters with no "-" at a blank, and a cancelled choice
-// or dialog printing nothing.
+// print dialog's seam into PDF files and read back with pdftotext.
 
 #include "AppFixture.h"
 #include "PdfCheck.h"
 
 #include "CategoryPicker.h"
 #include "LX_WordGames.h"
-#include "PrintJob.h"
 #include "WordGamePrint.h"
 
 #include "Random.h"
 
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
 
-constexpr int Food = 5;
-
-// The printout's single characters below its title and left of the key table.
-QString PuzzleLetters(const PdfPage& page, double top, double keyLeft)
+// The single characters of a page inside an area, sorted into one string.
+QString Letters(const PdfPage& page, const QRectF& area)
 {
-    QString letters;
-    for (const PdfWord& w : page.Words)
-        if (w.Box.top() > top && w.Box.right() < keyLeft && w.Text.size() == 1)
-            letters += w.Text;
-    std::sort(letters.begin(), letters.end());
-    return letters;
-}
-
-double Top(const PdfPage& page)
-{
-    double top = 1e9;
-    for (const PdfWord& w : page.Words)
-        top = std::min(top, w.Box.top());
-    return top;
-}
-
-double Bottom(const PdfPage& page)
-{
-    double bottom = 0;
-    for (const PdfWord& w : page.Words)
-        bottom = std::max(bottom, w.Box.bottom());
-    return bottom;
+    QString s;
+    for (const PdfWord& w : page.Find({}, area))
+        if (w.Text.size() == 1)
+            s += w.Text;
+    std::sort(s.begin(), s.end());
+    return s;
 }
 
 }  // namespace
@@ -52,10 +30,24 @@ double Bottom(const PdfPage& page)
 class TestWordGamePrinting : public QObject {
     Q_OBJECT
 
-private:
     std::unique_ptr<AppFixture> fixture;
     TfrmWordGames* games = nullptr;
     QTemporaryDir out;
+
+    // Prints the game of the button on the half chosen (1 top, 2 bottom, 3 cancel).
+    PdfPage Print(QPushButton* button, int choice, bool confirm = true, int* dialogs = nullptr)
+    {
+        PdfPrinter printer(out.filePath(QStringLiteral("page%1.pdf").arg(choice)), confirm);
+        fixture->choiceAnswer = choice;
+        button->click();
+        if (dialogs)
+            *dialogs = printer.Dialogs;
+        page = MakeHalfPage(printer.PixelWidth(), printer.PixelHeight(), choice);
+        toPoints = [r = printer.PaintRect](double x, double y) { return QPointF(r.left() + x * 72 / PrintResolution, r.top() + y * 72 / PrintResolution); };
+        return QFile::exists(printer.Path) ? ReadPdf(printer.Path) : PdfPage{};
+    }
+    HalfPage page;
+    std::function<QPointF(double, double)> toPoints;
 
 private slots:
     void init()
@@ -68,28 +60,24 @@ private slots:
     }
     void cleanup() { fixture.reset(); }
 
-    // Scrambled Words with a two-word answer, printed on the top half, then on the bottom half
-    // (the same page shifted down by H), then a cancelled choice and a cancelled dialog.
+    // Scrambled Words with a two-word answer: the top half holds the title, every pool letter
+    // (no "-" at the blank) and the key; the bottom half is the same page shifted down by H;
+    // "Cancel the print request." opens no dialog, and a cancelled dialog writes nothing.
     void scrambledWordsPrintsOnTheHalfChosen()
     {
         QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
         games->rbScrambledWords->click();
-        games->Picker->sgCategorySelectCell(0, Food);
+        games->Picker->sgCategorySelectCell(0, 5);  // Food
         RandSeed(1);
         games->bnStartGame->click();
-        QCOMPARE(games->GameMode, int(GameScrambledWords));
-        // New games until one answer has two words.
         auto twoWords = [this] {
-            for (const ScrambleRow& row : games->Scramble)
-                if (row.Answer.find(' ') != std::string::npos)
-                    return true;
-            return false;
+            return std::any_of(games->Scramble.begin(), games->Scramble.end(),
+                               [](const ScrambleRow& row) { return row.Answer.find(' ') != std::string::npos; });
         };
         for (int tries = 0; tries < 60 && !twoWords(); ++tries)
             games->bnScrambleSame->click();
         QVERIFY(twoWords());
         games->bnFill[0]->click();  // a solved row prints its pool all the same
-
         QString letters;
         for (const ScrambleRow& row : games->Scramble)
             for (char ch : row.Answer)
@@ -97,128 +85,40 @@ private slots:
                     letters += ToQt(std::string(1, ch));
         std::sort(letters.begin(), letters.end());
 
-        const int shownBefore = fixture->shown.size();
-        PdfPrinter top(out.filePath("top.pdf"));
-        top.Arm();
-        fixture->choiceAnswer = 1;
-        games->bnScramblePrint->click();
-        QCOMPARE(fixture->shown.size(), shownBefore + 1);
+        const PdfPage upper = Print(games->bnScramblePrint, 1);
         QCOMPARE(fixture->shown.last().Text, QString());
-        QCOMPARE(fixture->shown.last().Options,
-                 QStringList({PrintTopHalfOption, PrintBottomHalfOption, PrintCancelOption}));
-        QCOMPARE(games->PrintHalf, 1);
-        const PdfPage upper = ReadPdf(top.Path);
+        QCOMPARE(fixture->shown.last().Options, QStringList({PrintTopHalfOption, PrintBottomHalfOption, PrintCancelOption}));
         QCOMPARE(upper.Title, QStringLiteral("Lexory - Word Games"));
         QCOMPARE(upper.Pages, 1);
-        const double middle = top.Y(top.PixelHeight() / 2);
-        QVERIFY(Bottom(upper) < middle);
+        const QPointF middle = toPoints(0, page.Margin + page.Height);
+        QVERIFY(upper.Find({}, QRectF(0, middle.y(), 1e4, 1e4)).isEmpty());
         const QString text = upper.Text();
         QVERIFY(text.contains(games->lblScrambledHeader->text()));
-        QCOMPARE(upper.Find("English").size(), 6);
-        QCOMPARE(upper.Find("Spanish").size(), 6);
-        for (const ScrambleRow& row : games->Scramble) {
-            QVERIFY2(text.contains(ToQt(row.Clue)), row.Clue.c_str());
-            QVERIFY2(text.contains(ToQt(row.Answer)), row.Answer.c_str());
-        }
-        // Every letter of the six pools, and no "-" where an answer has a blank.
-        const HalfPage upperHalf = MakeHalfPage(top.PixelWidth(), top.PixelHeight(), 1);
-        const double keyLeft = top.X(upperHalf.Margin + RoundQuotient(2.0 * top.PixelWidth(), 3));
-        const double rowsTop = top.Y(upperHalf.Top + 2 * RoundQuotient(upperHalf.Height, 20));
-        QCOMPARE(PuzzleLetters(upper, rowsTop, keyLeft), letters);
-        for (const PdfWord& dash : upper.Find("-"))
-            QVERIFY(dash.Box.bottom() < rowsTop);  // only the header's
+        QVERIFY(upper.Find("English").size() == 6 && upper.Find("Spanish").size() == 6);
+        for (const ScrambleRow& row : games->Scramble)
+            QVERIFY2(text.contains(ToQt(row.Clue)) && text.contains(ToQt(row.Answer)), row.Answer.c_str());
+        // Below the title row and left of the key: the pools' letters and nothing else.
+        const int s = RoundQuotient(page.Height, 20);
+        const QRectF puzzle(toPoints(0, page.Top + 2 * s), toPoints(page.Margin + RoundQuotient(2.0 * page.Width, 3), page.Top + 20 * s));
+        QCOMPARE(Letters(upper, puzzle), letters);
+        QCOMPARE(upper.Find({}, puzzle).size(), letters.size());
 
-        PdfPrinter bottom(out.filePath("bottom.pdf"));
-        bottom.Arm();
-        fixture->choiceAnswer = 2;
-        games->bnScramblePrint->click();
+        const PdfPage lower = Print(games->bnScramblePrint, 2);
         QCOMPARE(games->PrintHalf, 2);
-        const PdfPage lower = ReadPdf(bottom.Path);
-        QVERIFY(Top(lower) > middle);
-        QVERIFY(Bottom(lower) <= bottom.PaintRect.bottom());
-        const HalfPage half = MakeHalfPage(bottom.PixelWidth(), bottom.PixelHeight(), 2);
-        const double shift = half.Height * 72.0 / PrintResolution;
         QCOMPARE(lower.Words.size(), upper.Words.size());
+        const double shift = page.Height * 72.0 / PrintResolution;
         for (int i = 0; i < lower.Words.size(); ++i) {
             QCOMPARE(lower.Words[i].Text, upper.Words[i].Text);
             QVERIFY(std::abs(lower.Words[i].Box.top() - upper.Words[i].Box.top() - shift) < 0.6);
             QVERIFY(std::abs(lower.Words[i].Box.left() - upper.Words[i].Box.left()) < 0.1);
         }
 
-        // "Cancel the print request." opens no dialog; a cancelled dialog writes no file.
-        PdfPrinter none(out.filePath("none.pdf"));
-        none.Arm();
-        fixture->choiceAnswer = 3;
-        games->bnScramblePrint->click();
-        QCOMPARE(none.Dialogs, 0);
+        int dialogs = -1;
+        QCOMPARE(Print(games->bnScramblePrint, 3, true, &dialogs).Pages, 0);
+        QCOMPARE(dialogs, 0);
         QCOMPARE(games->PrintHalf, 2);
-        none.Confirm = false;
-        fixture->choiceAnswer = 1;
-        games->bnScramblePrint->click();
-        QCOMPARE(none.Dialogs, 1);
-        QVERIFY(!QFile::exists(none.Path));
-    }
-
-    // Codewords and Select Letters drawn from their printouts: the code column over the same
-    // height whatever the letter count, the pool rows and the key of every word.
-    void codewordsAndSelectLettersPrintTheirGrids()
-    {
-        CodewordsPrintout code;
-        code.Header = "Codewords : Food";
-        code.MaxAnswerLen = 9;
-        SelectPrintout select;
-        select.Header = "Select letters : Food";
-        select.MaxAnswerLen = 9;
-        const char* answers[] = {"pan", "leche", "queso", "arroz", "carne de", "fresas"};
-        for (int k = 0; k < PrintWordCount; ++k) {
-            code.Key[k] = {"clue" + std::to_string(k + 1), answers[k]};
-            select.Key[k] = code.Key[k];
-            for (char ch : std::string(answers[k]))
-                code.Codes[k].push_back(ch == ' ' ? 0 : (ch - 'a') % 8 + 1);
-            select.Boxes[k].assign(9, false);
-            for (size_t j = 0; j < std::string(answers[k]).size(); ++j)
-                select.Boxes[k][j] = answers[k][j] != ' ';
-        }
-        select.Pool = {{"p", "l", "q", "a", "c", "f", "", "", ""}, {"e", "a", "u", "r", "a", "r", "", "", ""}};
-
-        double codeSpan[2] = {};
-        int n = 0;
-        for (int letters : {8, 20}) {
-            code.CodeLetterCount = letters;
-            PdfPrinter printer(out.filePath(QStringLiteral("code%1.pdf").arg(letters)));
-            printer.Arm();
-            fixture->choiceAnswer = 2;
-            QVERIFY(PrintWordGame(games, games->PrintHalf, [&](const HalfPage& page) { PaintCodePrint(page, code); }));
-            const PdfPage page = ReadPdf(printer.Path);
-            QVERIFY(page.Text().contains("Codewords : Food"));
-            QVERIFY(page.Text().contains("clue5 carne de"));
-            // The numbers 1 and K of the code column: K rows over the same height.
-            const PdfWord* first = nullptr;
-            const PdfWord* last = nullptr;
-            for (const PdfWord& w : page.Words)
-                if (w.Box.left() < printer.X(printer.PixelWidth() / 10)) {
-                    if (w.Text == "1" && !first)
-                        first = &w;
-                    if (w.Text == QString::number(letters))
-                        last = &w;
-                }
-            QVERIFY(first && last);
-            codeSpan[n++] = (last->Box.center().y() - first->Box.center().y()) * letters / (letters - 1);
-        }
-        QVERIFY(std::abs(codeSpan[0] - codeSpan[1]) < 6);
-
-        PdfPrinter printer(out.filePath("select.pdf"));
-        printer.Arm();
-        fixture->choiceAnswer = 1;
-        QVERIFY(PrintWordGame(games, games->PrintHalf, [&](const HalfPage& page) { PaintSelectPrint(page, select); }));
-        const PdfPage page = ReadPdf(printer.Path);
-        QVERIFY(page.Text().contains("Select letters : Food"));
-        QCOMPARE(page.Find("English").size(), 1);
-        QVERIFY(page.Text().contains("clue3 queso"));
-        QString pool = "plqacfeaurar";
-        std::sort(pool.begin(), pool.end());
-        QCOMPARE(PuzzleLetters(page, printer.Y(printer.PixelHeight() / 40), printer.X(printer.PixelWidth() * 2 / 3)), pool);
-        QVERIFY(Bottom(page) < printer.Y(printer.PixelHeight() / 2));
+        QCOMPARE(Print(games->bnScramblePrint, 1, false, &dialogs).Pages, 0);
+        QCOMPARE(dialogs, 1);
     }
 };
 
