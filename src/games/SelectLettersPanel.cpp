@@ -194,19 +194,25 @@ void SelectLettersPanel::LayOut(int width, int height)
         g->SetDefaultColWidth(cellWidth);
         g->SetDefaultRowHeight(cellHeight);
     }
-    const int left = std::max(4, (width - gridWidth - 10 - CluePanelWidth) / 2);
+    // The clues take what room their longest needs beside the grid.
+    const QFontMetrics bold(MakeFont(FontScheme.Main, true));
+    int clueWidth = CluePanelWidth;
+    for (const QLabel* l : lblSelectEng)
+        clueWidth = std::max(clueWidth, bold.horizontalAdvance(l->text()) + 8);
+    clueWidth = std::max(CluePanelWidth, std::min(clueWidth, width - gridWidth - 24));
+    const int left = std::max(4, (width - gridWidth - 10 - clueWidth) / 2);
     const int top = band.Top + std::max(0, (room - answerHeight - 12 - poolHeight) / 2);
     sgSelectAns->setGeometry(left, top, gridWidth, answerHeight);
     sgSelectMix->setGeometry(left, top + answerHeight + 12, gridWidth, poolHeight);
 
     // One clue beside each row of the answer grid.
-    PanelSelectBtns->setGeometry(left + gridWidth + 10, top, CluePanelWidth, answerHeight);
+    PanelSelectBtns->setGeometry(left + gridWidth + 10, top, clueWidth, answerHeight);
     const int buttonHeight = std::min(cellHeight, fm.height() + 12);
     const int buttonWidth = fm.horizontalAdvance("Show Spanish") + 24;
     for (int i = 0; i < SelectRowCount; ++i) {
         const int y = 1 + i * (cellHeight + 1) + (cellHeight - buttonHeight) / 2;
         bnSelectEng[i]->setGeometry(0, y, buttonWidth, buttonHeight);
-        lblSelectEng[i]->setGeometry(0, y, CluePanelWidth, buttonHeight);
+        lblSelectEng[i]->setGeometry(0, y, clueWidth, buttonHeight);
         lblSelectEng[i]->setFont(MakeFont(FontScheme.Main, true));
     }
 
