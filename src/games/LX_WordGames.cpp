@@ -2,9 +2,11 @@
 
 #include "AppGlobals.h"
 #include "CategoryPicker.h"
+#include "CodewordsPanel.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
+#include "SelectLettersPanel.h"
 #include "ShowMsg.h"
 #include "WordGameGrids.h"
 
@@ -27,14 +29,7 @@ constexpr int MinScrambleCellWidth = 12;
 
 QFrame* HeaderColouredFrame(QWidget* parent, const QString& name)
 {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setAutoFillBackground(true);
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    frame->setPalette(pal);
-    frame->setFrameShape(QFrame::Box);
-    return frame;
+    return MakeInstructionFrame(parent, name);
 }
 
 QFrame* BoxFrame(QWidget* parent, const QString& name)
@@ -54,9 +49,7 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text)
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text)
 {
-    auto* bn = new QPushButton(text, parent);
-    bn->setObjectName(name);
-    return bn;
+    return MakeGameButton(parent, name, text);
 }
 
 int TextWidth(const QFontMetrics& fm, const QString& text) { return fm.horizontalAdvance(text); }
@@ -71,6 +64,12 @@ TfrmWordGames::TfrmWordGames(QWidget* mainWindow) : TScreenForm(mainWindow)
     setObjectName("frmWordGames");
     BuildOptionsPage();
     BuildScrambledWords();
+    PanelCodeWords = new CodewordsPanel(this);
+    connect(PanelCodeWords->bnCodeSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
+    connect(PanelCodeWords->bnCodeReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
+    PanelSelectLetters = new SelectLettersPanel(this);
+    connect(PanelSelectLetters->bnSelectSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
+    connect(PanelSelectLetters->bnSelectReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     GameMode = GameOptionsPage;
     Randomize();
 }
@@ -250,7 +249,16 @@ int TfrmWordGames::CheckedGameMode() const
 
 QFrame* TfrmWordGames::GamePanel(int mode) const
 {
-    return mode == GameScrambledWords ? PanelScrambledWords : nullptr;
+    switch (mode) {
+    case GameScrambledWords:
+        return PanelScrambledWords;
+    case GameCodewords:
+        return PanelCodeWords;
+    case GameSelectLetters:
+        return PanelSelectLetters;
+    default:
+        return nullptr;
+    }
 }
 
 WordSelection TfrmWordGames::Selection() const
@@ -288,6 +296,10 @@ void TfrmWordGames::bnStartGameClick(Caller caller)
     RefreshQuickHints();
     if (mode == GameScrambledWords)
         lblScrambledHeader->setText(HeaderPrefix[mode] + CategoryCaption());
+    if (mode == GameCodewords)
+        PanelCodeWords->lblCodeHeader->setText(HeaderPrefix[mode] + CategoryCaption());
+    if (mode == GameSelectLetters)
+        PanelSelectLetters->lblSelectHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     StartWordGame(caller);
 }
 
@@ -355,6 +367,13 @@ bool TfrmWordGames::StartWordGame(Caller caller)
     if (GameMode == GameScrambledWords)
         for (int k = 1; k <= ScrambleRowCount; ++k)
             SetupScrambleRow(k);
+    if (GameMode == GameCodewords) {
+        PanelCodeWords->SetupCodewords(Draw);
+        for (int k = 1; k <= CodeWordCount; ++k)
+            PanelCodeWords->SetupCodeRow(k, Draw.Chosen[k]);
+    }
+    if (GameMode == GameSelectLetters)
+        PanelSelectLetters->SetupSelectLetters(Draw);
     FormResize();
     return true;
 }
@@ -453,6 +472,8 @@ void TfrmWordGames::ApplyCaptions()
     const bool spanish = GameSpanish();
     for (QPushButton* bn : bnShowEnglish)
         bn->setText(spanish ? "Show English" : "Show Spanish");
+    PanelCodeWords->ApplyCaptions(spanish);
+    PanelSelectLetters->ApplyCaptions(spanish);
 }
 
 void TfrmWordGames::OnFormShow()
@@ -465,6 +486,8 @@ void TfrmWordGames::OnFormShow()
         if (!qobject_cast<LexGrid*>(w))
             w->setFont(main);
     lblScrambledHeader->setFont(MakeFont(FontScheme.Header, true));
+    PanelCodeWords->lblCodeHeader->setFont(MakeFont(FontScheme.Header, true));
+    PanelSelectLetters->lblSelectHeader->setFont(MakeFont(FontScheme.Header, true));
 
     PanelMain->setVisible(GameMode == GameOptionsPage);
     for (int mode = GameScrambledWords; mode <= GameSelectLetters; ++mode)
@@ -496,6 +519,8 @@ void TfrmWordGames::OnFormResize()
 {
     LayOutOptionsPage();
     LayOutScrambledWords();
+    PanelCodeWords->LayOut(PageWidth, PageHeight);
+    PanelSelectLetters->LayOut(PageWidth, PageHeight);
 }
 
 void TfrmWordGames::LayOutOptionsPage()

@@ -9,6 +9,8 @@
 #include <array>
 
 class CategoryPicker;
+class CodewordsPanel;
+class SelectLettersPanel;
 class LexGrid;
 class QFrame;
 class QLabel;
@@ -59,6 +61,9 @@ public:
     std::array<QPushButton*, 6> bnCheck{};
     QPushButton* bnScrambleSame;
     QPushButton* bnScrambleReturn;
+
+    CodewordsPanel* PanelCodeWords;
+    SelectLettersPanel* PanelSelectLetters;
 
     // ---- state ----
     int GameMode = GameOptionsPage;
