@@ -24,3 +24,4 @@ void ShotsWordTests(ShotContext& shots);
 void ShotsWordSearch(ShotContext& shots);
 void ShotsBoardGame(ShotContext& shots);
 void ShotsCustomLists(ShotContext& shots);
+void ShotsWordGames2(ShotContext& shots);

@@ -120,6 +120,7 @@ int main(int argc, char** argv)
     ShotsWordSearch(shots);
     ShotsBoardGame(shots);
     ShotsCustomLists(shots);
+    ShotsWordGames2(shots);
 
     frmShowMsg = nullptr;
     return shots.failures ? 1 : 0;

@@ -4,6 +4,9 @@
 #include "CategoryPicker.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
+#include "MatchWordsPanel.h"
+#include "SinkTheBoatPanel.h"
+#include "UncoverPanel.h"
 #include "QtText.h"
 #include "ShowMsg.h"
 #include "WordGameGrids.h"
@@ -24,18 +27,6 @@ namespace {
 
 // Below this the letters no longer fit their cells; a narrower page clips the row instead.
 constexpr int MinScrambleCellWidth = 12;
-
-QFrame* HeaderColouredFrame(QWidget* parent, const QString& name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setAutoFillBackground(true);
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    frame->setPalette(pal);
-    frame->setFrameShape(QFrame::Box);
-    return frame;
-}
 
 QFrame* BoxFrame(QWidget* parent, const QString& name)
 {
@@ -71,6 +62,16 @@ TfrmWordGames::TfrmWordGames(QWidget* mainWindow) : TScreenForm(mainWindow)
     setObjectName("frmWordGames");
     BuildOptionsPage();
     BuildScrambledWords();
+    PanelMatchWords = new TMatchWordsPanel(this);
+    PanelUncoverSquares = new TUncoverPanel(this);
+    PanelSinkTheBoat = new TSinkTheBoatPanel(this);
+    for (TWordGamePanel* panel : std::initializer_list<TWordGamePanel*>{PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat}) {
+        connect(panel->bnSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
+        connect(panel->bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
+    }
+    for (int i = 0; i < 5; ++i)
+        connect(PanelUncoverSquares->SizeRadios[i], &QRadioButton::clicked, this,
+                [this, i] { UncoverSizeClick(TUncoverPanel::RowsOfSizeButton(i)); });
     GameMode = GameOptionsPage;
     Randomize();
 }
@@ -250,7 +251,13 @@ int TfrmWordGames::CheckedGameMode() const
 
 QFrame* TfrmWordGames::GamePanel(int mode) const
 {
-    return mode == GameScrambledWords ? PanelScrambledWords : nullptr;
+    switch (mode) {
+    case GameScrambledWords: return PanelScrambledWords;
+    case GameMatchWords: return PanelMatchWords;
+    case GameUncoverSquares: return PanelUncoverSquares;
+    case GameSinkTheBoat: return PanelSinkTheBoat;
+    default: return nullptr;
+    }
 }
 
 WordSelection TfrmWordGames::Selection() const
@@ -288,6 +295,8 @@ void TfrmWordGames::bnStartGameClick(Caller caller)
     RefreshQuickHints();
     if (mode == GameScrambledWords)
         lblScrambledHeader->setText(HeaderPrefix[mode] + CategoryCaption());
+    if (auto* game = qobject_cast<TWordGamePanel*>(panel))
+        game->lblHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     StartWordGame(caller);
 }
 
@@ -355,6 +364,14 @@ bool TfrmWordGames::StartWordGame(Caller caller)
     if (GameMode == GameScrambledWords)
         for (int k = 1; k <= ScrambleRowCount; ++k)
             SetupScrambleRow(k);
+    if (GameMode == GameMatchWords)
+        PanelMatchWords->SetupMatchWords(Draw);
+    if (GameMode == GameUncoverSquares) {
+        PanelUncoverSquares->CheckSize(UncoverRows);
+        PanelUncoverSquares->SetupUncoverSquares(Draw);
+    }
+    if (GameMode == GameSinkTheBoat)
+        PanelSinkTheBoat->SetupSinkTheBoat(Draw, GameSpanish());
     FormResize();
     return true;
 }
@@ -453,6 +470,9 @@ void TfrmWordGames::ApplyCaptions()
     const bool spanish = GameSpanish();
     for (QPushButton* bn : bnShowEnglish)
         bn->setText(spanish ? "Show English" : "Show Spanish");
+    PanelMatchWords->ApplyCaptions(spanish);
+    PanelUncoverSquares->ApplyCaptions(spanish);
+    PanelSinkTheBoat->ApplyCaptions(spanish);
 }
 
 void TfrmWordGames::OnFormShow()
@@ -465,6 +485,9 @@ void TfrmWordGames::OnFormShow()
         if (!qobject_cast<LexGrid*>(w))
             w->setFont(main);
     lblScrambledHeader->setFont(MakeFont(FontScheme.Header, true));
+    PanelMatchWords->ApplyHeaderFont();
+    PanelUncoverSquares->ApplyHeaderFont();
+    PanelSinkTheBoat->ApplyHeaderFont();
 
     PanelMain->setVisible(GameMode == GameOptionsPage);
     for (int mode = GameScrambledWords; mode <= GameSelectLetters; ++mode)
@@ -482,6 +505,7 @@ void TfrmWordGames::OnFormShow()
     // The Uncover size is recorded without dealing and without touching the words needed.
     GameStarted = 0;
     UncoverRows = NormalUncoverRows(Preferences.UncoverRows);
+    PanelUncoverSquares->CheckSize(UncoverRows);
     GameStarted = 1;
 
     if (GameMode == GameOptionsPage) {
@@ -496,6 +520,9 @@ void TfrmWordGames::OnFormResize()
 {
     LayOutOptionsPage();
     LayOutScrambledWords();
+    PanelMatchWords->LayOut(PageWidth, PageHeight);
+    PanelUncoverSquares->LayOut(PageWidth, PageHeight);
+    PanelSinkTheBoat->LayOut(PageWidth, PageHeight);
 }
 
 void TfrmWordGames::LayOutOptionsPage()

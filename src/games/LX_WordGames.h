@@ -10,6 +10,9 @@
 
 class CategoryPicker;
 class LexGrid;
+class TMatchWordsPanel;
+class TSinkTheBoatPanel;
+class TUncoverPanel;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -59,6 +62,10 @@ public:
     std::array<QPushButton*, 6> bnCheck{};
     QPushButton* bnScrambleSame;
     QPushButton* bnScrambleReturn;
+
+    TMatchWordsPanel* PanelMatchWords;
+    TUncoverPanel* PanelUncoverSquares;
+    TSinkTheBoatPanel* PanelSinkTheBoat;
 
     // ---- state ----
     int GameMode = GameOptionsPage;

@@ -3,6 +3,7 @@
 #include "LexGrid.h"
 #include "QtText.h"
 
+#include <QFrame>
 #include <QPainter>
 
 namespace {
@@ -35,7 +36,7 @@ QColor PoolColour(QChar state)
 }
 
 void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,
-                  const QFont& font)
+                  const QFont& font, const QColor& text)
 {
     p.fillRect(rect, background);
     p.setPen(Qt::black);
@@ -47,8 +48,25 @@ void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QStrin
     if (content == QLatin1String("-"))
         return;
     p.setFont(font);
-    p.setPen(Qt::black);
+    p.setPen(text);
     p.drawText(rect, Qt::AlignCenter, content);
+}
+
+QColor UsedColour()
+{
+    return BlueHigh(ColorUsed);
+}
+
+QFrame* HeaderColouredFrame(QWidget* parent, const QString& name)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setAutoFillBackground(true);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Window, BlueHigh(ColorHeader));
+    frame->setPalette(pal);
+    frame->setFrameShape(QFrame::Box);
+    return frame;
 }
 
 void InstallGameDrag(LexGrid* grid, const GameDragRules& rules)

@@ -10,8 +10,10 @@
 #include <functional>
 
 class LexGrid;
+class QFrame;
 class QPainter;
 class QRect;
+class QWidget;
 
 // A grid of letter or word cells: no fixed rows or columns, no selection, no scroll bars
 // needed, dragging on.
@@ -26,7 +28,13 @@ QColor PoolColour(QChar state);
 // black; "-" (the blank between two words) is drawn as nothing. The first column and row get
 // the grid's outer line on their left and top, so that a row of boxes is closed all round.
 void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,
-                  const QFont& font);
+                  const QFont& font, const QColor& text = Qt::black);
+
+// Grey, for the text of a used word.
+QColor UsedColour();
+
+// A boxed panel in the colour of the main window's header: the games' instruction panels.
+QFrame* HeaderColouredFrame(QWidget* parent, const QString& name);
 
 // Dragging between game grids. canStart decides on the press whether the cell under it may be
 // dragged (a refused press does not become a drag); accepts is asked for every target cell;
