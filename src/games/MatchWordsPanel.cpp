@@ -132,7 +132,7 @@ void TMatchWordsPanel::LayOut(int pageWidth, int pageHeight)
         ansWidth += extra;
         mixWidth += extra;
     }
-    const int rowHeight = std::clamp(area.height() / rows - 1, 12, fm.height() + 10);
+    const int rowHeight = std::clamp(area.height() / rows - 1, 12, fm.height() + 16);
     const int gridHeight = rows * (rowHeight + 1) + 1;
     const int left = std::max(4, (pageWidth - ansWidth - gap - mixWidth) / 2);
     const int top = area.top() + std::max(0, (area.height() - gridHeight) / 2);

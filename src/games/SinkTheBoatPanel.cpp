@@ -26,9 +26,10 @@ QPixmap BoatPicture(bool sunk)
     p.setRenderHint(QPainter::Antialiasing);
     const int sea = 100;
     if (sunk) {
-        p.translate(118, 118);
-        p.rotate(-35);
-        p.translate(-110, -95);
+        // Heeled over, the hull under the water line.
+        p.translate(110, 128);
+        p.rotate(28);
+        p.translate(-110, -100);
     }
     QPainterPath hull;
     hull.moveTo(40, 88);
@@ -53,7 +54,7 @@ QPixmap BoatPicture(bool sunk)
         p.drawArc(x, sea - 4, 24, 8, 0, 180 * 16);
     if (sunk) {
         p.setBrush(Qt::NoBrush);
-        for (const QPoint c : {QPoint(150, 90), QPoint(160, 76), QPoint(144, 66)})
+        for (const QPoint c : {QPoint(60, 92), QPoint(52, 80), QPoint(62, 68)})
             p.drawEllipse(c, 4, 4);
     }
     return pixmap;
