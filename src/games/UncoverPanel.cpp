@@ -59,6 +59,10 @@ TUncoverPanel::TUncoverPanel(QWidget* parent)
     };
     sgUncover->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
         const std::string card = FromQt(sgUncover->Cell(col, row));
+        const bool matched = !card.empty() && card[0] == CardMatched;
+        const bool isCard = CardPair(card) >= 0;
+        p.fillRect(rect, matched || !isCard ? QColor(Qt::white) : BlueHigh(CardIsClue(card) ? ColorClueCard : ColorAnswerCard));
+        // The outer lines of the first column and row, so the grid is closed all round.
         p.setPen(Qt::black);
         if (col == 0)
             p.drawLine(rect.topLeft(), rect.bottomLeft());
@@ -66,21 +70,14 @@ TUncoverPanel::TUncoverPanel(QWidget* parent)
             p.drawLine(rect.topLeft(), rect.topRight());
         const QRect inner = rect.adjusted(3, 2, -3, -2);
         p.setFont(MakeFont(FontScheme.Main, true));
-        if (!card.empty() && card[0] == CardMatched) {
-            p.fillRect(rect, Qt::white);
+        if (matched) {
             const QRect upper(inner.left(), inner.top(), inner.width(), inner.height() / 2);
             const QRect lower(inner.left(), inner.top() + inner.height() / 2, inner.width(), inner.height() - upper.height());
             p.drawText(upper, Qt::AlignCenter | Qt::TextWordWrap, ToQt(MatchedClue(card)));
             p.drawText(lower, Qt::AlignCenter | Qt::TextWordWrap, ToQt(MatchedAnswer(card)));
-            return;
-        }
-        if (CardPair(card) < 0) {
-            p.fillRect(rect, Qt::white);
-            return;
-        }
-        p.fillRect(rect, BlueHigh(CardIsClue(card) ? ColorClueCard : ColorAnswerCard));
-        if (card[0] == CardUp)
+        } else if (isCard && card[0] == CardUp) {
             p.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, ToQt(CardWord(card)));
+        }
     };
 }
 
