@@ -65,7 +65,8 @@ TfrmWordGames::TfrmWordGames(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelMatchWords = new TMatchWordsPanel(this);
     PanelUncoverSquares = new TUncoverPanel(this);
     PanelSinkTheBoat = new TSinkTheBoatPanel(this);
-    for (TWordGamePanel* panel : std::initializer_list<TWordGamePanel*>{PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat}) {
+    const std::initializer_list<TWordGamePanel*> gamePanels{PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat};
+    for (TWordGamePanel* panel : gamePanels) {
         connect(panel->bnSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
         connect(panel->bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     }
