@@ -26,3 +26,4 @@ void ShotsBoardGame(ShotContext& shots);
 void ShotsCustomLists(ShotContext& shots);
 void ShotsQuickHints(ShotContext& shots);
 void ShotsWordGames3(ShotContext& shots);
+void ShotsWordGames2(ShotContext& shots);

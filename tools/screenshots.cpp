@@ -122,6 +122,7 @@ int main(int argc, char** argv)
     ShotsCustomLists(shots);
     ShotsQuickHints(shots);
     ShotsWordGames3(shots);
+    ShotsWordGames2(shots);
 
     frmShowMsg = nullptr;
     return shots.failures ? 1 : 0;

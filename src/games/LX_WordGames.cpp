@@ -5,6 +5,9 @@
 #include "CodewordsPanel.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
+#include "MatchWordsPanel.h"
+#include "SinkTheBoatPanel.h"
+#include "UncoverPanel.h"
 #include "QtText.h"
 #include "SelectLettersPanel.h"
 #include "ShowMsg.h"
@@ -26,11 +29,6 @@ namespace {
 
 // Below this the letters no longer fit their cells; a narrower page clips the row instead.
 constexpr int MinScrambleCellWidth = 12;
-
-QFrame* HeaderColouredFrame(QWidget* parent, const QString& name)
-{
-    return MakeInstructionFrame(parent, name);
-}
 
 QFrame* BoxFrame(QWidget* parent, const QString& name)
 {
@@ -64,6 +62,17 @@ TfrmWordGames::TfrmWordGames(QWidget* mainWindow) : TScreenForm(mainWindow)
     setObjectName("frmWordGames");
     BuildOptionsPage();
     BuildScrambledWords();
+    PanelMatchWords = new TMatchWordsPanel(this);
+    PanelUncoverSquares = new TUncoverPanel(this);
+    PanelSinkTheBoat = new TSinkTheBoatPanel(this);
+    const std::initializer_list<TWordGamePanel*> gamePanels{PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat};
+    for (TWordGamePanel* panel : gamePanels) {
+        connect(panel->bnSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
+        connect(panel->bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
+    }
+    for (int i = 0; i < 5; ++i)
+        connect(PanelUncoverSquares->SizeRadios[i], &QRadioButton::clicked, this,
+                [this, i] { UncoverSizeClick(TUncoverPanel::RowsOfSizeButton(i)); });
     PanelCodeWords = new CodewordsPanel(this);
     connect(PanelCodeWords->bnCodeSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
     connect(PanelCodeWords->bnCodeReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
@@ -85,7 +94,7 @@ void TfrmWordGames::BuildOptionsPage()
         "Step 3 : Select category or sub-category", "Step 4 : Filter for learned words"};
     for (int i = 0; i < 4; ++i) {
         PanelStep[i] = BoxFrame(PanelMain, QStringLiteral("PanelStep%1").arg(i + 1));
-        PanelStepHead[i] = HeaderColouredFrame(PanelStep[i], QStringLiteral("PanelStepHead%1").arg(i + 1));
+        PanelStepHead[i] = MakeInstructionFrame(PanelStep[i], QStringLiteral("PanelStepHead%1").arg(i + 1));
         lblStep[i] = new QLabel(StepTexts[i], PanelStepHead[i]);
     }
 
@@ -144,7 +153,7 @@ void TfrmWordGames::BuildScrambledWords()
     lblScrambledHeader = new QLabel(PanelScrambledWords);
     lblScrambledHeader->setObjectName("lblScrambledHeader");
     lblScrambledHeader->setAlignment(Qt::AlignCenter);
-    PanelScrambleInstruct = HeaderColouredFrame(PanelScrambledWords, "PanelScrambleInstruct");
+    PanelScrambleInstruct = MakeInstructionFrame(PanelScrambledWords, "PanelScrambleInstruct");
     lblScrambleInstruct[0] = new QLabel("Drag and drop the jumbled letters into the boxes", PanelScrambleInstruct);
     lblScrambleInstruct[1] = new QLabel("below them to spell each word.", PanelScrambleInstruct);
 
@@ -250,14 +259,13 @@ int TfrmWordGames::CheckedGameMode() const
 QFrame* TfrmWordGames::GamePanel(int mode) const
 {
     switch (mode) {
-    case GameScrambledWords:
-        return PanelScrambledWords;
-    case GameCodewords:
-        return PanelCodeWords;
-    case GameSelectLetters:
-        return PanelSelectLetters;
-    default:
-        return nullptr;
+    case GameScrambledWords: return PanelScrambledWords;
+    case GameMatchWords: return PanelMatchWords;
+    case GameUncoverSquares: return PanelUncoverSquares;
+    case GameSinkTheBoat: return PanelSinkTheBoat;
+    case GameCodewords: return PanelCodeWords;
+    case GameSelectLetters: return PanelSelectLetters;
+    default: return nullptr;
     }
 }
 
@@ -296,6 +304,8 @@ void TfrmWordGames::bnStartGameClick(Caller caller)
     RefreshQuickHints();
     if (mode == GameScrambledWords)
         lblScrambledHeader->setText(HeaderPrefix[mode] + CategoryCaption());
+    if (auto* game = qobject_cast<TWordGamePanel*>(panel))
+        game->lblHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     if (mode == GameCodewords)
         PanelCodeWords->lblCodeHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     if (mode == GameSelectLetters)
@@ -367,6 +377,14 @@ bool TfrmWordGames::StartWordGame(Caller caller)
     if (GameMode == GameScrambledWords)
         for (int k = 1; k <= ScrambleRowCount; ++k)
             SetupScrambleRow(k);
+    if (GameMode == GameMatchWords)
+        PanelMatchWords->SetupMatchWords(Draw);
+    if (GameMode == GameUncoverSquares) {
+        PanelUncoverSquares->CheckSize(UncoverRows);
+        PanelUncoverSquares->SetupUncoverSquares(Draw);
+    }
+    if (GameMode == GameSinkTheBoat)
+        PanelSinkTheBoat->SetupSinkTheBoat(Draw, GameSpanish());
     if (GameMode == GameCodewords) {
         PanelCodeWords->SetupCodewords(Draw);
         for (int k = 1; k <= CodeWordCount; ++k)
@@ -472,6 +490,9 @@ void TfrmWordGames::ApplyCaptions()
     const bool spanish = GameSpanish();
     for (QPushButton* bn : bnShowEnglish)
         bn->setText(spanish ? "Show English" : "Show Spanish");
+    PanelMatchWords->ApplyCaptions(spanish);
+    PanelUncoverSquares->ApplyCaptions(spanish);
+    PanelSinkTheBoat->ApplyCaptions(spanish);
     PanelCodeWords->ApplyCaptions(spanish);
     PanelSelectLetters->ApplyCaptions(spanish);
 }
@@ -486,6 +507,9 @@ void TfrmWordGames::OnFormShow()
         if (!qobject_cast<LexGrid*>(w))
             w->setFont(main);
     lblScrambledHeader->setFont(MakeFont(FontScheme.Header, true));
+    PanelMatchWords->ApplyHeaderFont();
+    PanelUncoverSquares->ApplyHeaderFont();
+    PanelSinkTheBoat->ApplyHeaderFont();
     PanelCodeWords->lblCodeHeader->setFont(MakeFont(FontScheme.Header, true));
     PanelSelectLetters->lblSelectHeader->setFont(MakeFont(FontScheme.Header, true));
 
@@ -505,6 +529,7 @@ void TfrmWordGames::OnFormShow()
     // The Uncover size is recorded without dealing and without touching the words needed.
     GameStarted = 0;
     UncoverRows = NormalUncoverRows(Preferences.UncoverRows);
+    PanelUncoverSquares->CheckSize(UncoverRows);
     GameStarted = 1;
 
     if (GameMode == GameOptionsPage) {
@@ -519,6 +544,9 @@ void TfrmWordGames::OnFormResize()
 {
     LayOutOptionsPage();
     LayOutScrambledWords();
+    PanelMatchWords->LayOut(PageWidth, PageHeight);
+    PanelUncoverSquares->LayOut(PageWidth, PageHeight);
+    PanelSinkTheBoat->LayOut(PageWidth, PageHeight);
     PanelCodeWords->LayOut(PageWidth, PageHeight);
     PanelSelectLetters->LayOut(PageWidth, PageHeight);
 }

@@ -12,6 +12,9 @@ class CategoryPicker;
 class CodewordsPanel;
 class SelectLettersPanel;
 class LexGrid;
+class TMatchWordsPanel;
+class TSinkTheBoatPanel;
+class TUncoverPanel;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -62,6 +65,9 @@ public:
     QPushButton* bnScrambleSame;
     QPushButton* bnScrambleReturn;
 
+    TMatchWordsPanel* PanelMatchWords;
+    TUncoverPanel* PanelUncoverSquares;
+    TSinkTheBoatPanel* PanelSinkTheBoat;
     CodewordsPanel* PanelCodeWords;
     SelectLettersPanel* PanelSelectLetters;
 

@@ -42,7 +42,7 @@ QColor PoolColour(QChar state)
 }
 
 void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,
-                  const QFont& font)
+                  const QFont& font, const QColor& text)
 {
     p.fillRect(rect, background);
     p.setPen(Qt::black);
@@ -54,7 +54,7 @@ void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QStrin
     if (content == QLatin1String("-"))
         return;
     p.setFont(font);
-    p.setPen(Qt::black);
+    p.setPen(text);
     p.drawText(rect, Qt::AlignCenter, content);
 }
 
@@ -65,6 +65,11 @@ void DrawGameText(QPainter& p, const QRect& rect, int col, int row, const QStrin
     p.setFont(font);
     p.setPen(textColour);
     p.drawText(rect, Qt::AlignCenter, text);
+}
+
+QColor UsedColour()
+{
+    return BlueHigh(ColorUsed);
 }
 
 void InstallGameDrag(LexGrid* grid, const GameDragRules& rules)

@@ -31,10 +31,13 @@ QColor PoolColour(QChar state);
 // black; "-" (the blank between two words) is drawn as nothing. The first column and row get
 // the grid's outer line on their left and top, so that a row of boxes is closed all round.
 void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,
-                  const QFont& font);
+                  const QFont& font, const QColor& text = Qt::black);
 // The same for a cell of plain text (no state character), in the given text colour.
 void DrawGameText(QPainter& p, const QRect& rect, int col, int row, const QString& text, const QColor& background,
                   const QFont& font, const QColor& textColour = Qt::black);
+
+// Grey, for the text of a used word.
+QColor UsedColour();
 
 // Dragging between game grids. canStart decides on the press whether the cell under it may be
 // dragged (a refused press does not become a drag); accepts is asked for every target cell;
