@@ -25,3 +25,4 @@ void ShotsWordSearch(ShotContext& shots);
 void ShotsBoardGame(ShotContext& shots);
 void ShotsCustomLists(ShotContext& shots);
 void ShotsQuickHints(ShotContext& shots);
+void ShotsFreeFormat(ShotContext& shots);

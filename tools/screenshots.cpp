@@ -121,6 +121,7 @@ int main(int argc, char** argv)
     ShotsBoardGame(shots);
     ShotsCustomLists(shots);
     ShotsQuickHints(shots);
+    ShotsFreeFormat(shots);
 
     frmShowMsg = nullptr;
     return shots.failures ? 1 : 0;
