@@ -23,21 +23,17 @@
 
 namespace {
 
-// Types one Windows-1252 answer letter as a user of an English keyboard would.
+// Types one Windows-1252 answer letter on an English keyboard: accents after their prefix key.
 void TypeLetter(QWidget* grid, char ch)
 {
-    const auto u = static_cast<unsigned char>(ch);
-    auto letter = [grid](char plain) { QTest::keyClick(grid, Qt::Key(Qt::Key_A + (plain - 'a'))); };
-    switch (u) {
-    case 0xE1: case 0xC1: QTest::keyClick(grid, Qt::Key_Apostrophe); letter('a'); return;
-    case 0xE9: case 0xC9: QTest::keyClick(grid, Qt::Key_Apostrophe); letter('e'); return;
-    case 0xED: case 0xCD: QTest::keyClick(grid, Qt::Key_Apostrophe); letter('i'); return;
-    case 0xF3: case 0xD3: QTest::keyClick(grid, Qt::Key_Apostrophe); letter('o'); return;
-    case 0xFA: case 0xDA: QTest::keyClick(grid, Qt::Key_Apostrophe); letter('u'); return;
-    case 0xF1: case 0xD1: QTest::keyClick(grid, Qt::Key_AsciiTilde, Qt::ShiftModifier); letter('n'); return;
-    case 0xFC: case 0xDC: QTest::keyClick(grid, Qt::Key_QuoteDbl, Qt::ShiftModifier); letter('u'); return;
-    default: letter(static_cast<char>(u >= 'A' && u <= 'Z' ? u + 32 : u)); return;
-    }
+    static const std::string Accented = "\xE1\xE9\xED\xF3\xFA\xF1\xFC", Plain = "aeiounu";
+    const auto u = static_cast<unsigned char>(ch >= 'A' && ch <= 'Z' ? ch + 32 : ch);
+    const size_t accent = Accented.find(static_cast<char>(u >= 0xC0 && u < 0xE0 ? u + 32 : u));
+    if (accent != std::string::npos)
+        QTest::keyClick(grid, accent == 5 ? Qt::Key_AsciiTilde : accent == 6 ? Qt::Key_QuoteDbl : Qt::Key_Apostrophe,
+                        accent >= 5 ? Qt::ShiftModifier : Qt::NoModifier);
+    const char plain = accent != std::string::npos ? Plain[accent] : static_cast<char>(u);
+    QTest::keyClick(grid, Qt::Key(Qt::Key_A + (plain - 'a')));
 }
 
 void ClickCell(LexGrid* grid, int col, int row)
@@ -86,14 +82,10 @@ private slots:
         QVERIFY(fixture->shown.isEmpty());
         QCOMPARE(XWordMode, 2);
         QCOMPARE(screen->HintSubMode(), 2);
-        QVERIFY(screen->PanelXWord->isVisible());
-        QVERIFY(!screen->PanelMain->isVisible());
-        QVERIFY(!screen->PanelRecalc->isVisible());
-        QVERIFY(screen->sgCross->isVisible() && screen->sgClues->isVisible());
-        QVERIFY(screen->lblFreeFormHeader->isVisible());
+        QVERIFY(screen->PanelXWord->isVisible() && !screen->PanelMain->isVisible() && !screen->PanelRecalc->isVisible());
+        QVERIFY(screen->sgCross->isVisible() && screen->sgClues->isVisible() && screen->lblFreeFormHeader->isVisible());
         QCOMPARE(screen->lblFreeFormHeader->text(), QStringLiteral("Free format crossword : Animals"));
-        QCOMPARE(screen->sgCross->ColCount(), int(XWordCols));
-        QCOMPARE(screen->sgCross->RowCount(), int(XWordRows));
+        QVERIFY(screen->sgCross->ColCount() == XWordCols && screen->sgCross->RowCount() == XWordRows);
         QVERIFY(XWordCols <= 19 && XWordRows <= 19);
         QCOMPARE(ClueCount(), 10);
         // The header sits above the grid.
@@ -115,12 +107,6 @@ private slots:
         for (auto [c, r] : word)
             QCOMPARE(XWordGrid[c][r].CheckMark, "1");
 
-        // "New puzzle" gives another crossword of the same selection.
-        screen->bnSame->click();
-        QCOMPARE(XWordMode, 2);
-        QCOMPARE(ClueCount(), 10);
-        QVERIFY(XWordGrid[word[0].first][word[0].second].Typed.empty());
-
         // A "New puzzle" that finds no words says so and keeps the crossword on view.
         const int cols = XWordCols, rows = XWordRows;
         const std::string first = XWordClues.At(1, 1);
@@ -135,17 +121,10 @@ private slots:
             WordTable[w].Category = 0;
         QVERIFY(fixture->messages().join("|").contains("There are no words satisfying the selected options."));
         QCOMPARE(XWordMode, 2);
-        QCOMPARE(int(XWordCols), cols);
-        QCOMPARE(int(XWordRows), rows);
-        QCOMPARE(screen->sgCross->ColCount(), cols);
+        QVERIFY(XWordCols == cols && XWordRows == rows && screen->sgCross->ColCount() == cols);
         QCOMPARE(XWordClues.At(1, 1), first);
         QVERIFY(screen->PanelXWord->isVisible());
         QCOMPARE(screen->lblFreeFormHeader->text(), QStringLiteral("Free format crossword : Animals"));
-
-        screen->bnReturn->click();
-        QCOMPARE(XWordMode, 0);
-        QVERIFY(screen->PanelMain->isVisible());
-        QVERIFY(screen->rbFree->isChecked());
     }
 
     void fewerWordsThanAskedOffersAChoice()
