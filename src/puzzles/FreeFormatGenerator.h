@@ -26,7 +26,8 @@ extern int32_t FreeFormatOrder[FreeFormatMaxWords + 1];  // one attempt's order
 extern int32_t FreeFormatPool[FreeFormatMaxWords + 1];   // the draw's working copy
 extern bool FreeFormatSpanishAnswers;                    // the language of the selection
 
-// Where one attempt put a word (in the order placed; the first is the middle across word).
+// Where one attempt put a word, in work-area cells before trimming (in the order placed; the
+// first is the middle across word).
 struct FreeFormatPlacement {
     int32_t Word = -1;
     int32_t Col = 0;
