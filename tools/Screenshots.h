@@ -27,3 +27,4 @@ void ShotsCustomLists(ShotContext& shots);
 void ShotsQuickHints(ShotContext& shots);
 void ShotsWordGames3(ShotContext& shots);
 void ShotsWordGames2(ShotContext& shots);
+void ShotsFreeFormat(ShotContext& shots);

@@ -123,6 +123,7 @@ int main(int argc, char** argv)
     ShotsQuickHints(shots);
     ShotsWordGames3(shots);
     ShotsWordGames2(shots);
+    ShotsFreeFormat(shots);
 
     frmShowMsg = nullptr;
     return shots.failures ? 1 : 0;

@@ -552,6 +552,7 @@ TEST(CrosswordStart, AvoidsTheLastTemplate)
 TEST(CrosswordStart, ASingleTemplateIsUsedAgain)
 {
     UseWords({{"bat", "bate", 0}});  // fills nothing: every try runs
+    InitGridTemplates();             // run alone, no earlier test has loaded them
     TemplateCount[2] = 1;
     LastTemplate = 1;
     std::vector<int> tried;
