@@ -25,4 +25,7 @@ void ShotsWordSearch(ShotContext& shots);
 void ShotsBoardGame(ShotContext& shots);
 void ShotsCustomLists(ShotContext& shots);
 void ShotsQuickHints(ShotContext& shots);
+void ShotsWordGames3(ShotContext& shots);
+void ShotsWordGames2(ShotContext& shots);
+void ShotsFreeFormat(ShotContext& shots);
 void ShotsPrinting(ShotContext& shots);

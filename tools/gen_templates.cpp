@@ -1,21 +1,20 @@
 // Generates the built-in crossword grid templates and writes them as C++ source.
 //
-//   g++ -std=c++20 -O2 tools/gen_templates.cpp -o gen_templates
+//   g++ -std=c++20 -O2 -pthread tools/gen_templates.cpp -o gen_templates
 //   ./gen_templates src/store/GridTemplateData.cpp
 //
-// The grids are British-style lattices: with 1-based indices, odd rows and odd
-// columns alternate block / letter and the even lines carry the words. Extra
-// blocks cut the lines so that most words stay short (3 to 9 letters), which
-// is what the word list can fill; one symmetric pair of lines (or the centre
-// line) keeps a long word. The output is deterministic.
+// Each grid is found by simulated annealing over mirrored pairs of blocks, towards the
+// shapes the word list can fill (see Evaluate). The output is deterministic.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -24,9 +23,7 @@ constexpr int SizeList[] = {11, 13, 15, 17, 19};
 constexpr int PerSize = 20;
 constexpr int PartLength = 100;
 constexpr int PartCount = 4;
-// Words this long or longer are the rare ones in the word list.
-constexpr int LongWord = 10;
-constexpr int MaxLongWords = 2;
+constexpr int MaxSide = 19;
 
 // The hand-made template every build starts with.
 const char* const FirstTemplate[] = {
@@ -46,18 +43,16 @@ const char* const FirstTemplate[] = {
 struct Limits {
     int minBlocks;
     int maxBlocks;
-    int maxWord;
-    int minLongest;
 };
 
 Limits LimitsFor(int n)
 {
     switch (n) {
-    case 11: return {39, 48, 11, 9};
-    case 13: return {52, 69, 13, 11};
-    case 15: return {78, 92, 15, 13};
-    case 17: return {97, 109, 17, 15};
-    default: return {122, 135, 17, 15};
+    case 11: return {39, 48};
+    case 13: return {52, 69};
+    case 15: return {78, 92};
+    case 17: return {97, 109};
+    default: return {122, 135};
     }
 }
 
@@ -102,17 +97,6 @@ struct Grid {
     }
 };
 
-Grid Lattice(int n)
-{
-    Grid g;
-    g.n = n;
-    g.block.assign(static_cast<size_t>(n * n), 0);
-    for (int r = 0; r < n; r += 2)
-        for (int c = 0; c < n; c += 2)
-            g.Set(c, r, true);
-    return g;
-}
-
 struct Word {
     bool across;
     int line;   // row for across, column for down
@@ -124,11 +108,6 @@ struct Word {
 int CellOf(const Grid& g, const Word& w, int i)
 {
     return w.across ? w.line * g.n + w.start + i : (w.start + i) * g.n + w.line;
-}
-
-Word Mirror(const Grid& g, const Word& w)
-{
-    return {w.across, g.n - 1 - w.line, g.n - w.start - w.length, w.length};
 }
 
 // Every maximal run of letters in both directions, including runs of 1 and 2.
@@ -176,20 +155,6 @@ std::vector<Word> WordsOf(const Runs& runs)
         if (w.length >= 3)
             words.push_back(w);
     return words;
-}
-
-// Blocks letters that belong to no word; repeats because each new block can strand another.
-void RemoveStrandedCells(Grid& g)
-{
-    for (bool changed = true; changed;) {
-        changed = false;
-        const Runs runs = FindRuns(g);
-        for (size_t k = 0; k < g.block.size(); ++k)
-            if (!g.block[k] && runs.acrossLength[k] == 1 && runs.downLength[k] == 1) {
-                g.block[k] = 1;
-                changed = true;
-            }
-    }
 }
 
 bool Connected(const Grid& g)
@@ -254,23 +219,111 @@ std::string StructureProblem(const Grid& g)
     return "";
 }
 
-// Long straight walls of blocks cut the grid into loosely joined parts; keep them short.
-constexpr int MaxBlockRun = 5;
+// What the fill needs, measured on the word list: long answers are few (and fewer still among
+// the common or the less common words), 3-letter answers are rare, and a short word whose letters
+// are all crossed leaves few candidates. So words are at most MaxWord letters, at most one
+// mirrored pair of them LongWord or longer, no 3-letter words, a short word has at most
+// MaxCrossed crossed letters (2 for a 4-letter word), and words should rather end on squares
+// nothing crosses.
+constexpr int MaxWord = 11;
+constexpr int LongWord = 10;
+constexpr int MaxLongWords = 2;
+constexpr int MaxCrossed = 3;
+// A 4-letter word with three crossed letters leaves too few candidates among the rarer words.
+constexpr int MaxCrossedOf(int length) { return length == 4 ? 2 : MaxCrossed; }
+constexpr int MaxWordsPerDirection = 50;  // the saved file's clue lists
 
-bool HasWall(const Grid& g)
+struct Score {
+    int hard = 0;  // broken rules: must reach 0
+    int soft = 0;  // preferences
+};
+
+Score Evaluate(const Grid& g)
 {
-    for (int dir = 0; dir < 2; ++dir)
-        for (int line = 0; line < g.n; ++line)
-            for (int pos = 0, run = 0; pos < g.n; ++pos) {
-                run = (dir == 0 ? g.At(pos, line) : g.At(line, pos)) ? run + 1 : 0;
-                if (run > MaxBlockRun)
-                    return true;
+    const int n = g.n;
+    Score s;
+    int across[MaxSide][MaxSide] = {}, down[MaxSide][MaxSide] = {};
+    for (int r = 0; r < n; ++r)
+        for (int c = 0, run = 0; c <= n; ++c) {
+            if (c < n && !g.At(c, r)) {
+                ++run;
+                continue;
             }
-    return false;
+            for (int i = c - run; i < c; ++i)
+                across[i][r] = run;
+            run = 0;
+        }
+    for (int c = 0; c < n; ++c)
+        for (int r = 0, run = 0; r <= n; ++r) {
+            if (r < n && !g.At(c, r)) {
+                ++run;
+                continue;
+            }
+            for (int i = r - run; i < r; ++i)
+                down[c][i] = run;
+            run = 0;
+        }
+    const Limits lim = LimitsFor(n);
+    const int blocks = g.Blocks();
+    if (blocks < lim.minBlocks)
+        s.hard += 10 * (lim.minBlocks - blocks);
+    if (blocks > lim.maxBlocks)
+        s.hard += 10 * (blocks - lim.maxBlocks);
+
+    int longWords = 0;
+    for (int dir = 0; dir < 2; ++dir) {
+        int words = 0;
+        for (int line = 0; line < n; ++line)
+            for (int pos = 0; pos < n; ++pos) {
+                const int c = dir == 0 ? pos : line, r = dir == 0 ? line : pos;
+                const int len = dir == 0 ? across[c][r] : down[c][r];
+                const bool first = dir == 0 ? (c == 0 || g.At(c - 1, r)) : (r == 0 || g.At(c, r - 1));
+                if (g.At(c, r) || !first)
+                    continue;
+                if (len == 1) {
+                    if ((dir == 0 ? down[c][r] : across[c][r]) == 1)
+                        s.hard += 40;  // a letter in no word
+                    continue;
+                }
+                if (len == 2) {
+                    s.hard += 40;
+                    continue;
+                }
+                ++words;
+                int crossed = 0, crossedByWord = 0;
+                for (int i = 0; i < len; ++i) {
+                    const int other = dir == 0 ? down[c + i][r] : across[c][r + i];
+                    crossed += other >= 2;
+                    crossedByWord += other >= 3;
+                }
+                if (crossedByWord == 0)
+                    s.hard += 40;
+                if (len > MaxWord)
+                    s.hard += 40 * (len - MaxWord);
+                if (len >= LongWord)
+                    ++longWords;
+                else if (crossed > MaxCrossedOf(len))
+                    s.hard += 20 * (crossed - MaxCrossedOf(len));
+                if (len == 3)
+                    s.hard += 20;
+                if (len == 4)
+                    s.soft += 1;
+                const int lastC = dir == 0 ? c + len - 1 : c, lastR = dir == 0 ? r : r + len - 1;
+                s.soft += (dir == 0 ? down[c][r] : across[c][r]) >= 2;
+                s.soft += (dir == 0 ? down[lastC][lastR] : across[lastC][lastR]) >= 2;
+            }
+        if (words > MaxWordsPerDirection)
+            s.hard += 40 * (words - MaxWordsPerDirection);
+    }
+    if (longWords > MaxLongWords)
+        s.hard += 40 * (longWords - MaxLongWords);
+    if (!Connected(g))
+        s.hard += 60;
+    return s;
 }
 
 // Structure plus the density and word-length goals of a finished template.
-std::string TemplateProblem(const Grid& g)
+std::string TemplateProblem(const Grid& g, bool recipe)
 {
     const Limits lim = LimitsFor(g.n);
     std::string problem = StructureProblem(g);
@@ -280,102 +333,56 @@ std::string TemplateProblem(const Grid& g)
     if (blocks < lim.minBlocks || blocks > lim.maxBlocks)
         return std::to_string(blocks) + " blocks, outside " + std::to_string(lim.minBlocks) + ".." +
                std::to_string(lim.maxBlocks);
-    int longest = 0, longWords = 0;
-    for (const Word& w : WordsOf(FindRuns(g))) {
-        longest = std::max(longest, w.length);
-        longWords += w.length >= LongWord;
-    }
-    if (longest > lim.maxWord)
-        return "has a word longer than " + std::to_string(lim.maxWord);
-    if (longest < lim.minLongest)
-        return "longest word " + std::to_string(longest) + " is short of " + std::to_string(lim.minLongest);
-    if (longWords > MaxLongWords)
-        return std::to_string(longWords) + " words of " + std::to_string(LongWord) + "+ letters";
+    int across = 0, down = 0;
+    for (const Word& w : WordsOf(FindRuns(g)))
+        ++(w.across ? across : down);
+    if (across > MaxWordsPerDirection || down > MaxWordsPerDirection)
+        return "more than " + std::to_string(MaxWordsPerDirection) + " words in one direction";
+    if (recipe && Evaluate(g).hard != 0)
+        return "breaks the word-length or crossing goals";
     return "";
 }
 
-// One attempt at a template; false when the random choices led nowhere.
+// One template by simulated annealing over mirrored pairs of blocks; false when the search
+// ended with a rule still broken.
 bool TryTemplate(int n, Rng& rng, Grid& out)
 {
     const Limits lim = LimitsFor(n);
-    Grid g = Lattice(n);
+    Grid g;
+    g.n = n;
+    g.block.assign(static_cast<size_t>(n * n), 0);
+    const int target = (lim.minBlocks + lim.maxBlocks) / 2;
+    while (g.Blocks() < target - 1)
+        g.BlockPair(rng.Below(n), rng.Below(n));
 
-    // The long word: on the centre line it is its own mirror, elsewhere it comes in a pair.
-    const int lines = (n - 1) / 2;
-    const int line = 2 * rng.Below(lines) + 1;
-    const bool across = rng.Below(2) == 0;
-    const bool centre = line == n / 2;
-    int length = n == 19 ? rng.Between(15, 17) : rng.Between(n - 2, n);
-    if (centre && (n - length) % 2 != 0)
-        length = length == n ? n - 2 : length + 1;
-    const int start = centre ? (n - length) / 2 : rng.Below(n - length + 1);
-    const Word kept{across, line, start, length};
-    const Word keptMirror = Mirror(g, kept);
-    std::vector<char> keep(g.block.size(), 0);
-    for (const Word& w : {kept, keptMirror})
-        for (int i = 0; i < w.length; ++i)
-            keep[static_cast<size_t>(CellOf(g, w, i))] = 1;
-    for (int end : {start - 1, start + length}) {
-        if (end < 0 || end >= n)
-            continue;
-        if (across)
-            g.BlockPair(end, line);
-        else
-            g.BlockPair(line, end);
+    constexpr int Steps = 150000;
+    Score current = Evaluate(g);
+    Grid best = g;
+    Score bestScore = current;
+    for (int step = 0; step < Steps; ++step) {
+        const double temperature = 6.0 * std::pow(0.02 / 6.0, static_cast<double>(step) / Steps);
+        const int c = rng.Below(n), r = rng.Below(n);
+        const bool wasBlock = g.At(c, r);
+        g.Set(c, r, !wasBlock);
+        g.Set(n - 1 - c, n - 1 - r, !wasBlock);
+        const Score next = Evaluate(g);
+        const int delta = (next.hard + next.soft) - (current.hard + current.soft);
+        const double chance = static_cast<double>(rng.Below(1000000)) / 1000000.0;
+        if (delta <= 0 || chance < std::exp(-delta / temperature)) {
+            current = next;
+            if (current.hard < bestScore.hard ||
+                (current.hard == bestScore.hard && current.soft < bestScore.soft)) {
+                best = g;
+                bestScore = current;
+            }
+        } else {
+            g.Set(c, r, wasBlock);
+            g.Set(n - 1 - c, n - 1 - r, wasBlock);
+        }
     }
-    RemoveStrandedCells(g);
-    if (!StructureProblem(g).empty())
+    if (bestScore.hard != 0 || !TemplateProblem(best, true).empty())
         return false;
-
-    auto tryBlock = [&](int cell) {
-        if (keep[static_cast<size_t>(cell)] || g.block[static_cast<size_t>(cell)])
-            return false;
-        Grid trial = g;
-        trial.BlockPair(cell % n, cell / n);
-        RemoveStrandedCells(trial);
-        for (size_t k = 0; k < keep.size(); ++k)
-            if (keep[k] && trial.block[k])
-                return false;
-        if (trial.Blocks() > lim.maxBlocks || HasWall(trial) || !StructureProblem(trial).empty())
-            return false;
-        g = trial;
-        return true;
-    };
-
-    // Cut every other word down to at most maxShort letters.
-    const int maxShort = rng.Between(7, 9);
-    for (;;) {
-        std::vector<Word> tooLong;
-        for (const Word& w : WordsOf(FindRuns(g)))
-            if (w.length > maxShort && !(w == kept) && !(w == keptMirror))
-                tooLong.push_back(w);
-        if (tooLong.empty())
-            break;
-        const Word w = tooLong[static_cast<size_t>(rng.Below(static_cast<int>(tooLong.size())))];
-        // Cuts near the middle come first, loosely, so the pieces are not mostly three letters.
-        std::vector<std::pair<int, int>> order;
-        for (int i = 0; i < w.length; ++i)
-            order.emplace_back(std::abs(w.length - 1 - 2 * i) + rng.Below(w.length), CellOf(g, w, i));
-        std::stable_sort(order.begin(), order.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        bool cut = false;
-        for (const auto& [score, cell] : order)
-            if ((cut = tryBlock(cell)))
-                break;
-        if (!cut)
-            return false;
-    }
-
-    // A few more blocks for variety, then enough to reach the density of the size.
-    const int extra = rng.Between(0, 3);
-    for (int added = 0, tries = 0; added < extra && tries < 50; ++tries)
-        added += tryBlock(rng.Below(n * n));
-    for (int tries = 0; g.Blocks() < lim.minBlocks && tries < 400; ++tries)
-        tryBlock(rng.Below(n * n));
-
-    if (!TemplateProblem(g).empty())
-        return false;
-    out = g;
+    out = best;
     return true;
 }
 
@@ -398,12 +405,16 @@ Grid FromRows(const char* const* rows, int n)
 }
 
 // The templates of one size, or an empty list when not enough distinct ones were found.
-std::vector<Grid> TemplatesOfSize(int n, Rng& rng, std::string& error)
+// Attempts run a few at a time on threads; each has its own seed, and they are taken in
+// attempt order, so the output does not depend on the timing.
+std::vector<Grid> TemplatesOfSize(int n, uint64_t seed, std::string& error)
 {
+    constexpr int Threads = 3;
+    constexpr int MaxAttempts = 3000;
     std::vector<Grid> found;
     if (n == 11) {
         Grid first = FromRows(FirstTemplate, 11);
-        const std::string problem = TemplateProblem(first);
+        const std::string problem = TemplateProblem(first, false);
         if (!problem.empty()) {
             error = "the fixed first 11x11 template " + problem;
             return {};
@@ -412,16 +423,30 @@ std::vector<Grid> TemplatesOfSize(int n, Rng& rng, std::string& error)
     }
     // Templates must differ by more than a couple of mirrored blocks.
     const int minDistance = n;
-    for (int attempt = 0; found.size() < PerSize && attempt < 200000; ++attempt) {
-        Grid g;
-        if (!TryTemplate(n, rng, g))
-            continue;
-        bool distinct = true;
-        for (const Grid& other : found)
-            distinct = distinct && Distance(g, other) >= minDistance;
-        if (distinct)
-            found.push_back(g);
+    for (int start = 0; found.size() < PerSize && start < MaxAttempts; start += Threads) {
+        std::vector<Grid> results(Threads);
+        std::vector<char> ok(Threads, 0);
+        std::vector<std::thread> workers;
+        for (int i = 0; i < Threads; ++i)
+            workers.emplace_back([&, i] {
+                Rng rng(seed + 0x9E3779B97F4A7C15ull * static_cast<uint64_t>(start + i + 1));
+                ok[static_cast<size_t>(i)] = TryTemplate(n, rng, results[static_cast<size_t>(i)]);
+            });
+        for (std::thread& w : workers)
+            w.join();
+        for (int i = 0; i < Threads && found.size() < PerSize; ++i) {
+            if (!ok[static_cast<size_t>(i)])
+                continue;
+            const Grid& g = results[static_cast<size_t>(i)];
+            bool distinct = true;
+            for (const Grid& other : found)
+                distinct = distinct && Distance(g, other) >= minDistance;
+            if (distinct)
+                found.push_back(g);
+        }
+        std::cerr << n << "x" << n << ": " << start + Threads << " attempts, " << found.size() << " found\r";
     }
+    std::cerr << '\n';
     if (found.size() < PerSize) {
         error = "found only " + std::to_string(found.size()) + " templates of size " + std::to_string(n);
         return {};
@@ -433,7 +458,7 @@ std::string Render(const std::vector<std::vector<Grid>>& all)
 {
     std::ostringstream out;
     out << "// Generated by tools/gen_templates.cpp; do not edit by hand. To regenerate:\n"
-           "//   g++ -std=c++20 -O2 tools/gen_templates.cpp -o gen_templates\n"
+           "//   g++ -std=c++20 -O2 -pthread tools/gen_templates.cpp -o gen_templates\n"
            "//   ./gen_templates src/store/GridTemplateData.cpp\n"
            "// Each entry is one grid, row by row from the top, 'X' block and '-' letter,\n"
            "// cut into parts of at most 100 characters.\n\n"
@@ -493,11 +518,10 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    Rng rng(0x4C65786F7279ull);
     std::vector<std::vector<Grid>> all;
     for (int n : SizeList) {
         std::string error;
-        std::vector<Grid> size = TemplatesOfSize(n, rng, error);
+        std::vector<Grid> size = TemplatesOfSize(n, 0x4C65786F7279ull + static_cast<uint64_t>(n), error);
         if (size.empty()) {
             std::cerr << "gen_templates: " << error << "; nothing written\n";
             return 1;
@@ -508,7 +532,8 @@ int main(int argc, char** argv)
     // Check the whole set once more before anything is written.
     for (const std::vector<Grid>& size : all) {
         for (size_t i = 0; i < size.size(); ++i) {
-            const std::string problem = TemplateProblem(size[i]);
+            // The fixed first template is older than the word-length goals.
+            const std::string problem = TemplateProblem(size[i], !(size[i].n == 11 && i == 0));
             if (!problem.empty()) {
                 std::cerr << "gen_templates: " << size[i].n << "x" << size[i].n << " #" << i + 1 << ' ' << problem
                           << "; nothing written\n";

@@ -121,6 +121,9 @@ int main(int argc, char** argv)
     ShotsBoardGame(shots);
     ShotsCustomLists(shots);
     ShotsQuickHints(shots);
+    ShotsWordGames3(shots);
+    ShotsWordGames2(shots);
+    ShotsFreeFormat(shots);
     ShotsPrinting(shots);
 
     frmShowMsg = nullptr;

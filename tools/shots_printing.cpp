@@ -1,7 +1,7 @@
 // The printouts: each printed through the print dialog's seam to a PDF file beside the
 // pictures, then turned into a PNG with pdftoppm. Crosswords (11 x 11, 19 x 19 and a trimmed
-// free-format grid of 19 x 5), word searches (10 and 40 words) and Scrambled Words on the top
-// and on the bottom half of the page.
+// free-format grid of 19 x 5), word searches (10 and 40 words), Scrambled Words on the top and
+// on the bottom half of the page, Codewords on the top and Select Letters on the bottom half.
 
 #include "Screenshots.h"
 
@@ -13,6 +13,8 @@
 #include "Platform.h"
 #include "ShowMsg.h"
 #include "XWordGrid.h"
+#include "CodewordsPanel.h"
+#include "SelectLettersPanel.h"
 
 #include "LX_Data.h"
 #include "Random.h"
@@ -170,8 +172,38 @@ void ShotsPrinting(ShotContext& shots)
             games->bnScramblePrint->click();
             shot.Convert();
         }
-        SetMessageFormAnswer([](TfrmShowMsg& form) { form.bnOK->click(); });
         games->bnScrambleReturn->click();
+
+        // Codewords on the top half and Select Letters on the bottom half, with English answers.
+        Preferences.AnswerLanguage = "E";
+        struct Game {
+            QRadioButton* radio;
+            QPushButton* print;
+            const char* name;
+            int half;
+        };
+        for (const Game& game : {Game{games->rbCodeWords, games->PanelCodeWords->bnCodePrint, "codewords", 1},
+                                 Game{games->rbSelectLetters, games->PanelSelectLetters->bnSelectPrint, "select", 2}}) {
+            shots.main.ChangeScreenClick(ScreenWordGames);
+            if (games->GameMode != GameOptionsPage)
+                games->bnReturnClick();
+            game.radio->click();
+            RandSeed(5);
+            games->bnStartGame->click();
+            shots.Save(QStringLiteral("print-wordgames-%1-screen").arg(game.name));
+            const int half = game.half;
+            SetMessageFormAnswer([half](TfrmShowMsg& form) {
+                if (!form.rgMessages->isHidden())
+                    form.Options[half - 1]->setChecked(true);
+                form.bnOK->click();
+            });
+            PrintShot shot{shots, QStringLiteral("print-wordgames-%1-%2").arg(game.name).arg(half == 1 ? "top" : "bottom")};
+            shot.Arm();
+            game.print->click();
+            shot.Convert();
+        }
+        games->bnReturnClick();
+        SetMessageFormAnswer([](TfrmShowMsg& form) { form.bnOK->click(); });
     }
 
     Preferences = saved;

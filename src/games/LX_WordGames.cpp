@@ -2,9 +2,14 @@
 
 #include "AppGlobals.h"
 #include "CategoryPicker.h"
+#include "CodewordsPanel.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
+#include "MatchWordsPanel.h"
+#include "SinkTheBoatPanel.h"
+#include "UncoverPanel.h"
 #include "QtText.h"
+#include "SelectLettersPanel.h"
 #include "ShowMsg.h"
 #include "WordGameGrids.h"
 #include "WordGamePrint.h"
@@ -26,18 +31,6 @@ namespace {
 // Below this the letters no longer fit their cells; a narrower page clips the row instead.
 constexpr int MinScrambleCellWidth = 12;
 
-QFrame* HeaderColouredFrame(QWidget* parent, const QString& name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setAutoFillBackground(true);
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    frame->setPalette(pal);
-    frame->setFrameShape(QFrame::Box);
-    return frame;
-}
-
 QFrame* BoxFrame(QWidget* parent, const QString& name)
 {
     auto* frame = new QFrame(parent);
@@ -55,9 +48,7 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text)
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text)
 {
-    auto* bn = new QPushButton(text, parent);
-    bn->setObjectName(name);
-    return bn;
+    return MakeGameButton(parent, name, text);
 }
 
 int TextWidth(const QFontMetrics& fm, const QString& text) { return fm.horizontalAdvance(text); }
@@ -72,6 +63,25 @@ TfrmWordGames::TfrmWordGames(QWidget* mainWindow) : TScreenForm(mainWindow)
     setObjectName("frmWordGames");
     BuildOptionsPage();
     BuildScrambledWords();
+    PanelMatchWords = new TMatchWordsPanel(this);
+    PanelUncoverSquares = new TUncoverPanel(this);
+    PanelSinkTheBoat = new TSinkTheBoatPanel(this);
+    const std::initializer_list<TWordGamePanel*> gamePanels{PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat};
+    for (TWordGamePanel* panel : gamePanels) {
+        connect(panel->bnSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
+        connect(panel->bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
+    }
+    for (int i = 0; i < 5; ++i)
+        connect(PanelUncoverSquares->SizeRadios[i], &QRadioButton::clicked, this,
+                [this, i] { UncoverSizeClick(TUncoverPanel::RowsOfSizeButton(i)); });
+    PanelCodeWords = new CodewordsPanel(this);
+    connect(PanelCodeWords->bnCodeSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
+    connect(PanelCodeWords->bnCodeReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
+    connect(PanelCodeWords->bnCodePrint, &QPushButton::clicked, this, [this] { bnPrintClick(GameCodewords); });
+    PanelSelectLetters = new SelectLettersPanel(this);
+    connect(PanelSelectLetters->bnSelectSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
+    connect(PanelSelectLetters->bnSelectReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
+    connect(PanelSelectLetters->bnSelectPrint, &QPushButton::clicked, this, [this] { bnPrintClick(GameSelectLetters); });
     GameMode = GameOptionsPage;
     Randomize();
 }
@@ -87,7 +97,7 @@ void TfrmWordGames::BuildOptionsPage()
         "Step 3 : Select category or sub-category", "Step 4 : Filter for learned words"};
     for (int i = 0; i < 4; ++i) {
         PanelStep[i] = BoxFrame(PanelMain, QStringLiteral("PanelStep%1").arg(i + 1));
-        PanelStepHead[i] = HeaderColouredFrame(PanelStep[i], QStringLiteral("PanelStepHead%1").arg(i + 1));
+        PanelStepHead[i] = MakeInstructionFrame(PanelStep[i], QStringLiteral("PanelStepHead%1").arg(i + 1));
         lblStep[i] = new QLabel(StepTexts[i], PanelStepHead[i]);
     }
 
@@ -146,7 +156,7 @@ void TfrmWordGames::BuildScrambledWords()
     lblScrambledHeader = new QLabel(PanelScrambledWords);
     lblScrambledHeader->setObjectName("lblScrambledHeader");
     lblScrambledHeader->setAlignment(Qt::AlignCenter);
-    PanelScrambleInstruct = HeaderColouredFrame(PanelScrambledWords, "PanelScrambleInstruct");
+    PanelScrambleInstruct = MakeInstructionFrame(PanelScrambledWords, "PanelScrambleInstruct");
     lblScrambleInstruct[0] = new QLabel("Drag and drop the jumbled letters into the boxes", PanelScrambleInstruct);
     lblScrambleInstruct[1] = new QLabel("below them to spell each word.", PanelScrambleInstruct);
 
@@ -253,7 +263,15 @@ int TfrmWordGames::CheckedGameMode() const
 
 QFrame* TfrmWordGames::GamePanel(int mode) const
 {
-    return mode == GameScrambledWords ? PanelScrambledWords : nullptr;
+    switch (mode) {
+    case GameScrambledWords: return PanelScrambledWords;
+    case GameMatchWords: return PanelMatchWords;
+    case GameUncoverSquares: return PanelUncoverSquares;
+    case GameSinkTheBoat: return PanelSinkTheBoat;
+    case GameCodewords: return PanelCodeWords;
+    case GameSelectLetters: return PanelSelectLetters;
+    default: return nullptr;
+    }
 }
 
 WordSelection TfrmWordGames::Selection() const
@@ -291,6 +309,12 @@ void TfrmWordGames::bnStartGameClick(Caller caller)
     RefreshQuickHints();
     if (mode == GameScrambledWords)
         lblScrambledHeader->setText(HeaderPrefix[mode] + CategoryCaption());
+    if (auto* game = qobject_cast<TWordGamePanel*>(panel))
+        game->lblHeader->setText(HeaderPrefix[mode] + CategoryCaption());
+    if (mode == GameCodewords)
+        PanelCodeWords->lblCodeHeader->setText(HeaderPrefix[mode] + CategoryCaption());
+    if (mode == GameSelectLetters)
+        PanelSelectLetters->lblSelectHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     StartWordGame(caller);
 }
 
@@ -358,6 +382,21 @@ bool TfrmWordGames::StartWordGame(Caller caller)
     if (GameMode == GameScrambledWords)
         for (int k = 1; k <= ScrambleRowCount; ++k)
             SetupScrambleRow(k);
+    if (GameMode == GameMatchWords)
+        PanelMatchWords->SetupMatchWords(Draw);
+    if (GameMode == GameUncoverSquares) {
+        PanelUncoverSquares->CheckSize(UncoverRows);
+        PanelUncoverSquares->SetupUncoverSquares(Draw);
+    }
+    if (GameMode == GameSinkTheBoat)
+        PanelSinkTheBoat->SetupSinkTheBoat(Draw, GameSpanish());
+    if (GameMode == GameCodewords) {
+        PanelCodeWords->SetupCodewords(Draw);
+        for (int k = 1; k <= CodeWordCount; ++k)
+            PanelCodeWords->SetupCodeRow(k, Draw.Chosen[k]);
+    }
+    if (GameMode == GameSelectLetters)
+        PanelSelectLetters->SetupSelectLetters(Draw);
     FormResize();
     return true;
 }
@@ -456,6 +495,11 @@ void TfrmWordGames::ApplyCaptions()
     const bool spanish = GameSpanish();
     for (QPushButton* bn : bnShowEnglish)
         bn->setText(spanish ? "Show English" : "Show Spanish");
+    PanelMatchWords->ApplyCaptions(spanish);
+    PanelUncoverSquares->ApplyCaptions(spanish);
+    PanelSinkTheBoat->ApplyCaptions(spanish);
+    PanelCodeWords->ApplyCaptions(spanish);
+    PanelSelectLetters->ApplyCaptions(spanish);
 }
 
 void TfrmWordGames::OnFormShow()
@@ -468,6 +512,11 @@ void TfrmWordGames::OnFormShow()
         if (!qobject_cast<LexGrid*>(w))
             w->setFont(main);
     lblScrambledHeader->setFont(MakeFont(FontScheme.Header, true));
+    PanelMatchWords->ApplyHeaderFont();
+    PanelUncoverSquares->ApplyHeaderFont();
+    PanelSinkTheBoat->ApplyHeaderFont();
+    PanelCodeWords->lblCodeHeader->setFont(MakeFont(FontScheme.Header, true));
+    PanelSelectLetters->lblSelectHeader->setFont(MakeFont(FontScheme.Header, true));
 
     PanelMain->setVisible(GameMode == GameOptionsPage);
     for (int mode = GameScrambledWords; mode <= GameSelectLetters; ++mode)
@@ -485,6 +534,7 @@ void TfrmWordGames::OnFormShow()
     // The Uncover size is recorded without dealing and without touching the words needed.
     GameStarted = 0;
     UncoverRows = NormalUncoverRows(Preferences.UncoverRows);
+    PanelUncoverSquares->CheckSize(UncoverRows);
     GameStarted = 1;
 
     if (GameMode == GameOptionsPage) {
@@ -499,6 +549,11 @@ void TfrmWordGames::OnFormResize()
 {
     LayOutOptionsPage();
     LayOutScrambledWords();
+    PanelMatchWords->LayOut(PageWidth, PageHeight);
+    PanelUncoverSquares->LayOut(PageWidth, PageHeight);
+    PanelSinkTheBoat->LayOut(PageWidth, PageHeight);
+    PanelCodeWords->LayOut(PageWidth, PageHeight);
+    PanelSelectLetters->LayOut(PageWidth, PageHeight);
 }
 
 void TfrmWordGames::LayOutOptionsPage()
@@ -677,5 +732,13 @@ void TfrmWordGames::bnPrintClick(int gameMode)
         const ScramblePrintout game =
             MakeScramblePrintout(Scramble, Draw.MaxAnswerLen, GameSpanish(), lblScrambledHeader->text());
         PrintWordGame(this, PrintHalf, [&](const HalfPage& page) { PaintScramblePrint(page, game); });
+    } else if (gameMode == GameCodewords) {
+        const CodewordsPrintout game = MakeCodewordsPrintout(PanelCodeWords->Board, Draw.MaxAnswerLen, GameSpanish(),
+                                                             PanelCodeWords->lblCodeHeader->text());
+        PrintWordGame(this, PrintHalf, [&](const HalfPage& page) { PaintCodePrint(page, game); });
+    } else if (gameMode == GameSelectLetters) {
+        const SelectPrintout game =
+            MakeSelectPrintout(PanelSelectLetters->Board, GameSpanish(), PanelSelectLetters->lblSelectHeader->text());
+        PrintWordGame(this, PrintHalf, [&](const HalfPage& page) { PaintSelectPrint(page, game); });
     }
 }

@@ -9,7 +9,12 @@
 #include <array>
 
 class CategoryPicker;
+class CodewordsPanel;
+class SelectLettersPanel;
 class LexGrid;
+class TMatchWordsPanel;
+class TSinkTheBoatPanel;
+class TUncoverPanel;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -60,6 +65,12 @@ public:
     QPushButton* bnScramblePrint;
     QPushButton* bnScrambleSame;
     QPushButton* bnScrambleReturn;
+
+    TMatchWordsPanel* PanelMatchWords;
+    TUncoverPanel* PanelUncoverSquares;
+    TSinkTheBoatPanel* PanelSinkTheBoat;
+    CodewordsPanel* PanelCodeWords;
+    SelectLettersPanel* PanelSelectLetters;
 
     // ---- state ----
     int GameMode = GameOptionsPage;

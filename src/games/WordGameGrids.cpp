@@ -3,7 +3,14 @@
 #include "LexGrid.h"
 #include "QtText.h"
 
+#include "FontScheme.h"
+
+#include <QFrame>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 constexpr uint32_t ColorUsed = 0xC0C0C0;
@@ -35,7 +42,7 @@ QColor PoolColour(QChar state)
 }
 
 void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,
-                  const QFont& font)
+                  const QFont& font, const QColor& text)
 {
     p.fillRect(rect, background);
     p.setPen(Qt::black);
@@ -47,8 +54,22 @@ void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QStrin
     if (content == QLatin1String("-"))
         return;
     p.setFont(font);
-    p.setPen(Qt::black);
+    p.setPen(text);
     p.drawText(rect, Qt::AlignCenter, content);
+}
+
+void DrawGameText(QPainter& p, const QRect& rect, int col, int row, const QString& text, const QColor& background,
+                  const QFont& font, const QColor& textColour)
+{
+    DrawGameCell(p, rect, col, row, QString(), background, font);
+    p.setFont(font);
+    p.setPen(textColour);
+    p.drawText(rect, Qt::AlignCenter, text);
+}
+
+QColor UsedColour()
+{
+    return BlueHigh(ColorUsed);
 }
 
 void InstallGameDrag(LexGrid* grid, const GameDragRules& rules)
@@ -68,4 +89,60 @@ void InstallGameDrag(LexGrid* grid, const GameDragRules& rules)
         grid->OnDragOver = [](LexGrid*, int, int, int, int) { return false; };
     grid->OnDragDrop = rules.Drop;
     grid->OnDragCancel = rules.Cancelled;
+}
+
+QFrame* MakeInstructionFrame(QWidget* parent, const QString& name)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setAutoFillBackground(true);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Window, BlueHigh(ColorHeader));
+    frame->setPalette(pal);
+    frame->setFrameShape(QFrame::Box);
+    return frame;
+}
+
+QPushButton* MakeGameButton(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* bn = new QPushButton(text, parent);
+    bn->setObjectName(name);
+    return bn;
+}
+
+GameBand LayOutGameFrame(int width, int height, QLabel* header, QFrame* instruct, const std::vector<QLabel*>& lines,
+                         const std::vector<QPushButton*>& buttons)
+{
+    const QFontMetrics fm(MakeFont(FontScheme.Main));
+    const QFontMetrics headerFm(MakeFont(FontScheme.Header, true));
+    const int lineHeight = fm.height() + 4;
+    const int buttonHeight = lineHeight + 8;
+
+    int top = 6;
+    header->setGeometry(0, top, width, headerFm.height() + 6);
+    top += headerFm.height() + 10;
+    int instructWidth = 0;
+    for (QLabel* l : lines)
+        instructWidth = std::max(instructWidth, fm.horizontalAdvance(l->text()));
+    instructWidth += 40;
+    const int count = static_cast<int>(lines.size());
+    instruct->setGeometry((width - instructWidth) / 2, top, instructWidth, count * lineHeight + 8);
+    for (int l = 0; l < count; ++l)
+        lines[l]->setGeometry(20, 4 + l * lineHeight, instructWidth - 40, lineHeight);
+    top += count * lineHeight + 16;
+
+    const int bottom = height - buttonHeight - 10;
+    int total = -20;
+    for (QPushButton* bn : buttons)
+        if (!bn->isHidden())
+            total += fm.horizontalAdvance(bn->text()) + 40 + 20;
+    int x = (width - total) / 2;
+    for (QPushButton* bn : buttons) {
+        if (bn->isHidden())
+            continue;
+        const int w = fm.horizontalAdvance(bn->text()) + 40;
+        bn->setGeometry(x, bottom, w, buttonHeight);
+        x += w + 20;
+    }
+    return {top, bottom - 8};
 }

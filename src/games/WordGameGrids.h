@@ -8,10 +8,15 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class LexGrid;
+class QFrame;
+class QLabel;
 class QPainter;
+class QPushButton;
 class QRect;
+class QWidget;
 
 // A grid of letter or word cells: no fixed rows or columns, no selection, no scroll bars
 // needed, dragging on.
@@ -26,7 +31,13 @@ QColor PoolColour(QChar state);
 // black; "-" (the blank between two words) is drawn as nothing. The first column and row get
 // the grid's outer line on their left and top, so that a row of boxes is closed all round.
 void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,
-                  const QFont& font);
+                  const QFont& font, const QColor& text = Qt::black);
+// The same for a cell of plain text (no state character), in the given text colour.
+void DrawGameText(QPainter& p, const QRect& rect, int col, int row, const QString& text, const QColor& background,
+                  const QFont& font, const QColor& textColour = Qt::black);
+
+// Grey, for the text of a used word.
+QColor UsedColour();
 
 // Dragging between game grids. canStart decides on the press whether the cell under it may be
 // dragged (a refused press does not become a drag); accepts is asked for every target cell;
@@ -38,3 +49,18 @@ struct GameDragRules {
     std::function<void(int srcCol, int srcRow)> Cancelled;
 };
 void InstallGameDrag(LexGrid* grid, const GameDragRules& rules);
+
+// The pieces every game panel is built of: the instruction panel in the header colour, and
+// named buttons.
+QFrame* MakeInstructionFrame(QWidget* parent, const QString& name);
+QPushButton* MakeGameButton(QWidget* parent, const QString& name, const QString& text);
+
+// Lays out what every game panel has around its game: the header across the top, the
+// instruction panel (its lines stacked) centred below it, and the bottom row of buttons
+// centred at the foot. Returns the top and the bottom of the room left between.
+struct GameBand {
+    int Top = 0;
+    int Bottom = 0;
+};
+GameBand LayOutGameFrame(int width, int height, QLabel* header, QFrame* instruct, const std::vector<QLabel*>& lines,
+                         const std::vector<QPushButton*>& buttons);

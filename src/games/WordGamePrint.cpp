@@ -121,6 +121,45 @@ ScramblePrintout MakeScramblePrintout(const ScrambleBoard& board, int maxAnswerL
     return game;
 }
 
+CodewordsPrintout MakeCodewordsPrintout(const CodewordsBoard& board, int maxAnswerLen, bool spanishAnswers,
+                                        const QString& header)
+{
+    CodewordsPrintout game;
+    game.Header = header;
+    game.SpanishAnswers = spanishAnswers;
+    game.MaxAnswerLen = std::max(1, maxAnswerLen);
+    game.CodeLetterCount = std::max(1, board.CodeLetterCount);
+    for (int k = 0; k < PrintWordCount && k < CodeWordCount; ++k) {
+        game.Key[k] = {board.Words[k].Clue, board.Words[k].Answer};
+        game.Codes[k] = board.Words[k].Codes;
+        game.MaxAnswerLen = std::max(game.MaxAnswerLen, static_cast<int>(game.Codes[k].size()));
+    }
+    return game;
+}
+
+SelectPrintout MakeSelectPrintout(const SelectBoard& board, bool spanishAnswers, const QString& header)
+{
+    SelectPrintout game;
+    game.Header = header;
+    game.SpanishAnswers = spanishAnswers;
+    game.MaxAnswerLen = std::max(1, board.Length);
+    for (int k = 0; k < PrintWordCount && k < SelectRowCount; ++k) {
+        const std::string& answer = board.Words[k].Answer;
+        const size_t first = answer.find_first_not_of(' ');
+        const size_t last = answer.find_last_not_of(' ');
+        game.Key[k] = {board.Words[k].Clue, first == std::string::npos ? std::string() : answer.substr(first, last - first + 1)};
+        for (int col = 0; col < board.Length; ++col)
+            game.Boxes[k].push_back(board.InBoxes(col, k) && StateOf(board.Box(col, k)) != CellNoBox);
+    }
+    for (int row = 0; row < board.PoolRows; ++row) {
+        std::vector<std::string> letters;
+        for (int col = 0; col < board.Length; ++col)
+            letters.push_back(board.InPool(col, row) ? ContentOf(board.PoolCell(col, row)) : std::string());
+        game.Pool.push_back(letters);
+    }
+    return game;
+}
+
 HalfPage MakeHalfPage(int pageWidth, int pageHeight, int half)
 {
     HalfPage page;

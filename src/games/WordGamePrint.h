@@ -4,6 +4,8 @@
 // lines on the left two thirds, and a key of every word's clue and answer on the right third.
 // Each game hands its printout the plain data below, so the drawing needs no widget.
 
+#include "CodewordsRules.h"
+#include "SelectLettersRules.h"
 #include "WordGameRules.h"
 
 #include <QString>
@@ -55,6 +57,13 @@ struct SelectPrintout : WordGamePrintout {
 // Scrambled Words as it stands on the board.
 ScramblePrintout MakeScramblePrintout(const ScrambleBoard& board, int maxAnswerLen, bool spanishAnswers,
                                       const QString& header);
+
+// Codewords as coded: each word's code numbers and the key of its clue and answer.
+CodewordsPrintout MakeCodewordsPrintout(const CodewordsBoard& board, int maxAnswerLen, bool spanishAnswers,
+                                        const QString& header);
+// Select Letters: the boxes of the answer grid, the pool's letters, and each answer without
+// the blanks that align it in its row.
+SelectPrintout MakeSelectPrintout(const SelectBoard& board, bool spanishAnswers, const QString& header);
 
 // The half page: P = page height div 2, margin m = P div 40, usable height H = P - m; the
 // first row edge is m on the top half and m + H on the bottom half.

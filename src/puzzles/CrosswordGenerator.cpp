@@ -202,7 +202,7 @@ bool FillRegularGrid(const RegularWordPool& pool)
 
     // Word marks: -1 free, else the fill position that holds (or held and failed with) the word.
     // Marks are handed out in rising order, so the marked words form a stack.
-    std::vector<int32_t> mark(static_cast<size_t>(std::max(WordCount, 0)) + 1, -1);
+    std::vector<int32_t> mark(MaxWords + 1, -1);
     std::vector<int32_t> marked;
     int s = 1;
     int failures = 0;

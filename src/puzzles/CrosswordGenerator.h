@@ -31,7 +31,8 @@ extern XWordSlot SlotFillOrder[MaxSlots + 1];
 bool IsTypableAnswer(std::string_view answer);
 
 // The entries of one answer index that a request may use (common filter and typable answers),
-// per length, filtered once; the fill scans these instead of the whole index.
+// per length, filtered once; the fill scans these instead of the whole index. Valid until the
+// indexes are next rebuilt.
 class RegularWordPool {
 public:
     RegularWordPool(bool spanishAnswers, int commonFilter);

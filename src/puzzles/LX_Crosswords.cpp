@@ -6,6 +6,7 @@
 #include "CrosswordGenerator.h"
 #include "CrosswordPlay.h"
 #include "CrosswordPrint.h"
+#include "FreeFormatGenerator.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
@@ -200,7 +201,7 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
 
     bnStartCrossword = new QPushButton("Start new crossword", PanelMain);
     bnStartCrossword->setObjectName("bnStartCrossword");
-    connect(bnStartCrossword, &QPushButton::clicked, this, [this] { bnStartCrosswordClick(); });
+    connect(bnStartCrossword, &QPushButton::clicked, this, [this] { bnStartCrosswordClick(bnStartCrossword); });
     bnLoadExisting = new QPushButton("Previously saved regular crossword", PanelMain);
     bnLoadExisting->setObjectName("bnLoadExisting");
     bnLoadExisting->setEnabled(false);  // saved crosswords are not built yet
@@ -362,8 +363,6 @@ void TfrmCrosswords::rbXWordFreeClick(QObject* sender)
     ShowStepsForType(regular);
     Preferences.XWordType = regular ? 0 : 1;
     bnLoadExisting->setText(regular ? "Previously saved regular crossword" : "Previously saved free format crossword");
-    // Free-format crosswords are not built yet: their start stays inactive.
-    bnStartCrossword->setEnabled(regular);
 }
 
 void TfrmCrosswords::ShowStepsForType(bool regular)
@@ -409,11 +408,12 @@ void TfrmCrosswords::senWordsChange()
 
 // ---- starting a crossword --------------------------------------------------------------------
 
-void TfrmCrosswords::bnStartCrosswordClick()
+void TfrmCrosswords::bnStartCrosswordClick(QObject* sender)
 {
     if (rbXWord->isChecked())
         RunRegularStart();
-    // A free-format request starts nothing yet.
+    else
+        RunFreeFormatStart(sender == nullptr || sender == bnStartCrossword);
 }
 
 void TfrmCrosswords::ShowPuzzleGrids(bool on)
@@ -450,6 +450,46 @@ void TfrmCrosswords::RunRegularStart()
         FormShow();
         return;
     }
+    sgCross->SetColCount(XWordCols);
+    sgCross->SetRowCount(XWordRows);
+    BuildClueLists();
+    sgClues->SetRowCount(XWordClues.RowCount);
+    StartPlay();
+    FormResize();
+    PanelMain->hide();
+    PanelXWord->show();
+    AfterPlay();
+}
+
+void TfrmCrosswords::RunFreeFormatStart(bool fromStartButton)
+{
+    // No panel for free format; the grids stay shown whatever happens below.
+    PanelRecalc->hide();
+    ShowPuzzleGrids(true);
+
+    WordSelection selection;
+    selection.Category = Picker->PickedCategory;
+    selection.SubCategory = Picker->PickedSubCategory;
+    selection.AllSubCategories = Preferences.AllSubCategories != 0;
+    selection.CommonFilter = rbCommon->isChecked() ? FilterCommonOnly
+                             : rbNotCommon->isChecked() ? FilterLessCommonOnly
+                                                        : FilterAllWords;
+    FreeFormatPrompts prompts;
+    prompts.Message = [](const std::string& message) { ShowMessageForm(frmShowMsg, ToQt(message), 0); };
+    if (fromStartButton)
+        prompts.ContinueWithFewer = [](const std::string& heading) {
+            ChoiceOptions[0] = FewerFreeFormatContinue;
+            ChoiceOptions[1] = FewerFreeFormatCancel;
+            return ShowChoiceForm(frmShowMsg, ToQt(heading), 2, ChoiceOptions) != 20;
+        };
+    // The puzzle on view stays as it was until the selection has succeeded.
+    if (!SelectFreeFormatWords(selection, Preferences.SpanishAnswers(), senWords->value(), prompts))
+        return;
+
+    lblFreeFormHeader->show();
+    GenerateFreeFormatCrossword();
+    RefreshQuickHints();
+    lblFreeFormHeader->setText("Free format crossword : " + CategoryCaption);
     sgCross->SetColCount(XWordCols);
     sgCross->SetRowCount(XWordRows);
     BuildClueLists();
@@ -548,7 +588,7 @@ void TfrmCrosswords::bnAccentClick()
 
 void TfrmCrosswords::bnSameClick()
 {
-    bnStartCrosswordClick();
+    bnStartCrosswordClick(bnSame);
 }
 
 void TfrmCrosswords::bnReturnClick()

@@ -83,7 +83,8 @@ public:
     void spnGridSizeDownClick();
     void rbCommonClick();
     void senWordsChange();
-    void bnStartCrosswordClick();
+    // The sender tells the start button (or none) from "New puzzle".
+    void bnStartCrosswordClick(QObject* sender = nullptr);
 
     // Puzzle page handlers.
     void sgCrossMouseDown(int col, int row);
@@ -111,6 +112,7 @@ private:
     void LayOutPuzzlePage();
     void ChooseClueFontLevel();
     void RunRegularStart();
+    void RunFreeFormatStart(bool fromStartButton);
     void ShowPuzzleGrids(bool on);
     // After a change of the play state: every flag to the grids, the buttons and the focus.
     void AfterPlay();

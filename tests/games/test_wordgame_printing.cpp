@@ -5,7 +5,9 @@
 #include "PdfCheck.h"
 
 #include "CategoryPicker.h"
+#include "CodewordsPanel.h"
 #include "LX_WordGames.h"
+#include "SelectLettersPanel.h"
 #include "WordGamePrint.h"
 
 #include "Random.h"
@@ -119,6 +121,57 @@ private slots:
         QCOMPARE(games->PrintHalf, 2);
         QCOMPARE(Print(games->bnScramblePrint, 1, false, &dialogs).Pages, 0);
         QCOMPARE(dialogs, 1);
+    }
+
+    // Codewords on the bottom half: the code column holds 1..K, the words their code numbers;
+    // Select Letters on the top half: the pool's letters, used or not, in R + 11 row steps.
+    void codewordsAndSelectLettersPrintTheirGrids()
+    {
+        QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
+        games->Picker->sgCategorySelectCell(0, 5);  // Food
+        games->rbCodeWords->click();
+        RandSeed(5);
+        games->bnStartGame->click();
+        const CodewordsBoard& code = games->PanelCodeWords->Board;
+        const PdfPage coded = Print(games->PanelCodeWords->bnCodePrint, 2);
+        QVERIFY(coded.Text().contains(games->PanelCodeWords->lblCodeHeader->text()));
+        QVERIFY(coded.Find({}, QRectF(0, 0, 1e4, toPoints(0, page.Top).y())).isEmpty());
+        const int L = games->Draw.MaxAnswerLen, c = RoundQuotient(2.0 * page.Width / 3 - 2 * page.Margin, L + 3);
+        const double top = toPoints(0, page.Top + 2 * RoundQuotient(page.Height, 19)).y() - 1;
+        QStringList column, numbers, expected;
+        for (const PdfWord& w : coded.Find({}, QRectF(QPointF(0, top), toPoints(page.Margin + 2 * c, 1e5))))
+            column << w.Text;
+        for (int i = 1; i <= code.CodeLetterCount; ++i)
+            QCOMPARE(column.at(i - 1), QString::number(i));
+        QCOMPARE(column.size(), code.CodeLetterCount);
+        for (const PdfWord& w : coded.Find({}, QRectF(QPointF(toPoints(page.Margin + 3 * c, 0).x(), top), toPoints(page.Margin + (L + 3) * c, 1e5))))
+            numbers << w.Text;
+        for (const CodeWord& word : code.Words) {
+            QVERIFY(coded.Text().contains(ToQt(word.Clue) + " " + ToQt(word.Answer)));
+            for (int n : word.Codes)
+                if (n > 0)
+                    expected << QString::number(n);
+        }
+        numbers.sort();
+        expected.sort();
+        QCOMPARE(numbers, expected);
+
+        games->bnReturnClick();
+        games->rbSelectLetters->click();
+        games->bnStartGame->click();
+        const SelectBoard& select = games->PanelSelectLetters->Board;
+        const PdfPage selected = Print(games->PanelSelectLetters->bnSelectPrint, 1);
+        const int s = RoundQuotient(page.Height, select.PoolRows + 11);
+        const QRectF pool(toPoints(page.Margin, page.Top + 10 * s), toPoints(page.Margin + 2 * page.Width / 3, page.Top + (select.PoolRows + 10) * s));
+        QString letters;
+        for (const TAnswer& word : select.Words) {
+            QVERIFY(selected.Text().contains(ToQt(word.Clue) + " " + ToQt(word.Answer).trimmed()));
+            for (char ch : word.Answer)
+                if (ch != ' ')
+                    letters += ToQt(std::string(1, ch));
+        }
+        std::sort(letters.begin(), letters.end());
+        QCOMPARE(Letters(selected, pool), letters);
     }
 };
 

@@ -551,7 +551,9 @@ TEST(CrosswordStart, AvoidsTheLastTemplate)
 
 TEST(CrosswordStart, ASingleTemplateIsUsedAgain)
 {
+    UseBuiltInVocabulary();
     UseWords({{"bat", "bate", 0}});  // fills nothing: every try runs
+    InitGridTemplates();             // run alone, no earlier test has loaded them
     TemplateCount[2] = 1;
     LastTemplate = 1;
     std::vector<int> tried;
@@ -562,4 +564,25 @@ TEST(CrosswordStart, ASingleTemplateIsUsedAgain)
     EXPECT_EQ(XWordMode, 1);
     EXPECT_EQ(XWordCols, 13);
     UseBuiltInVocabulary();
+}
+
+// Every built-in template fills in at least half its single tries with common words only.
+TEST(CrosswordTemplates, EveryTemplateFillsWithCommonWords)
+{
+    UseBuiltInVocabulary();
+    constexpr int Tries = 8;
+    for (const bool spanish : {true, false}) {
+        const RegularWordPool pool(spanish, FilterCommonOnly);
+        for (int sizeIndex = 1; sizeIndex <= GridSizeCount; ++sizeIndex)
+            for (int t = 1; t <= TemplateCount[sizeIndex]; ++t) {
+                int filled = 0;
+                for (int i = 0; i < Tries; ++i) {
+                    LayTemplate(sizeIndex, t);
+                    RandSeed(static_cast<uint32_t>(1000 * sizeIndex + 10 * t + i));
+                    filled += FillRegularGrid(pool);
+                }
+                EXPECT_GE(2 * filled, Tries) << GridSizeOfIndex(sizeIndex) << "x" << GridSizeOfIndex(sizeIndex)
+                                             << " template " << t << (spanish ? " Spanish" : " English");
+            }
+    }
 }

@@ -162,19 +162,45 @@ TEST_F(GridTemplatesTest, NoRunOfTwoLetters)
     });
 }
 
-TEST_F(GridTemplatesTest, WordLengthsFitTheGrid)
+TEST_F(GridTemplatesTest, WordLengthsSuitTheWordList)
 {
+    // Long answers are few, so words stop at 11 letters with at most one mirrored pair of
+    // 10 or 11; no 3-letter words; short words have at most 3 crossed letters (2 for 4-letter
+    // words). The fixed first template is older than these goals.
     ForEachTemplate([](int s, int t, int n) {
-        const int maxWord = std::min(n, 17);
-        int longest = 0;
+        int longWords = 0;
         for (const Slot& w : Words(s, t)) {
-            EXPECT_LE(w.length, maxWord) << (w.across ? "row " : "column ") << w.line;
-            longest = std::max(longest, w.length);
+            if (s == 1 && t == 1) {
+                EXPECT_LE(w.length, n);
+                continue;
+            }
+            EXPECT_LE(w.length, 11) << (w.across ? "row " : "column ") << w.line;
+            EXPECT_NE(w.length, 3) << (w.across ? "row " : "column ") << w.line;
+            if (w.length >= 10) {
+                ++longWords;
+                continue;
+            }
+            int crossed = 0;
+            for (int i = 0; i < w.length; ++i) {
+                const int c = w.across ? w.start + i : w.line, r = w.across ? w.line : w.start + i;
+                crossed += w.across ? (r > 1 && IsLetter(s, t, c, r - 1)) || (r < n && IsLetter(s, t, c, r + 1))
+                                    : (c > 1 && IsLetter(s, t, c - 1, r)) || (c < n && IsLetter(s, t, c + 1, r));
+            }
+            EXPECT_LE(crossed, w.length == 4 ? 2 : 3) << (w.across ? "row " : "column ") << w.line << " from " << w.start;
         }
-        // The long slot reaches or nearly reaches the side.
-        if (n <= 17) {
-            EXPECT_GE(longest, n - 2);
-        }
+        EXPECT_LE(longWords, 2);
+    });
+}
+
+TEST_F(GridTemplatesTest, SlotsFitTheClueListsAndTheFillOrder)
+{
+    // At most 50 words a direction (the saved file's clue lists), so never more than 300 slots.
+    ForEachTemplate([](int s, int t, int) {
+        int across = 0, down = 0;
+        for (const Slot& w : Words(s, t))
+            ++(w.across ? across : down);
+        EXPECT_LE(across, 50);
+        EXPECT_LE(down, 50);
     });
 }
 

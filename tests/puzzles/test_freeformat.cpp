@@ -1,0 +1,186 @@
+// Free-format crosswords on the Crosswords screen, driven as a user would: a category picked,
+// a puzzle started and one word solved; a sub-category with fewer words than asked, with the
+// choice cancelled and then accepted; a "New puzzle" that finds no words keeps the puzzle.
+
+#include "AppFixture.h"
+
+#include "CategoryPicker.h"
+#include "CrosswordPlay.h"
+#include "FreeFormatGenerator.h"
+#include "LX_Crosswords.h"
+#include "LexGrid.h"
+#include "XWordGrid.h"
+
+#include "Random.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Types one Windows-1252 answer letter on an English keyboard: accents after their prefix key.
+void TypeLetter(QWidget* grid, char ch)
+{
+    static const std::string Accented = "\xE1\xE9\xED\xF3\xFA\xF1\xFC", Plain = "aeiounu";
+    const auto u = static_cast<unsigned char>(ch >= 'A' && ch <= 'Z' ? ch + 32 : ch);
+    const size_t accent = Accented.find(static_cast<char>(u >= 0xC0 && u < 0xE0 ? u + 32 : u));
+    if (accent != std::string::npos)
+        QTest::keyClick(grid, accent == 5 ? Qt::Key_AsciiTilde : accent == 6 ? Qt::Key_QuoteDbl : Qt::Key_Apostrophe,
+                        accent >= 5 ? Qt::ShiftModifier : Qt::NoModifier);
+    const char plain = accent != std::string::npos ? Plain[accent] : static_cast<char>(u);
+    QTest::keyClick(grid, Qt::Key(Qt::Key_A + (plain - 'a')));
+}
+
+void ClickCell(LexGrid* grid, int col, int row)
+{
+    const QRect cell = grid->CellRect(col, row);
+    QVERIFY2(cell.isValid(), "cell not on screen");
+    QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
+}
+
+int ClueCount()
+{
+    int clues = 0;
+    for (int row = 1; row < XWordClues.RowCount; ++row)
+        for (int col : {0, 2})
+            clues += XWordClues.At(col, row).size() > 2;
+    return clues;
+}
+
+}  // namespace
+
+class TestFreeFormat : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<AppFixture>();
+        QVERIFY(fixture->WriteDataFile());
+        QVERIFY(fixture->Start());
+        QTest::mouseClick(fixture->main->Boxes[2], Qt::LeftButton, {}, fixture->main->Boxes[2]->rect().center());
+        screen = qobject_cast<TfrmCrosswords*>(fixture->main->Screens[ScreenCrosswords]);
+        QVERIFY(screen);
+        QTest::mouseClick(screen->lblFreeLines[0], Qt::LeftButton);
+        QVERIFY(screen->rbFree->isChecked());
+        QVERIFY(screen->bnStartCrossword->isEnabled());
+    }
+    void cleanup() { fixture.reset(); }
+
+    void startAndSolveOneWord()
+    {
+        pick(0, CategoryTable[0].SubCount);  // Animals, every sub-category
+        QCOMPARE(screen->CategoryCaption, QStringLiteral("Animals"));
+        screen->senWords->setValue(10);
+        RandSeed(5);
+        screen->bnStartCrossword->click();
+        QVERIFY(fixture->shown.isEmpty());
+        QCOMPARE(XWordMode, 2);
+        QCOMPARE(screen->HintSubMode(), 2);
+        QVERIFY(screen->PanelXWord->isVisible() && !screen->PanelMain->isVisible() && !screen->PanelRecalc->isVisible());
+        QVERIFY(screen->sgCross->isVisible() && screen->sgClues->isVisible() && screen->lblFreeFormHeader->isVisible());
+        QCOMPARE(screen->lblFreeFormHeader->text(), QStringLiteral("Free format crossword : Animals"));
+        QVERIFY(screen->sgCross->ColCount() == XWordCols && screen->sgCross->RowCount() == XWordRows);
+        QVERIFY(XWordCols <= 19 && XWordRows <= 19);
+        QCOMPARE(ClueCount(), 10);
+        // The header sits above the grid.
+        QVERIFY(screen->lblFreeFormHeader->geometry().bottom() <= screen->sgCross->geometry().top());
+
+        // The first Across clue is selected: type its answer.
+        const int clueRow = SelClueRow;
+        QCOMPARE(clueRow, 1);
+        const int length = XWordGrid[WordStartCol][WordStartRow].AcrossLength;
+        std::vector<std::pair<int, int>> word;
+        for (int i = 0; i < length; ++i)
+            word.emplace_back(WordStartCol + i, WordStartRow);
+        screen->sgCross->setFocus();
+        for (auto [c, r] : word)
+            TypeLetter(screen->sgCross, XWordGrid[c][r].Answer[0]);
+        QCOMPARE(XWordClues.At(0, clueRow)[1], '1');
+        ClickCell(screen->sgClues, 1, clueRow);
+        screen->PanelCheck.Word->click();
+        for (auto [c, r] : word)
+            QCOMPARE(XWordGrid[c][r].CheckMark, "1");
+
+        // A "New puzzle" that finds no words says so and keeps the crossword on view.
+        const int cols = XWordCols, rows = XWordRows;
+        const std::string first = XWordClues.At(1, 1);
+        std::vector<int> moved;
+        for (int w = 1; w <= WordCount; ++w)
+            if (WordTable[w].Category == 0) {
+                WordTable[w].Category = 1;
+                moved.push_back(w);
+            }
+        screen->bnSame->click();
+        for (int w : moved)
+            WordTable[w].Category = 0;
+        QVERIFY(fixture->messages().join("|").contains("There are no words satisfying the selected options."));
+        QCOMPARE(XWordMode, 2);
+        QVERIFY(XWordCols == cols && XWordRows == rows && screen->sgCross->ColCount() == cols);
+        QCOMPARE(XWordClues.At(1, 1), first);
+        QVERIFY(screen->PanelXWord->isVisible());
+        QCOMPARE(screen->lblFreeFormHeader->text(), QStringLiteral("Free format crossword : Animals"));
+    }
+
+    void fewerWordsThanAskedOffersAChoice()
+    {
+        // A sub-category with 6 to 19 less common words.
+        screen->rbNotCommon->click();
+        int category = -1, sub = -1, count = 0;
+        for (int c = 0; c < CategoryCount && category < 0; ++c)
+            for (int s = 0; s < CategoryTable[c].SubCount && category < 0; ++s) {
+                WordSelection selection{c, s, false, 1, 2};
+                if (SelectFreeFormatWords(selection, true, 20, {}) && FreeFormatCount < 20) {
+                    category = c;
+                    sub = s;
+                    count = FreeFormatCount;
+                }
+            }
+        QVERIFY(category >= 0);
+        pick(category, sub);
+        screen->senWords->setValue(20);
+
+        fixture->choiceAnswer = 2;  // "Cancel the request and expand the selection."
+        screen->bnStartCrossword->click();
+        QCOMPARE(fixture->shown.size(), 1);
+        QVERIFY(fixture->shown[0].Text.startsWith(
+            QStringLiteral("There are only %1 words satisfying the selected options.").arg(count)));
+        QVERIFY(fixture->shown[0].Text.contains("Selecting 'All Words' for Common words may increase"));
+        QCOMPARE(fixture->shown[0].Options,
+                 QStringList({"Continue with the current selection.", "Cancel the request and expand the selection."}));
+        QCOMPARE(XWordMode, 0);
+        QVERIFY(screen->PanelMain->isVisible());
+
+        fixture->choiceAnswer = 1;
+        screen->bnStartCrossword->click();
+        QCOMPARE(fixture->shown.size(), 2);
+        QCOMPARE(XWordMode, 2);
+        QVERIFY(ClueCount() >= 1 && ClueCount() <= count);
+        QVERIFY(screen->lblFreeFormHeader->text().endsWith(screen->CategoryCaption));
+        QVERIFY(screen->CategoryCaption.contains(" - "));
+
+        // "New puzzle" takes what there is without asking again.
+        screen->bnSame->click();
+        QCOMPARE(fixture->shown.size(), 2);
+        QCOMPARE(XWordMode, 2);
+    }
+
+private:
+    // Picks a category (and a sub-category row, or " All") in the picker by mouse.
+    void pick(int category, int subRow)
+    {
+        ClickCell(screen->Picker->sgCategory, category / 15, category % 15);
+        ClickCell(screen->Picker->sgSubCategory, 0, subRow);
+    }
+
+    std::unique_ptr<AppFixture> fixture;
+    TfrmCrosswords* screen = nullptr;
+};
+
+QTEST_MAIN(TestFreeFormat)
+#include "test_freeformat.moc"
