@@ -14,27 +14,14 @@
 
 #include <QRadioButton>
 
-namespace {
-
-// The single characters of a page inside an area, sorted into one string.
-QString Letters(const PdfPage& page, const QRectF& area)
-{
-    QString s;
-    for (const PdfWord& w : page.Find({}, area))
-        if (w.Text.size() == 1)
-            s += w.Text;
-    std::sort(s.begin(), s.end());
-    return s;
-}
-
-}  // namespace
-
 class TestWordGamePrinting : public QObject {
     Q_OBJECT
 
     std::unique_ptr<AppFixture> fixture;
     TfrmWordGames* games = nullptr;
     QTemporaryDir out;
+    HalfPage page;     // of the last print
+    QRectF paintRect;  // in points
 
     // Prints the game of the button on the half chosen (1 top, 2 bottom, 3 cancel).
     PdfPage Print(QPushButton* button, int choice, bool confirm = true, int* dialogs = nullptr)
@@ -45,11 +32,19 @@ class TestWordGamePrinting : public QObject {
         if (dialogs)
             *dialogs = printer.Dialogs;
         page = MakeHalfPage(printer.PixelWidth(), printer.PixelHeight(), choice);
-        toPoints = [r = printer.PaintRect](double x, double y) { return QPointF(r.left() + x * 72 / PrintResolution, r.top() + y * 72 / PrintResolution); };
+        paintRect = printer.PaintRect;
         return QFile::exists(printer.Path) ? ReadPdf(printer.Path) : PdfPage{};
     }
-    HalfPage page;
-    std::function<QPointF(double, double)> toPoints;
+    QPointF At(double x, double y) const { return paintRect.topLeft() + QPointF(x, y) * 72 / PrintResolution; }
+
+    template <typename Words>
+    static QString AnswerLetters(const Words& words)
+    {
+        QString s;
+        for (const auto& word : words)
+            s += ToQt(word.Answer).remove(' ');
+        return Sorted(s);
+    }
 
 private slots:
     void init()
@@ -58,7 +53,9 @@ private slots:
         QVERIFY(fixture->WriteDataFile());
         QVERIFY(fixture->Start());
         games = qobject_cast<TfrmWordGames*>(fixture->main->Screens[ScreenWordGames]);
-        QVERIFY(games);
+        QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
+        games->Picker->sgCategorySelectCell(0, 5);  // Food
+        RandSeed(1);
     }
     void cleanup() { fixture.reset(); }
 
@@ -67,10 +64,7 @@ private slots:
     // "Cancel the print request." opens no dialog, and a cancelled dialog writes nothing.
     void scrambledWordsPrintsOnTheHalfChosen()
     {
-        QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
         games->rbScrambledWords->click();
-        games->Picker->sgCategorySelectCell(0, 5);  // Food
-        RandSeed(1);
         games->bnStartGame->click();
         auto twoWords = [this] {
             return std::any_of(games->Scramble.begin(), games->Scramble.end(),
@@ -80,30 +74,22 @@ private slots:
             games->bnScrambleSame->click();
         QVERIFY(twoWords());
         games->bnFill[0]->click();  // a solved row prints its pool all the same
-        QString letters;
-        for (const ScrambleRow& row : games->Scramble)
-            for (char ch : row.Answer)
-                if (ch != ' ')
-                    letters += ToQt(std::string(1, ch));
-        std::sort(letters.begin(), letters.end());
 
         const PdfPage upper = Print(games->bnScramblePrint, 1);
         QCOMPARE(fixture->shown.last().Text, QString());
         QCOMPARE(fixture->shown.last().Options, QStringList({PrintTopHalfOption, PrintBottomHalfOption, PrintCancelOption}));
-        QCOMPARE(upper.Title, QStringLiteral("Lexory - Word Games"));
-        QCOMPARE(upper.Pages, 1);
-        const QPointF middle = toPoints(0, page.Margin + page.Height);
-        QVERIFY(upper.Find({}, QRectF(0, middle.y(), 1e4, 1e4)).isEmpty());
+        QVERIFY(upper.Title == "Lexory - Word Games" && upper.Pages == 1);
+        QVERIFY(upper.Find({}, QRectF(At(0, page.Margin + page.Height), QSizeF(1e4, 1e4))).isEmpty());
         const QString text = upper.Text();
         QVERIFY(text.contains(games->lblScrambledHeader->text()));
         QVERIFY(upper.Find("English").size() == 6 && upper.Find("Spanish").size() == 6);
         for (const ScrambleRow& row : games->Scramble)
-            QVERIFY2(text.contains(ToQt(row.Clue)) && text.contains(ToQt(row.Answer)), row.Answer.c_str());
+            QVERIFY2(text.contains(ToQt(row.Clue) + " " + ToQt(row.Answer)), row.Answer.c_str());
         // Below the title row and left of the key: the pools' letters and nothing else.
         const int s = RoundQuotient(page.Height, 20);
-        const QRectF puzzle(toPoints(0, page.Top + 2 * s), toPoints(page.Margin + RoundQuotient(2.0 * page.Width, 3), page.Top + 20 * s));
-        QCOMPARE(Letters(upper, puzzle), letters);
-        QCOMPARE(upper.Find({}, puzzle).size(), letters.size());
+        const QRectF puzzle(At(0, page.Top + 2 * s), At(page.Margin + RoundQuotient(2.0 * page.Width, 3), page.Top + 20 * s));
+        QCOMPARE(upper.Letters(puzzle), AnswerLetters(games->Scramble));
+        QCOMPARE(upper.Find({}, puzzle).size(), AnswerLetters(games->Scramble).size());
 
         const PdfPage lower = Print(games->bnScramblePrint, 2);
         QCOMPARE(games->PrintHalf, 2);
@@ -116,42 +102,39 @@ private slots:
         }
 
         int dialogs = -1;
-        QCOMPARE(Print(games->bnScramblePrint, 3, true, &dialogs).Pages, 0);
-        QCOMPARE(dialogs, 0);
+        QVERIFY(Print(games->bnScramblePrint, 3, true, &dialogs).Pages == 0 && dialogs == 0);
         QCOMPARE(games->PrintHalf, 2);
-        QCOMPARE(Print(games->bnScramblePrint, 1, false, &dialogs).Pages, 0);
-        QCOMPARE(dialogs, 1);
+        QVERIFY(Print(games->bnScramblePrint, 1, false, &dialogs).Pages == 0 && dialogs == 1);
     }
 
     // Codewords on the bottom half: the code column holds 1..K, the words their code numbers;
-    // Select Letters on the top half: the pool's letters, used or not, in R + 11 row steps.
+    // Select Letters on the top half: the pool's letters, used or not, in R + 11 row steps,
+    // and the key's answers without their alignment blanks.
     void codewordsAndSelectLettersPrintTheirGrids()
     {
-        QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
-        games->Picker->sgCategorySelectCell(0, 5);  // Food
         games->rbCodeWords->click();
-        RandSeed(5);
         games->bnStartGame->click();
         const CodewordsBoard& code = games->PanelCodeWords->Board;
         const PdfPage coded = Print(games->PanelCodeWords->bnCodePrint, 2);
         QVERIFY(coded.Text().contains(games->PanelCodeWords->lblCodeHeader->text()));
-        QVERIFY(coded.Find({}, QRectF(0, 0, 1e4, toPoints(0, page.Top).y())).isEmpty());
+        QVERIFY(coded.Find({}, QRectF(0, 0, 1e4, At(0, page.Top).y())).isEmpty());
         const int L = games->Draw.MaxAnswerLen, c = RoundQuotient(2.0 * page.Width / 3 - 2 * page.Margin, L + 3);
-        const double top = toPoints(0, page.Top + 2 * RoundQuotient(page.Height, 19)).y() - 1;
+        const double top = At(0, page.Top + 2 * RoundQuotient(page.Height, 19)).y() - 1;
         QStringList column, numbers, expected;
-        for (const PdfWord& w : coded.Find({}, QRectF(QPointF(0, top), toPoints(page.Margin + 2 * c, 1e5))))
+        for (const PdfWord& w : coded.Find({}, QRectF(QPointF(0, top), At(page.Margin + 2 * c, 1e5))))
             column << w.Text;
         for (int i = 1; i <= code.CodeLetterCount; ++i)
-            QCOMPARE(column.at(i - 1), QString::number(i));
-        QCOMPARE(column.size(), code.CodeLetterCount);
-        for (const PdfWord& w : coded.Find({}, QRectF(QPointF(toPoints(page.Margin + 3 * c, 0).x(), top), toPoints(page.Margin + (L + 3) * c, 1e5))))
+            expected << QString::number(i);
+        QCOMPARE(column, expected);
+        expected.clear();
+        for (const PdfWord& w : coded.Find({}, QRectF(QPointF(At(page.Margin + 3 * c, 0).x(), top), At(page.Margin + (L + 3) * c, 1e5))))
             numbers << w.Text;
         for (const CodeWord& word : code.Words) {
             QVERIFY(coded.Text().contains(ToQt(word.Clue) + " " + ToQt(word.Answer)));
             for (int n : word.Codes)
-                if (n > 0)
-                    expected << QString::number(n);
+                expected << (n > 0 ? QString::number(n) : QString());
         }
+        expected.removeAll(QString());
         numbers.sort();
         expected.sort();
         QCOMPARE(numbers, expected);
@@ -161,17 +144,11 @@ private slots:
         games->bnStartGame->click();
         const SelectBoard& select = games->PanelSelectLetters->Board;
         const PdfPage selected = Print(games->PanelSelectLetters->bnSelectPrint, 1);
-        const int s = RoundQuotient(page.Height, select.PoolRows + 11);
-        const QRectF pool(toPoints(page.Margin, page.Top + 10 * s), toPoints(page.Margin + 2 * page.Width / 3, page.Top + (select.PoolRows + 10) * s));
-        QString letters;
-        for (const TAnswer& word : select.Words) {
+        for (const TAnswer& word : select.Words)
             QVERIFY(selected.Text().contains(ToQt(word.Clue) + " " + ToQt(word.Answer).trimmed()));
-            for (char ch : word.Answer)
-                if (ch != ' ')
-                    letters += ToQt(std::string(1, ch));
-        }
-        std::sort(letters.begin(), letters.end());
-        QCOMPARE(Letters(selected, pool), letters);
+        const int s = RoundQuotient(page.Height, select.PoolRows + 11);
+        const QRectF pool(At(page.Margin, page.Top + 10 * s), At(page.Margin + 2 * page.Width / 3, page.Top + (select.PoolRows + 10) * s));
+        QCOMPARE(selected.Letters(pool), AnswerLetters(select.Words));
     }
 };
 

@@ -18,22 +18,6 @@
 
 namespace {
 
-// The page's words inside an area, their texts sorted into one string.
-QString SortedText(const PdfPage& page, const QRectF& area)
-{
-    QString s;
-    for (const PdfWord& w : page.Find({}, area))
-        s += w.Text;
-    std::sort(s.begin(), s.end());
-    return s;
-}
-
-QString Sorted(QString s)
-{
-    std::sort(s.begin(), s.end());
-    return s;
-}
-
 // "N. clue" of a clue list row, as the page shows it without the leading blanks.
 QString ClueLine(int col, int row)
 {
@@ -97,9 +81,8 @@ private slots:
         const int listTop = std::max(m + 19 * s, m + (down + 1) * lineHeight) + m;
         const int columnWidth = RoundQuotient(printer.PixelWidth() - 2 * m, 4);
         auto at = [&](const QString& word, int col, int row) {
-            const QRectF cell(QPointF(printer.X(m + col * columnWidth), printer.Y(listTop + row * rowHeight)),
-                              QPointF(printer.X(m + (col + 1) * columnWidth), printer.Y(listTop + (row + 1) * rowHeight)));
-            return page.Find(word, cell).size() == 1;
+            return page.Find(word, QRectF(printer.At(m + col * columnWidth, listTop + row * rowHeight),
+                                          printer.At(m + (col + 1) * columnWidth, listTop + (row + 1) * rowHeight))).size() == 1;
         };
         QVERIFY(at("Across", 0, 0));
         for (int j = 1; j <= across; ++j) {
@@ -112,7 +95,7 @@ private slots:
             for (int c = 0; c < XWordCols; ++c)
                 if (XWordGrid[c][r].Kind == 2)
                     answers += ToQt(XWordGrid[c][r].Answer);
-        QCOMPARE(SortedText(page, QRectF(0, printer.Y(listTop + k * rowHeight), 1e4, 1e4)), Sorted(answers));
+        QCOMPARE(page.Letters(QRectF(0, printer.Y(listTop + k * rowHeight), 1e4, 1e4)), Sorted(answers));
     }
 
     // A free-format grid trimmed to 19 x 5 keeps every square, clue and solution letter on the
@@ -152,11 +135,10 @@ private slots:
         const int PH = printer.PixelHeight(), m = PH / 60;
         const int s = RoundQuotient(PH * 14 / 24 - m, 21);
         const double gridRight = printer.X(m + 19 * s);
-        const QList<PdfWord> acrossTitle = page.Find("Across"), downTitle = page.Find("Down");
-        QVERIFY(acrossTitle.size() == 1 && downTitle.size() == 1);
-        QVERIFY(acrossTitle[0].Box.left() > gridRight && downTitle[0].Box.left() > gridRight);
-        QVERIFY(downTitle[0].Box.top() > acrossTitle[0].Box.bottom());
-        QCOMPARE(SortedText(page, QRectF(0, printer.Y(m + 6 * s), gridRight, 1e4)),
+        const QList<PdfWord> acrossTitle = page.Find("Across", QRectF(gridRight, 0, 1e4, 1e4));
+        const QList<PdfWord> downTitle = page.Find("Down", QRectF(gridRight, 0, 1e4, 1e4));
+        QVERIFY(acrossTitle.size() == 1 && downTitle.size() == 1 && downTitle[0].Box.top() > acrossTitle[0].Box.bottom());
+        QCOMPARE(page.Letters(QRectF(0, printer.Y(m + 6 * s), gridRight, 1e4)),
                  Sorted("hospitalmountainorseurselbowtabl"));
     }
 
@@ -193,7 +175,7 @@ private slots:
                 for (int c = 0; c < side; ++c)
                     if (puzzle->Grid[c][r].Kind == '0')
                         hidden += ToQt(std::string(1, puzzle->Grid[c][r].Letter));
-            QCOMPARE(SortedText(page, solution), Sorted(hidden));
+            QCOMPARE(page.Letters(solution), Sorted(hidden));
             for (const PdfWord& w : page.Find({}, solution))
                 QVERIFY2(w.Box.height() > 10.5, "solution letters at 10 points");
         }

@@ -10,9 +10,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
-#include <QRectF>
 #include <QRegularExpression>
-#include <QStringList>
 
 struct PdfWord {
     QString Text;
@@ -31,6 +29,7 @@ struct PdfPage {
             texts << w.Text;
         return texts.join(' ');
     }
+    // The words of that text (any when empty) whose centre lies in the area.
     QList<PdfWord> Find(const QString& text, const QRectF& area = QRectF(0, 0, 1e4, 1e4)) const
     {
         QList<PdfWord> found;
@@ -39,46 +38,58 @@ struct PdfPage {
                 found << w;
         return found;
     }
+    // The characters of the words in the area, sorted: what a grid of letters holds.
+    QString Letters(const QRectF& area) const
+    {
+        QString s;
+        for (const PdfWord& w : Find({}, area))
+            s += w.Text;
+        std::sort(s.begin(), s.end());
+        return s;
+    }
 };
+
+inline QString Sorted(QString s)
+{
+    std::sort(s.begin(), s.end());
+    return s;
+}
 
 inline PdfPage ReadPdf(const QString& path)
 {
     PdfPage page;
     QProcess p;
     p.start("pdftotext", {"-bbox", path, "-"});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return page;
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    auto unescape = [](QString s) { return s.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&"); };
-    page.Title = unescape(QRegularExpression("<title>(.*)</title>").match(html).captured(1));
+    p.waitForFinished(30000);
+    QString html = QString::fromUtf8(p.readAllStandardOutput());
+    html.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'").replace("&amp;", "&");
+    page.Title = QRegularExpression("<title>(.*)</title>").match(html).captured(1);
     page.Pages = html.count("<page ");
     static const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>)re");
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        page.Words << PdfWord{unescape(m.captured(5)), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                                              QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))};
+        page.Words << PdfWord{m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                                    QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))};
     }
     return page;
 }
 
-// Answers the print dialog with a PDF file at Path (or a cancel), counting the dialogs and
-// keeping the printable area the page is drawn in, in points.
+// While it lives, answers the print dialog with a PDF file at Path (or a cancel), counting the
+// dialogs and keeping the printable area the page is drawn in, in points.
 struct PdfPrinter {
-    explicit PdfPrinter(const QString& path, bool confirm = true) : Path(path), Confirm(confirm)
+    explicit PdfPrinter(const QString& path, bool confirm = true) : Path(path)
     {
         QFile::remove(Path);
-        SetPrintDialogAnswer([this](QPrinter& printer, QWidget*) {
+        SetPrintDialogAnswer([this, confirm](QPrinter& printer, QWidget*) {
             ++Dialogs;
-            printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(Path);
             printer.setPageSize(QPageSize(QPageSize::A4));
             PaintRect = printer.pageLayout().paintRect(QPageLayout::Point);
-            return Confirm;
+            return confirm;
         });
     }
     ~PdfPrinter() { SetPrintDialogAnswer(nullptr); }
     QString Path;
-    bool Confirm;
     int Dialogs = 0;
     QRectF PaintRect;
 
@@ -87,4 +98,5 @@ struct PdfPrinter {
     int PixelHeight() const { return qRound(PaintRect.height() * PrintResolution / 72); }
     double X(double px) const { return PaintRect.left() + px * 72 / PrintResolution; }
     double Y(double px) const { return PaintRect.top() + px * 72 / PrintResolution; }
+    QPointF At(double x, double y) const { return {X(x), Y(y)}; }
 };
