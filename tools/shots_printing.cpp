@@ -1,7 +1,8 @@
 // The printouts: each printed through the print dialog's seam to a PDF file beside the
-// pictures, then turned into a PNG with pdftoppm. Crosswords (11 x 11, 19 x 19 and a trimmed
-// free-format grid of 19 x 5), word searches (10 and 40 words), Scrambled Words on the top and
-// on the bottom half of the page, Codewords on the top and Select Letters on the bottom half.
+// pictures, then turned into a PNG with pdftoppm. Crosswords (11 x 11, 19 x 19, a generated
+// free-format one and a trimmed free-format grid of 19 x 5), word searches (10 and 40 words),
+// Scrambled Words on the top and on the bottom half of the page, Codewords on the top and
+// Select Letters on the bottom half.
 
 #include "Screenshots.h"
 
@@ -122,6 +123,21 @@ void ShotsPrinting(ShotContext& shots)
             form->bnPrint->click();
             shot.Convert();
         }
+        // A generated free-format crossword of 20 words, then a trimmed 19 x 5 one made by hand.
+        form->bnReturn->click();
+        form->rbFree->click();
+        form->Picker->sgCategorySelectCell(0, 5);  // Food
+        form->senWords->setValue(20);
+        RandSeed(3);
+        form->bnStartCrossword->click();
+        if (XWordMode == 2) {
+            PrintShot shot{shots, "print-crossword-free-20"};
+            shot.Arm();
+            form->bnPrint->click();
+            shot.Convert();
+        }
+        form->bnReturn->click();
+        form->rbXWord->click();
         MakeWideFreeFormat();
         PrintShot shot{shots, "print-crossword-free-19x5"};
         shot.Arm();
