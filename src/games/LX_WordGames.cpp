@@ -65,20 +65,16 @@ TfrmWordGames::TfrmWordGames(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelMatchWords = new TMatchWordsPanel(this);
     PanelUncoverSquares = new TUncoverPanel(this);
     PanelSinkTheBoat = new TSinkTheBoatPanel(this);
-    const std::initializer_list<TWordGamePanel*> gamePanels{PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat};
-    for (TWordGamePanel* panel : gamePanels) {
+    PanelCodeWords = new CodewordsPanel(this);
+    PanelSelectLetters = new SelectLettersPanel(this);
+    gamePanels_ = {PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat, PanelCodeWords, PanelSelectLetters};
+    for (TWordGamePanel* panel : gamePanels_) {
         connect(panel->bnSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
         connect(panel->bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     }
     for (int i = 0; i < 5; ++i)
         connect(PanelUncoverSquares->SizeRadios[i], &QRadioButton::clicked, this,
                 [this, i] { UncoverSizeClick(TUncoverPanel::RowsOfSizeButton(i)); });
-    PanelCodeWords = new CodewordsPanel(this);
-    connect(PanelCodeWords->bnCodeSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
-    connect(PanelCodeWords->bnCodeReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
-    PanelSelectLetters = new SelectLettersPanel(this);
-    connect(PanelSelectLetters->bnSelectSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
-    connect(PanelSelectLetters->bnSelectReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     GameMode = GameOptionsPage;
     Randomize();
 }
@@ -306,10 +302,6 @@ void TfrmWordGames::bnStartGameClick(Caller caller)
         lblScrambledHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     if (auto* game = qobject_cast<TWordGamePanel*>(panel))
         game->lblHeader->setText(HeaderPrefix[mode] + CategoryCaption());
-    if (mode == GameCodewords)
-        PanelCodeWords->lblCodeHeader->setText(HeaderPrefix[mode] + CategoryCaption());
-    if (mode == GameSelectLetters)
-        PanelSelectLetters->lblSelectHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     StartWordGame(caller);
 }
 
@@ -490,11 +482,8 @@ void TfrmWordGames::ApplyCaptions()
     const bool spanish = GameSpanish();
     for (QPushButton* bn : bnShowEnglish)
         bn->setText(spanish ? "Show English" : "Show Spanish");
-    PanelMatchWords->ApplyCaptions(spanish);
-    PanelUncoverSquares->ApplyCaptions(spanish);
-    PanelSinkTheBoat->ApplyCaptions(spanish);
-    PanelCodeWords->ApplyCaptions(spanish);
-    PanelSelectLetters->ApplyCaptions(spanish);
+    for (TWordGamePanel* panel : gamePanels_)
+        panel->ApplyCaptions(spanish);
 }
 
 void TfrmWordGames::OnFormShow()
@@ -507,11 +496,8 @@ void TfrmWordGames::OnFormShow()
         if (!qobject_cast<LexGrid*>(w))
             w->setFont(main);
     lblScrambledHeader->setFont(MakeFont(FontScheme.Header, true));
-    PanelMatchWords->ApplyHeaderFont();
-    PanelUncoverSquares->ApplyHeaderFont();
-    PanelSinkTheBoat->ApplyHeaderFont();
-    PanelCodeWords->lblCodeHeader->setFont(MakeFont(FontScheme.Header, true));
-    PanelSelectLetters->lblSelectHeader->setFont(MakeFont(FontScheme.Header, true));
+    for (TWordGamePanel* panel : gamePanels_)
+        panel->ApplyHeaderFont();
 
     PanelMain->setVisible(GameMode == GameOptionsPage);
     for (int mode = GameScrambledWords; mode <= GameSelectLetters; ++mode)
@@ -544,11 +530,8 @@ void TfrmWordGames::OnFormResize()
 {
     LayOutOptionsPage();
     LayOutScrambledWords();
-    PanelMatchWords->LayOut(PageWidth, PageHeight);
-    PanelUncoverSquares->LayOut(PageWidth, PageHeight);
-    PanelSinkTheBoat->LayOut(PageWidth, PageHeight);
-    PanelCodeWords->LayOut(PageWidth, PageHeight);
-    PanelSelectLetters->LayOut(PageWidth, PageHeight);
+    for (TWordGamePanel* panel : gamePanels_)
+        panel->LayOut(PageWidth, PageHeight);
 }
 
 void TfrmWordGames::LayOutOptionsPage()
@@ -640,31 +623,14 @@ void TfrmWordGames::LayOutScrambledWords()
 {
     PanelScrambledWords->setGeometry(0, 0, PageWidth, PageHeight);
     const QFontMetrics fm(MakeFont(FontScheme.Main));
-    const QFontMetrics header(MakeFont(FontScheme.Header, true));
-    const int lineHeight = fm.height() + 4;
-    const int buttonHeight = lineHeight + 8;
-
-    int top = 6;
-    lblScrambledHeader->setGeometry(0, top, PageWidth, header.height() + 6);
-    top += header.height() + 10;
-    int instructWidth = 0;
-    for (QLabel* l : lblScrambleInstruct)
-        instructWidth = std::max(instructWidth, TextWidth(fm, l->text()));
-    instructWidth += 40;
-    PanelScrambleInstruct->setGeometry((PageWidth - instructWidth) / 2, top, instructWidth, 2 * lineHeight + 8);
-    for (int l = 0; l < 2; ++l)
-        lblScrambleInstruct[l]->setGeometry(20, 4 + l * lineHeight, instructWidth - 40, lineHeight);
-    top += 2 * lineHeight + 16;
-
-    const int bottomTop = PageHeight - buttonHeight - 10;
-    const int newWidth = TextWidth(fm, bnScrambleSame->text()) + 40;
-    const int returnWidth = TextWidth(fm, bnScrambleReturn->text()) + 40;
-    const int buttonsLeft = (PageWidth - newWidth - returnWidth - 20) / 2;
-    bnScrambleSame->setGeometry(buttonsLeft, bottomTop, newWidth, buttonHeight);
-    bnScrambleReturn->setGeometry(buttonsLeft + newWidth + 20, bottomTop, returnWidth, buttonHeight);
+    const int buttonHeight = fm.height() + 4 + 8;
+    const GameBand band =
+        LayOutGameFrame(PageWidth, PageHeight, lblScrambledHeader, PanelScrambleInstruct,
+                        {lblScrambleInstruct[0], lblScrambleInstruct[1]}, {bnScrambleSame, bnScrambleReturn});
+    const int top = band.Top;
 
     // Six rows share the height between the instructions and the buttons.
-    const int rowSpace = std::max(20, (bottomTop - 8 - top) / ScrambleRowCount);
+    const int rowSpace = std::max(20, (band.Bottom - top) / ScrambleRowCount);
     const int cellHeight = std::clamp((rowSpace - 10) / 2 - 1, 12, 30);
     const int maxLen = std::max(1, drawn_ ? Draw.MaxAnswerLen : 10);
 
@@ -684,7 +650,7 @@ void TfrmWordGames::LayOutScrambledWords()
     const int rowHeight = 2 * (cellHeight + 1) + 1 + 8;
     const int left = std::max(4, (PageWidth - rowWidth - 10 - buttonPanelWidth) / 2);
     const int usedHeight = ScrambleRowCount * rowSpace;
-    const int rowsTop = top + std::max(0, (bottomTop - 8 - top - usedHeight) / 2);
+    const int rowsTop = top + std::max(0, (band.Bottom - top - usedHeight) / 2);
 
     for (int i = 0; i < ScrambleRowCount; ++i) {
         const int y = rowsTop + i * rowSpace + (rowSpace - rowHeight) / 2;
