@@ -11,6 +11,7 @@
 #include "QtText.h"
 #include "SelectLettersPanel.h"
 #include "ShowMsg.h"
+#include "WordFilters.h"
 #include "WordGameGrids.h"
 
 #include "LX_Data.h"
@@ -114,22 +115,14 @@ void TfrmWordGames::BuildOptionsPage()
         GameNotes[i]->setPalette(pal);
     }
 
-    rbCommon = MakeRadio(PanelStep[1], "rbCommon", "Common words only");
-    rbNotCommon = MakeRadio(PanelStep[1], "rbNotCommon", "Less common only");
-    rbAllCommon = MakeRadio(PanelStep[1], "rbAllCommon", "All words");
-    auto* commonGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon}) {
-        commonGroup->addButton(rb);
+    // Here only the user's click records a filter: the defaults below and the restore on show
+    // leave Preferences alone.
+    MakeFilterRadios(PanelStep[1], WordFilterKind::Common, rbCommon, rbNotCommon, rbAllCommon);
+    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon})
         connect(rb, &QRadioButton::clicked, this, [this] { rbCommonClick(); });
-    }
-    rbLearned = MakeRadio(PanelStep[3], "rbLearned", "Learned words only");
-    rbNotLearned = MakeRadio(PanelStep[3], "rbNotLearned", "Unlearned words only");
-    rbAllLearned = MakeRadio(PanelStep[3], "rbAllLearned", "All words");
-    auto* learnedGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbLearned, rbNotLearned, rbAllLearned}) {
-        learnedGroup->addButton(rb);
+    MakeFilterRadios(PanelStep[3], WordFilterKind::Learned, rbLearned, rbNotLearned, rbAllLearned);
+    for (QRadioButton* rb : {rbLearned, rbNotLearned, rbAllLearned})
         connect(rb, &QRadioButton::clicked, this, [this] { rbLearnedClick(); });
-    }
     // The design's defaults, until Preferences say otherwise.
     rbSelectLetters->setChecked(true);
     rbAllCommon->setChecked(true);
@@ -236,12 +229,12 @@ void TfrmWordGames::rbSelectGameClick()
 
 void TfrmWordGames::rbCommonClick()
 {
-    Preferences.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
+    Preferences.CommonFilter = CheckedFilter(rbCommon, rbNotCommon);
 }
 
 void TfrmWordGames::rbLearnedClick()
 {
-    Preferences.LearnedFilter = rbLearned->isChecked() ? 0 : rbNotLearned->isChecked() ? 1 : 2;
+    Preferences.LearnedFilter = CheckedFilter(rbLearned, rbNotLearned);
 }
 
 int TfrmWordGames::CheckedGameMode() const
@@ -269,12 +262,8 @@ WordSelection TfrmWordGames::Selection() const
 {
     // The picker's own choice: Preferences may have moved on with another screen's picker
     // while a game was on view, and "New game" draws from the selection the game came from.
-    WordSelection s;
-    s.Category = Picker->PickedCategory;
-    s.SubCategory = Picker->PickedSubCategory;
+    WordSelection s = PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon), CheckedFilter(rbLearned, rbNotLearned));
     s.AllSubCategories = Picker->AllChosen();
-    s.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
-    s.LearnedFilter = rbLearned->isChecked() ? 0 : rbNotLearned->isChecked() ? 1 : 2;
     return s;
 }
 

@@ -10,6 +10,7 @@
 #include "LexGrid.h"
 #include "QtText.h"
 #include "ShowMsg.h"
+#include "WordFilters.h"
 
 #include "LX_Data.h"
 #include "Random.h"
@@ -150,20 +151,7 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
     connect(rbFree, &QRadioButton::clicked, this, [this] { rbXWordFreeClick(rbFree); });
 
     QFrame* step2 = PanelSteps[1];
-    rbCommon = new QRadioButton("Common words only", step2);
-    rbCommon->setObjectName("rbCommon");
-    rbNotCommon = new QRadioButton("Less common only", step2);
-    rbNotCommon->setObjectName("rbNotCommon");
-    rbAllCommon = new QRadioButton("All words", step2);
-    rbAllCommon->setObjectName("rbAllCommon");
-    auto* commonGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon}) {
-        commonGroup->addButton(rb);
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                rbCommonClick();
-        });
-    }
+    MakeFilterRadios(step2, WordFilterKind::Common, rbCommon, rbNotCommon, rbAllCommon, [this] { rbCommonClick(); });
 
     QFrame* step3 = PanelSteps[2];
     Picker = new CategoryPicker(step3);
@@ -397,7 +385,7 @@ void TfrmCrosswords::spnGridSizeDownClick()
 
 void TfrmCrosswords::rbCommonClick()
 {
-    Preferences.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
+    Preferences.CommonFilter = CheckedFilter(rbCommon, rbNotCommon);
 }
 
 void TfrmCrosswords::senWordsChange()
@@ -427,8 +415,7 @@ void TfrmCrosswords::RunRegularStart()
     RefreshQuickHints();
     lblFreeFormHeader->hide();
     const int sizeIndex = std::clamp(Preferences.GridSizeIndex, 1, 5);
-    const int filter = rbCommon->isChecked() ? FilterCommonOnly : rbNotCommon->isChecked() ? FilterLessCommonOnly
-                                                                                          : FilterAllWords;
+    const int filter = CheckedFilter(rbCommon, rbNotCommon);
     const bool found = StartRegularCrossword(sizeIndex, filter, Preferences.SpanishAnswers(), [this] {
         ShowPuzzleGrids(false);
         PanelRecalc->show();
@@ -466,13 +453,7 @@ void TfrmCrosswords::RunFreeFormatStart(bool fromStartButton)
     PanelRecalc->hide();
     ShowPuzzleGrids(true);
 
-    WordSelection selection;
-    selection.Category = Picker->PickedCategory;
-    selection.SubCategory = Picker->PickedSubCategory;
-    selection.AllSubCategories = Preferences.AllSubCategories != 0;
-    selection.CommonFilter = rbCommon->isChecked() ? FilterCommonOnly
-                             : rbNotCommon->isChecked() ? FilterLessCommonOnly
-                                                        : FilterAllWords;
+    WordSelection selection = PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon));
     FreeFormatPrompts prompts;
     prompts.Message = [](const std::string& message) { ShowMessageForm(frmShowMsg, ToQt(message), 0); };
     if (fromStartButton)

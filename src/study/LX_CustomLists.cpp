@@ -7,6 +7,7 @@
 #include "LexGrid.h"
 #include "QtText.h"
 #include "ShowMsg.h"
+#include "WordFilters.h"
 
 #include "LX_Data.h"
 #include "TextCodec.h"
@@ -423,7 +424,7 @@ void TfrmCustomLists::FixedSelection(WordSelection& s) const
     s.Category = SelFixedCategory;
     s.SubCategory = SelFixedSubCategory;
     s.AllSubCategories = SelFixedSubCategory >= CategoryTable[SelFixedCategory].SubCount;
-    s.CommonFilter = rbFixedCommon->isChecked() ? 0 : rbFixedNotCommon->isChecked() ? 1 : 2;
+    s.CommonFilter = CheckedFilter(rbFixedCommon, rbFixedNotCommon);
 }
 
 void TfrmCustomLists::FillFixedWordList()

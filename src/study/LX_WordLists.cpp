@@ -5,10 +5,10 @@
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
+#include "WordFilters.h"
 
 #include "LX_Data.h"
 
-#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -98,17 +98,8 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelCategory->setFrameShape(QFrame::Box);
     Picker = new CategoryPicker(PanelCategory);
     Picker->OnSubCategoryPicked = [this] { BuildWordLists(); };  // which lays the screen out
-    rbCommon = new QRadioButton("Common words only", PanelCategory);
-    rbNotCommon = new QRadioButton("Less common only", PanelCategory);
-    rbAllCommon = new QRadioButton("All words", PanelCategory);
-    auto* commonGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon}) {
-        commonGroup->addButton(rb);
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                rbCommonClick();
-        });
-    }
+    MakeFilterRadios(PanelCategory, WordFilterKind::Common, rbCommon, rbNotCommon, rbAllCommon,
+                     [this] { rbCommonClick(); });
 
     dgWordsHeader = MakeList(PanelLearn, "dgWordsHeader", 4);
     dgLearnedHeader = MakeList(PanelLearn, "dgLearnedHeader", 3);
@@ -160,12 +151,7 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
 
 WordSelection TfrmWordLists::Selection() const
 {
-    WordSelection s;
-    s.Category = Picker->PickedCategory;
-    s.SubCategory = Picker->PickedSubCategory;
-    s.AllSubCategories = Preferences.AllSubCategories != 0;
-    s.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
-    return s;
+    return PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon));
 }
 
 void TfrmWordLists::OnFormShow()
@@ -208,7 +194,7 @@ void TfrmWordLists::BuildWordLists()
 
 void TfrmWordLists::rbCommonClick()
 {
-    Preferences.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
+    Preferences.CommonFilter = CheckedFilter(rbCommon, rbNotCommon);
     BuildWordLists();
 }
 
