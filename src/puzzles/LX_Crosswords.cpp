@@ -436,15 +436,7 @@ void TfrmCrosswords::RunRegularStart()
         FormShow();
         return;
     }
-    sgCross->SetColCount(XWordCols);
-    sgCross->SetRowCount(XWordRows);
-    BuildClueLists();
-    sgClues->SetRowCount(XWordClues.RowCount);
-    StartPlay();
-    FormResize();
-    PanelMain->hide();
-    PanelXWord->show();
-    AfterPlay();
+    ShowNewPuzzle();
 }
 
 void TfrmCrosswords::RunFreeFormatStart(bool fromStartButton)
@@ -470,6 +462,11 @@ void TfrmCrosswords::RunFreeFormatStart(bool fromStartButton)
     GenerateFreeFormatCrossword();
     RefreshQuickHints();
     lblFreeFormHeader->setText("Free format crossword : " + CategoryCaption);
+    ShowNewPuzzle();
+}
+
+void TfrmCrosswords::ShowNewPuzzle()
+{
     sgCross->SetColCount(XWordCols);
     sgCross->SetRowCount(XWordRows);
     BuildClueLists();

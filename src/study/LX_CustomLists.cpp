@@ -5,6 +5,7 @@
 #include "FontScheme.h"
 #include "LX_PuzzlesMain.h"
 #include "LexGrid.h"
+#include "MoveArrow.h"
 #include "QtText.h"
 #include "ShowMsg.h"
 #include "WordFilters.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -80,23 +80,15 @@ void DrawText(QPainter& p, const QRect& rect, const QString& text, bool centred,
     p.restore();
 }
 
-QPixmap MakeArrowBitmap()
+// A column caption: centred on the header colour.
+void DrawHeaderCell(QPainter& p, const QRect& rect, const QString& text)
 {
-    QPixmap pix(21, 15);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.moveTo(1, 5);
-    path.lineTo(11, 5);
-    path.lineTo(11, 1);
-    path.lineTo(20, 7.5);
-    path.lineTo(11, 14);
-    path.lineTo(11, 10);
-    path.lineTo(1, 10);
-    path.closeSubpath();
-    p.fillPath(path, QColor(0, 128, 0));
-    return pix;
+    p.fillRect(rect, BlueHigh(ColorHeader));
+    p.setPen(Qt::black);
+    p.setFont(MakeFont(FontScheme.Grid, true));
+    const QFontMetrics fm = p.fontMetrics();
+    p.drawText(rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2,
+               rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), text);
 }
 
 // The glyphs above the buttons' captions: 0 add, 1 edit, 2 delete.
@@ -144,7 +136,7 @@ void CentreLabel(QLabel* label, int left, int width, int top)
 TfrmCustomLists::TfrmCustomLists(QWidget* mainWindow) : TScreenForm(mainWindow)
 {
     setObjectName("frmCustomLists");
-    ArrowBitmap = MakeArrowBitmap();
+    ArrowBitmap = MoveArrow(true);
 
     PanelCustom = ColouredFrame(this, "PanelCustom", ColorMainWindow);
 
@@ -255,27 +247,17 @@ TfrmCustomLists::TfrmCustomLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     };
 
     dgFixedHeader->OnDrawCell = [](QPainter& p, int col, int, const QRect& rect, bool) {
-        p.fillRect(rect, BlueHigh(ColorHeader));
         const QString text = col == 0   ? QStringLiteral("Type")
                              : col == 1 ? (Preferences.SpanishAnswers() ? "English (Spanish)" : "Spanish (English)")
                                         : QString();
-        p.setPen(Qt::black);
-        p.setFont(MakeFont(FontScheme.Grid, true));
-        const QFontMetrics fm = p.fontMetrics();
-        p.drawText(rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2,
-                   rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), text);
+        DrawHeaderCell(p, rect, text);
     };
     dgCustomHeader->OnDrawCell = [](QPainter& p, int col, int, const QRect& rect, bool) {
-        p.fillRect(rect, BlueHigh(ColorHeader));
         const bool spanish = Preferences.SpanishAnswers();
         const QString text = col == 0 ? QStringLiteral("Type")
                              : col == 1 ? (spanish ? "English" : "Spanish")
                                         : (spanish ? "Spanish" : "English");
-        p.setPen(Qt::black);
-        p.setFont(MakeFont(FontScheme.Grid, true));
-        const QFontMetrics fm = p.fontMetrics();
-        p.drawText(rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2,
-                   rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), text);
+        DrawHeaderCell(p, rect, text);
     };
     dgFixedWords->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
         p.fillRect(rect, Qt::white);
@@ -721,6 +703,15 @@ void TfrmCustomLists::bnSaveEditSubCategoryClick()
     ClosePanel(EditSubCategory);
 }
 
+void TfrmCustomLists::ShowCustomVocabulary()
+{
+    FillCustomWordList();
+    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory, dgCustomWords})
+        g->update();
+    UpdateCustomButtons();
+    FormResize();
+}
+
 void TfrmCustomLists::bnDeleteCategoryClick()
 {
     if (!CustomCategoryExists(SelCustomCategory))
@@ -735,11 +726,7 @@ void TfrmCustomLists::bnDeleteCategoryClick()
         return;
     SelCustomCategory = DeleteCustomCategory(SelCustomCategory);
     SelCustomSubCategory = 0;
-    FillCustomWordList();
-    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory, dgCustomWords})
-        g->update();
-    UpdateCustomButtons();
-    FormResize();
+    ShowCustomVocabulary();
 }
 
 void TfrmCustomLists::bnDeleteSubCategoryClick()
@@ -754,11 +741,7 @@ void TfrmCustomLists::bnDeleteSubCategoryClick()
     if (ShowMessageForm(frmShowMsg, question, 2) != 1)
         return;
     SelCustomSubCategory = DeleteCustomSubCategory(SelCustomCategory, SelCustomSubCategory);
-    FillCustomWordList();
-    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory, dgCustomWords})
-        g->update();
-    UpdateCustomButtons();
-    FormResize();
+    ShowCustomVocabulary();
 }
 
 // ---- Words ----
@@ -788,16 +771,22 @@ void TfrmCustomLists::bnAddWordsClick()
     OpenPanel(AddData, edAddEnglish);
 }
 
+int TfrmCustomLists::ChosenCustomWord() const
+{
+    const int word = SelCustomWordRow >= 0 && SelCustomWordRow < static_cast<int>(CustomWordList.size())
+                         ? FindChosenWord(SelCustomCategory, SelCustomSubCategory, CustomWordList[SelCustomWordRow],
+                                          Preferences.SpanishAnswers())
+                         : -1;
+    if (word < 0)
+        ShowMessageForm(frmShowMsg, "Please click to select a word in the list.", 0);
+    return word;
+}
+
 void TfrmCustomLists::bnEditWordsClick()
 {
-    const bool spanish = Preferences.SpanishAnswers();
-    const int word = SelCustomWordRow >= 0 && SelCustomWordRow < static_cast<int>(CustomWordList.size())
-                         ? FindChosenWord(SelCustomCategory, SelCustomSubCategory, CustomWordList[SelCustomWordRow], spanish)
-                         : -1;
-    if (word < 0) {
-        ShowMessageForm(frmShowMsg, "Please click to select a word in the list.", 0);
+    const int word = ChosenCustomWord();
+    if (word < 0)
         return;
-    }
     EditWordIndex = word;
     SetWordPanelHeaders(EditData);
     const TWordRecord& w = WordTable[word];
@@ -866,13 +855,9 @@ void TfrmCustomLists::dgFixedWordsMouseDown(int col, int row)
 void TfrmCustomLists::bnDeleteWordsClick()
 {
     const bool spanish = Preferences.SpanishAnswers();
-    const int word = SelCustomWordRow >= 0 && SelCustomWordRow < static_cast<int>(CustomWordList.size())
-                         ? FindChosenWord(SelCustomCategory, SelCustomSubCategory, CustomWordList[SelCustomWordRow], spanish)
-                         : -1;
-    if (word < 0) {
-        ShowMessageForm(frmShowMsg, "Please click to select a word in the list.", 0);
+    const int word = ChosenCustomWord();
+    if (word < 0)
         return;
-    }
     EditWordIndex = word;
     const TWordRecord& w = WordTable[word];
     const TCategoryRecord& cat = CustomCategories[SelCustomCategory];

@@ -4,6 +4,7 @@
 #include "CategoryPicker.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
+#include "MoveArrow.h"
 #include "QtText.h"
 #include "WordFilters.h"
 
@@ -12,7 +13,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -20,25 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-QPixmap MakeArrow(bool pointsRight)
-{
-    QPixmap pix(21, 15);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    if (pointsRight) {
-        path.moveTo(1, 5); path.lineTo(11, 5); path.lineTo(11, 1); path.lineTo(20, 7.5);
-        path.lineTo(11, 14); path.lineTo(11, 10); path.lineTo(1, 10);
-    } else {
-        path.moveTo(20, 5); path.lineTo(10, 5); path.lineTo(10, 1); path.lineTo(1, 7.5);
-        path.lineTo(10, 14); path.lineTo(10, 10); path.lineTo(20, 10);
-    }
-    path.closeSubpath();
-    p.fillPath(path, pointsRight ? QColor(0, 128, 0) : QColor(160, 0, 0));
-    return pix;
-}
 
 QFrame* HeaderColouredFrame(QWidget* parent, const char* name)
 {
@@ -79,8 +60,8 @@ LexGrid* MakeList(QWidget* parent, const char* name, int columns)
 TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
 {
     setObjectName("frmWordLists");
-    arrowRight_ = MakeArrow(true);
-    arrowLeft_ = MakeArrow(false);
+    arrowRight_ = MoveArrow(true);
+    arrowLeft_ = MoveArrow(false);
 
     PanelLearn = new QFrame(this);
     PanelInstruct = new QFrame(PanelLearn);
