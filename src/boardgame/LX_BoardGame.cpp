@@ -27,25 +27,18 @@
 #include <algorithm>
 #include <cmath>
 
-void TClickLabel::mousePressEvent(QMouseEvent* event)
+template <class Base>
+void TClickable<Base>::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && OnClick) {
         event->accept();
         OnClick();
         return;
     }
-    QLabel::mousePressEvent(event);
+    Base::mousePressEvent(event);
 }
-
-void TClickFrame::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && OnClick) {
-        event->accept();
-        OnClick();
-        return;
-    }
-    QFrame::mousePressEvent(event);
-}
+template class TClickable<QLabel>;
+template class TClickable<QFrame>;
 
 void TPaintBox::paintEvent(QPaintEvent*)
 {

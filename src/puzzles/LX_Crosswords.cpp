@@ -32,19 +32,21 @@
 
 namespace {
 
-// A caption that acts when clicked: the step 1 lines select their radio button, the puzzle
-// page's captions give the focus back to the grid.
-class ClickLabel : public QLabel {
+// A caption or frame that acts when clicked: the step 1 lines select their radio button, the
+// puzzle page's captions and frames give the focus back to the grid.
+template <class Base>
+class Clickable : public Base {
 public:
-    ClickLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
-        : QLabel(text, parent), onClick_(std::move(onClick))
+    Clickable(QWidget* parent, std::function<void()> onClick) : Base(parent), onClick_(std::move(onClick)) {}
+    Clickable(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : Base(text, parent), onClick_(std::move(onClick))
     {
     }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
-        QLabel::mousePressEvent(event);
+        Base::mousePressEvent(event);
         if (onClick_)
             onClick_();
     }
@@ -52,23 +54,8 @@ protected:
 private:
     std::function<void()> onClick_;
 };
-
-// A frame whose clicks give the focus back to the grid.
-class ClickFrame : public QFrame {
-public:
-    ClickFrame(QWidget* parent, std::function<void()> onClick) : QFrame(parent), onClick_(std::move(onClick)) {}
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        QFrame::mousePressEvent(event);
-        if (onClick_)
-            onClick_();
-    }
-
-private:
-    std::function<void()> onClick_;
-};
+using ClickLabel = Clickable<QLabel>;
+using ClickFrame = Clickable<QFrame>;
 
 void PaintBackground(QWidget* w, uint32_t colour)
 {

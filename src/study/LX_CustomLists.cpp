@@ -5,7 +5,7 @@
 #include "FontScheme.h"
 #include "LX_PuzzlesMain.h"
 #include "LexGrid.h"
-#include "MoveArrow.h"
+#include "WordListPieces.h"
 #include "QtText.h"
 #include "ShowMsg.h"
 #include "WordFilters.h"
@@ -163,12 +163,7 @@ TfrmCustomLists::TfrmCustomLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelFixedSort1 = ColouredFrame(PanelFixedCategories, "PanelFixedSort1", ColorHeader);
     PanelFixedSort2 = ColouredFrame(PanelFixedCategories, "PanelFixedSort2", ColorHeader);
     auto sortButton = [this](QFrame* panel, Qt::ArrowType arrow, int mode, const char* name) {
-        auto* button = new QToolButton(panel);
-        button->setObjectName(name);
-        button->setArrowType(arrow);
-        button->setAutoRaise(true);
-        connect(button, &QToolButton::clicked, this, [this, mode] { SetSortMode(mode); });
-        return button;
+        return MakeSortButton(panel, arrow, name, [this, mode] { SetSortMode(mode); });
     };
     imgFixedUp1 = sortButton(PanelFixedSort1, Qt::UpArrow, 1, "imgFixedUp1");
     imgFixedDown1 = sortButton(PanelFixedSort1, Qt::DownArrow, 2, "imgFixedDown1");

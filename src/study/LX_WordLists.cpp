@@ -4,7 +4,7 @@
 #include "CategoryPicker.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
-#include "MoveArrow.h"
+#include "WordListPieces.h"
 #include "QtText.h"
 #include "WordFilters.h"
 
@@ -117,12 +117,7 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelSort1 = HeaderColouredFrame(PanelLearn, "PanelSort1");
     PanelSort2 = HeaderColouredFrame(PanelLearn, "PanelSort2");
     auto sortButton = [this](QFrame* panel, Qt::ArrowType arrow, int mode, const char* name) {
-        auto* button = new QToolButton(panel);
-        button->setObjectName(name);
-        button->setArrowType(arrow);
-        button->setAutoRaise(true);
-        connect(button, &QToolButton::clicked, this, [this, mode] { SetSortMode(mode); });
-        return button;
+        return MakeSortButton(panel, arrow, name, [this, mode] { SetSortMode(mode); });
     };
     imgSortUp1 = sortButton(PanelSort1, Qt::UpArrow, 1, "imgSortUp1");
     imgSortDown1 = sortButton(PanelSort1, Qt::DownArrow, 2, "imgSortDown1");

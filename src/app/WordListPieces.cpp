@@ -1,7 +1,8 @@
-#include "MoveArrow.h"
+#include "WordListPieces.h"
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolButton>
 
 QPixmap MoveArrow(bool pointsRight)
 {
@@ -20,4 +21,14 @@ QPixmap MoveArrow(bool pointsRight)
     path.closeSubpath();
     p.fillPath(path, pointsRight ? QColor(0, 128, 0) : QColor(160, 0, 0));
     return pix;
+}
+
+QToolButton* MakeSortButton(QWidget* panel, Qt::ArrowType arrow, const char* name, std::function<void()> onClick)
+{
+    auto* button = new QToolButton(panel);
+    button->setObjectName(name);
+    button->setArrowType(arrow);
+    button->setAutoRaise(true);
+    QObject::connect(button, &QToolButton::clicked, button, std::move(onClick));
+    return button;
 }
