@@ -27,25 +27,18 @@
 #include <algorithm>
 #include <cmath>
 
-void TClickLabel::mousePressEvent(QMouseEvent* event)
+template <class Base>
+void TClickable<Base>::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && OnClick) {
         event->accept();
         OnClick();
         return;
     }
-    QLabel::mousePressEvent(event);
+    Base::mousePressEvent(event);
 }
-
-void TClickFrame::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && OnClick) {
-        event->accept();
-        OnClick();
-        return;
-    }
-    QFrame::mousePressEvent(event);
-}
+template class TClickable<QLabel>;
+template class TClickable<QFrame>;
 
 void TPaintBox::paintEvent(QPaintEvent*)
 {
@@ -95,6 +88,34 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name)
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     return button;
+}
+
+// The head the question and its result share: the player's name, the category, and the clue
+// in a white box.
+struct QuestionHead {
+    QLabel* Player;
+    QLabel* Category;
+    QLabel* English;
+};
+
+QuestionHead MakeQuestionHead(QWidget* panel, const char* player, const char* category, const char* english)
+{
+    const QuestionHead head{MakeLabel(panel, "", player), MakeLabel(panel, "", category), MakeLabel(panel, "", english)};
+    SetBackground(head.English, ColorWhite);
+    head.English->setFrameShape(QFrame::Box);
+    return head;
+}
+
+// Returns the bottom of the clue box.
+int LayOutQuestionHead(const QuestionHead& head, int width, int pad, int line)
+{
+    head.Player->setGeometry(pad, pad, width - 2 * pad, line);
+    head.Category->setFont(MakeFont(FontScheme.Main, true));
+    head.Category->setGeometry(pad, pad + line, width - 2 * pad, line);
+    head.English->setFont(MakeFont(FontScheme.Header, true));
+    const int clueHeight = QFontMetrics(head.English->font()).height() + 10;
+    head.English->setGeometry(pad + 20, pad + 2 * line + 2, width - 2 * pad - 40, clueHeight);
+    return head.English->geometry().bottom();
 }
 
 QPixmap DiceFace(int face, int size)
@@ -394,11 +415,10 @@ void TfrmBoardGame::BuildCluePanel()
 {
     PanelClue = MakePanel(PanelBoard, "PanelClue");
     SetBackground(PanelClue, ColorMainWindow);
-    PanelPlayerName[2] = MakeLabel(PanelClue, "", "PanelPlayerName2");
-    PanelCategory = MakeLabel(PanelClue, "", "PanelCategory");
-    PanelEnglish = MakeLabel(PanelClue, "", "PanelEnglish");
-    SetBackground(PanelEnglish, ColorWhite);
-    PanelEnglish->setFrameShape(QFrame::Box);
+    const QuestionHead head = MakeQuestionHead(PanelClue, "PanelPlayerName2", "PanelCategory", "PanelEnglish");
+    PanelPlayerName[2] = head.Player;
+    PanelCategory = head.Category;
+    PanelEnglish = head.English;
     sgAlphabet = new AlphabetGrid(PanelClue);
     sgAlphabet->setObjectName("sgAlphabet");
     PanelAnsInstruct = MakeLabel(PanelClue, "Type the answer, or click the alphabet letters above.", "PanelAnsInstruct");
@@ -435,11 +455,10 @@ void TfrmBoardGame::BuildAnswerPanel()
 {
     PanelAnswer = MakePanel(PanelBoard, "PanelAnswer");
     SetBackground(PanelAnswer, ColorMainWindow);
-    PanelPlayerName[3] = MakeLabel(PanelAnswer, "", "PanelPlayerName3");
-    PanelCategory1 = MakeLabel(PanelAnswer, "", "PanelCategory1");
-    PanelEnglish1 = MakeLabel(PanelAnswer, "", "PanelEnglish1");
-    SetBackground(PanelEnglish1, ColorWhite);
-    PanelEnglish1->setFrameShape(QFrame::Box);
+    const QuestionHead head = MakeQuestionHead(PanelAnswer, "PanelPlayerName3", "PanelCategory1", "PanelEnglish1");
+    PanelPlayerName[3] = head.Player;
+    PanelCategory1 = head.Category;
+    PanelEnglish1 = head.English;
     lblCorrect = MakeLabel(PanelAnswer, "Congratulations - your answer is correct.", "lblCorrect");
     SetTextColour(lblCorrect, QColor(0, 0x80, 0));
     lblIncorrect1 = MakeLabel(PanelAnswer, "Your answer was :", "lblIncorrect1");
@@ -1391,13 +1410,8 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
 
     // The question.
     const int pad = 8;
-    PanelPlayerName[2]->setGeometry(pad, pad, w - 2 * pad, line);
-    PanelCategory->setFont(MakeFont(FontScheme.Main, true));
-    PanelCategory->setGeometry(pad, pad + line, w - 2 * pad, line);
-    PanelEnglish->setFont(MakeFont(FontScheme.Header, true));
+    const int gridTop = LayOutQuestionHead({PanelPlayerName[2], PanelCategory, PanelEnglish}, w, pad, line) + 8;
     const int clueHeight = QFontMetrics(PanelEnglish->font()).height() + 10;
-    PanelEnglish->setGeometry(pad + 20, pad + 2 * line + 2, w - 2 * pad - 40, clueHeight);
-    const int gridTop = PanelEnglish->geometry().bottom() + 8;
     const QSize grid = sgAlphabet->size();
     const int memoWidth = std::min(w - grid.width() - 3 * pad, QFontMetrics(MakeFont(FontScheme.Grid)).horizontalAdvance(
                                                                    QStringLiteral("á,é,í,ó,ú  Type ' then a,e,i,o,u")) + 16);
@@ -1419,12 +1433,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     bnDontKnow->setGeometry(pad + 36 + 2 * bw, buttonsTop, bw, line + 4);
 
     // The result.
-    PanelPlayerName[3]->setGeometry(pad, pad, w - 2 * pad, line);
-    PanelCategory1->setFont(MakeFont(FontScheme.Main, true));
-    PanelCategory1->setGeometry(pad, pad + line, w - 2 * pad, line);
-    PanelEnglish1->setFont(MakeFont(FontScheme.Header, true));
-    PanelEnglish1->setGeometry(pad + 20, pad + 2 * line + 2, w - 2 * pad - 40, clueHeight);
-    int y = PanelEnglish1->geometry().bottom() + line;
+    int y = LayOutQuestionHead({PanelPlayerName[3], PanelCategory1, PanelEnglish1}, w, pad, line) + line;
     lblCorrect->setFont(MakeFont(FontScheme.Main, true));
     lblCorrect->setGeometry(pad, y, w - 2 * pad, line);
     lblIncorrect1->setGeometry(pad, y, w - 2 * pad, line);

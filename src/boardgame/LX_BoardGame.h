@@ -24,23 +24,17 @@ class QSlider;
 class QTimer;
 
 // A label or panel that reports a left press (die faces, option panels, the card deck).
-class TClickLabel : public QLabel {
+template <class Base>
+class TClickable : public Base {
 public:
-    using QLabel::QLabel;
+    using Base::Base;
     std::function<void()> OnClick;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
-
-class TClickFrame : public QFrame {
-public:
-    using QFrame::QFrame;
-    std::function<void()> OnClick;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-};
+using TClickLabel = TClickable<QLabel>;
+using TClickFrame = TClickable<QFrame>;
 
 // A widget painted by its screen.
 class TPaintBox : public QWidget {

@@ -21,16 +21,11 @@ constexpr int MinCodeCellWidth = 12;
 
 }  // namespace
 
-CodewordsPanel::CodewordsPanel(QWidget* parent) : QFrame(parent)
+CodewordsPanel::CodewordsPanel(QWidget* parent)
+    : TWordGamePanel(parent, "PanelCodeWords", "Code",
+                     {"Drag and drop letters to the code grid.  A number",
+                      "represents the same letter throughout the 6 words."})
 {
-    setObjectName("PanelCodeWords");
-    hide();
-    lblCodeHeader = new QLabel(this);
-    lblCodeHeader->setObjectName("lblCodeHeader");
-    lblCodeHeader->setAlignment(Qt::AlignCenter);
-    PanelCodeInstruct = MakeInstructionFrame(this, "PanelCodeInstruct");
-    lblCodeInstruct[0] = new QLabel("Drag and drop letters to the code grid.  A number", PanelCodeInstruct);
-    lblCodeInstruct[1] = new QLabel("represents the same letter throughout the 6 words.", PanelCodeInstruct);
 
     for (int i = 0; i < CodeWordCount; ++i) {
         const int k = i + 1;
@@ -122,11 +117,12 @@ CodewordsPanel::CodewordsPanel(QWidget* parent) : QFrame(parent)
     };
     InstallGameDrag(sgCode, keyRules);
 
-    bnCodeCheck = MakeGameButton(this, "bnCodeCheck", "Check");
-    bnCodeFill = MakeGameButton(this, "bnCodeFill", "Fill All");
-    bnCodePrint = MakeGameButton(this, "bnCodePrint", "Print");
-    bnCodeSame = MakeGameButton(this, "bnCodeSame", "New game");
-    bnCodeReturn = MakeGameButton(this, "bnCodeReturn", "Change options");
+    bnCodeCheck = AddBottomButton("bnCodeCheck", "Check");
+    bnCodeFill = AddBottomButton("bnCodeFill", "Fill All");
+    bnCodePrint = AddBottomButton("bnCodePrint", "Print");
+    // Tab goes through the game's own buttons before "New game" and "Change options".
+    setTabOrder(bnCodePrint, bnSame);
+    setTabOrder(bnSame, bnReturn);
     connect(bnCodeCheck, &QPushButton::clicked, this, [this] { bnCodeCheckClick(); });
     connect(bnCodeFill, &QPushButton::clicked, this, [this] { bnCodeFillClick(); });
 }
@@ -214,11 +210,8 @@ void CodewordsPanel::ApplyCaptions(bool spanishAnswers)
 
 void CodewordsPanel::LayOut(int width, int height)
 {
-    setGeometry(0, 0, width, height);
-    const GameBand band = LayOutGameFrame(
-        width, height, lblCodeHeader, PanelCodeInstruct, {lblCodeInstruct[0], lblCodeInstruct[1]},
-        {bnCodeCheck, bnCodeFill, bnCodePrint, bnCodeSame, bnCodeReturn});
-    const int room = std::max(60, band.Bottom - band.Top);
+    const QRect band = LayOutFrame(width, height);
+    const int room = std::max(60, band.height());
     const QFontMetrics fm(MakeFont(FontScheme.Main));
     const QFontMetrics tiny(MakeFont(FontScheme.TinyLetter, true));
     const int buttonHeight = fm.height() + 12;
@@ -255,7 +248,7 @@ void CodewordsPanel::LayOut(int width, int height)
     const int total = wordsWidth() + 30 + rightWidth;
     const int left = std::max(4, (width - total) / 2);
     const int right = left + wordsWidth() + 30;
-    const int wordsTop = band.Top + std::max(0, (room - CodeWordCount * pitch) / 2);
+    const int wordsTop = band.top() + std::max(0, (room - CodeWordCount * pitch) / 2);
     const int gridLeft = left;
     const int clueLeft = left + maxLen * (cellWidth + 1) + 1 + 10;
     for (int i = 0; i < CodeWordCount; ++i) {
@@ -272,7 +265,7 @@ void CodewordsPanel::LayOut(int width, int height)
         lblCodeEnglish[i]->setFont(MakeFont(FontScheme.Main, true));
     }
 
-    const int columnTop = band.Top + std::max(0, (room - keyHeight - 10 - alphabetHeight) / 2);
+    const int columnTop = band.top() + std::max(0, (room - keyHeight - 10 - alphabetHeight) / 2);
     sgCode->setGeometry(right + (rightWidth - keyWidth) / 2, columnTop, keyWidth, keyHeight);
     sgCodeAlphabet->setGeometry(right + (rightWidth - alphabetWidth) / 2, columnTop + keyHeight + 10, alphabetWidth,
                                 alphabetHeight);

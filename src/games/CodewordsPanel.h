@@ -3,23 +3,17 @@
 // alphabet the letters are dragged from. The form owns it and calls the set-up.
 
 #include "CodewordsRules.h"
-
-#include <QFrame>
+#include "WordGamePanel.h"
 
 #include <array>
 
 class LexGrid;
-class QLabel;
-class QPushButton;
 
-class CodewordsPanel : public QFrame {
+class CodewordsPanel : public TWordGamePanel {
     Q_OBJECT
 public:
     explicit CodewordsPanel(QWidget* parent);
 
-    QLabel* lblCodeHeader;
-    QFrame* PanelCodeInstruct;
-    std::array<QLabel*, 2> lblCodeInstruct{};
     std::array<LexGrid*, CodeWordCount> sgCodeGrid{};
     std::array<QLabel*, CodeWordCount> lblCodeEnglish{};       // the bare clue
     std::array<QPushButton*, CodeWordCount> bnCodeEnglish{};  // "Show English" / "Show Spanish"
@@ -28,8 +22,6 @@ public:
     QPushButton* bnCodeCheck;
     QPushButton* bnCodeFill;
     QPushButton* bnCodePrint;
-    QPushButton* bnCodeSame;
-    QPushButton* bnCodeReturn;
 
     CodewordsBoard Board;
 
@@ -41,8 +33,8 @@ public:
     void bnCodeFillClick();
     void bnCodeEnglishClick(int k);
 
-    void ApplyCaptions(bool spanishAnswers);
-    void LayOut(int width, int height);
+    void ApplyCaptions(bool spanishAnswers) override;
+    void LayOut(int width, int height) override;
     // The model onto the grids and the clues.
     void ShowBoard();
 

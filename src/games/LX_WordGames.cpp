@@ -11,6 +11,7 @@
 #include "QtText.h"
 #include "SelectLettersPanel.h"
 #include "ShowMsg.h"
+#include "WordFilters.h"
 #include "WordGameGrids.h"
 #include "WordGamePrint.h"
 
@@ -66,21 +67,17 @@ TfrmWordGames::TfrmWordGames(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelMatchWords = new TMatchWordsPanel(this);
     PanelUncoverSquares = new TUncoverPanel(this);
     PanelSinkTheBoat = new TSinkTheBoatPanel(this);
-    const std::initializer_list<TWordGamePanel*> gamePanels{PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat};
-    for (TWordGamePanel* panel : gamePanels) {
+    PanelCodeWords = new CodewordsPanel(this);
+    PanelSelectLetters = new SelectLettersPanel(this);
+    gamePanels_ = {PanelMatchWords, PanelUncoverSquares, PanelSinkTheBoat, PanelCodeWords, PanelSelectLetters};
+    for (TWordGamePanel* panel : gamePanels_) {
         connect(panel->bnSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
         connect(panel->bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     }
     for (int i = 0; i < 5; ++i)
         connect(PanelUncoverSquares->SizeRadios[i], &QRadioButton::clicked, this,
                 [this, i] { UncoverSizeClick(TUncoverPanel::RowsOfSizeButton(i)); });
-    PanelCodeWords = new CodewordsPanel(this);
-    connect(PanelCodeWords->bnCodeSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
-    connect(PanelCodeWords->bnCodeReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     connect(PanelCodeWords->bnCodePrint, &QPushButton::clicked, this, [this] { bnPrintClick(GameCodewords); });
-    PanelSelectLetters = new SelectLettersPanel(this);
-    connect(PanelSelectLetters->bnSelectSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
-    connect(PanelSelectLetters->bnSelectReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     connect(PanelSelectLetters->bnSelectPrint, &QPushButton::clicked, this, [this] { bnPrintClick(GameSelectLetters); });
     GameMode = GameOptionsPage;
     Randomize();
@@ -121,22 +118,14 @@ void TfrmWordGames::BuildOptionsPage()
         GameNotes[i]->setPalette(pal);
     }
 
-    rbCommon = MakeRadio(PanelStep[1], "rbCommon", "Common words only");
-    rbNotCommon = MakeRadio(PanelStep[1], "rbNotCommon", "Less common only");
-    rbAllCommon = MakeRadio(PanelStep[1], "rbAllCommon", "All words");
-    auto* commonGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon}) {
-        commonGroup->addButton(rb);
+    // Here only the user's click records a filter: the defaults below and the restore on show
+    // leave Preferences alone.
+    MakeFilterRadios(PanelStep[1], WordFilterKind::Common, rbCommon, rbNotCommon, rbAllCommon);
+    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon})
         connect(rb, &QRadioButton::clicked, this, [this] { rbCommonClick(); });
-    }
-    rbLearned = MakeRadio(PanelStep[3], "rbLearned", "Learned words only");
-    rbNotLearned = MakeRadio(PanelStep[3], "rbNotLearned", "Unlearned words only");
-    rbAllLearned = MakeRadio(PanelStep[3], "rbAllLearned", "All words");
-    auto* learnedGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbLearned, rbNotLearned, rbAllLearned}) {
-        learnedGroup->addButton(rb);
+    MakeFilterRadios(PanelStep[3], WordFilterKind::Learned, rbLearned, rbNotLearned, rbAllLearned);
+    for (QRadioButton* rb : {rbLearned, rbNotLearned, rbAllLearned})
         connect(rb, &QRadioButton::clicked, this, [this] { rbLearnedClick(); });
-    }
     // The design's defaults, until Preferences say otherwise.
     rbSelectLetters->setChecked(true);
     rbAllCommon->setChecked(true);
@@ -245,12 +234,12 @@ void TfrmWordGames::rbSelectGameClick()
 
 void TfrmWordGames::rbCommonClick()
 {
-    Preferences.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
+    Preferences.CommonFilter = CheckedFilter(rbCommon, rbNotCommon);
 }
 
 void TfrmWordGames::rbLearnedClick()
 {
-    Preferences.LearnedFilter = rbLearned->isChecked() ? 0 : rbNotLearned->isChecked() ? 1 : 2;
+    Preferences.LearnedFilter = CheckedFilter(rbLearned, rbNotLearned);
 }
 
 int TfrmWordGames::CheckedGameMode() const
@@ -278,12 +267,8 @@ WordSelection TfrmWordGames::Selection() const
 {
     // The picker's own choice: Preferences may have moved on with another screen's picker
     // while a game was on view, and "New game" draws from the selection the game came from.
-    WordSelection s;
-    s.Category = Picker->PickedCategory;
-    s.SubCategory = Picker->PickedSubCategory;
+    WordSelection s = PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon), CheckedFilter(rbLearned, rbNotLearned));
     s.AllSubCategories = Picker->AllChosen();
-    s.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
-    s.LearnedFilter = rbLearned->isChecked() ? 0 : rbNotLearned->isChecked() ? 1 : 2;
     return s;
 }
 
@@ -311,10 +296,6 @@ void TfrmWordGames::bnStartGameClick(Caller caller)
         lblScrambledHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     if (auto* game = qobject_cast<TWordGamePanel*>(panel))
         game->lblHeader->setText(HeaderPrefix[mode] + CategoryCaption());
-    if (mode == GameCodewords)
-        PanelCodeWords->lblCodeHeader->setText(HeaderPrefix[mode] + CategoryCaption());
-    if (mode == GameSelectLetters)
-        PanelSelectLetters->lblSelectHeader->setText(HeaderPrefix[mode] + CategoryCaption());
     StartWordGame(caller);
 }
 
@@ -495,11 +476,8 @@ void TfrmWordGames::ApplyCaptions()
     const bool spanish = GameSpanish();
     for (QPushButton* bn : bnShowEnglish)
         bn->setText(spanish ? "Show English" : "Show Spanish");
-    PanelMatchWords->ApplyCaptions(spanish);
-    PanelUncoverSquares->ApplyCaptions(spanish);
-    PanelSinkTheBoat->ApplyCaptions(spanish);
-    PanelCodeWords->ApplyCaptions(spanish);
-    PanelSelectLetters->ApplyCaptions(spanish);
+    for (TWordGamePanel* panel : gamePanels_)
+        panel->ApplyCaptions(spanish);
 }
 
 void TfrmWordGames::OnFormShow()
@@ -512,11 +490,8 @@ void TfrmWordGames::OnFormShow()
         if (!qobject_cast<LexGrid*>(w))
             w->setFont(main);
     lblScrambledHeader->setFont(MakeFont(FontScheme.Header, true));
-    PanelMatchWords->ApplyHeaderFont();
-    PanelUncoverSquares->ApplyHeaderFont();
-    PanelSinkTheBoat->ApplyHeaderFont();
-    PanelCodeWords->lblCodeHeader->setFont(MakeFont(FontScheme.Header, true));
-    PanelSelectLetters->lblSelectHeader->setFont(MakeFont(FontScheme.Header, true));
+    for (TWordGamePanel* panel : gamePanels_)
+        panel->ApplyHeaderFont();
 
     PanelMain->setVisible(GameMode == GameOptionsPage);
     for (int mode = GameScrambledWords; mode <= GameSelectLetters; ++mode)
@@ -549,11 +524,8 @@ void TfrmWordGames::OnFormResize()
 {
     LayOutOptionsPage();
     LayOutScrambledWords();
-    PanelMatchWords->LayOut(PageWidth, PageHeight);
-    PanelUncoverSquares->LayOut(PageWidth, PageHeight);
-    PanelSinkTheBoat->LayOut(PageWidth, PageHeight);
-    PanelCodeWords->LayOut(PageWidth, PageHeight);
-    PanelSelectLetters->LayOut(PageWidth, PageHeight);
+    for (TWordGamePanel* panel : gamePanels_)
+        panel->LayOut(PageWidth, PageHeight);
 }
 
 void TfrmWordGames::LayOutOptionsPage()
@@ -645,33 +617,14 @@ void TfrmWordGames::LayOutScrambledWords()
 {
     PanelScrambledWords->setGeometry(0, 0, PageWidth, PageHeight);
     const QFontMetrics fm(MakeFont(FontScheme.Main));
-    const QFontMetrics header(MakeFont(FontScheme.Header, true));
-    const int lineHeight = fm.height() + 4;
-    const int buttonHeight = lineHeight + 8;
-
-    int top = 6;
-    lblScrambledHeader->setGeometry(0, top, PageWidth, header.height() + 6);
-    top += header.height() + 10;
-    int instructWidth = 0;
-    for (QLabel* l : lblScrambleInstruct)
-        instructWidth = std::max(instructWidth, TextWidth(fm, l->text()));
-    instructWidth += 40;
-    PanelScrambleInstruct->setGeometry((PageWidth - instructWidth) / 2, top, instructWidth, 2 * lineHeight + 8);
-    for (int l = 0; l < 2; ++l)
-        lblScrambleInstruct[l]->setGeometry(20, 4 + l * lineHeight, instructWidth - 40, lineHeight);
-    top += 2 * lineHeight + 16;
-
-    const int bottomTop = PageHeight - buttonHeight - 10;
-    const int printWidth = TextWidth(fm, bnScramblePrint->text()) + 40;
-    const int newWidth = TextWidth(fm, bnScrambleSame->text()) + 40;
-    const int returnWidth = TextWidth(fm, bnScrambleReturn->text()) + 40;
-    const int buttonsLeft = (PageWidth - printWidth - newWidth - returnWidth - 40) / 2;
-    bnScramblePrint->setGeometry(buttonsLeft, bottomTop, printWidth, buttonHeight);
-    bnScrambleSame->setGeometry(buttonsLeft + printWidth + 20, bottomTop, newWidth, buttonHeight);
-    bnScrambleReturn->setGeometry(buttonsLeft + printWidth + newWidth + 40, bottomTop, returnWidth, buttonHeight);
+    const int buttonHeight = fm.height() + 4 + 8;
+    const GameBand band =
+        LayOutGameFrame(PageWidth, PageHeight, lblScrambledHeader, PanelScrambleInstruct,
+                        {lblScrambleInstruct[0], lblScrambleInstruct[1]}, {bnScramblePrint, bnScrambleSame, bnScrambleReturn});
+    const int top = band.Top;
 
     // Six rows share the height between the instructions and the buttons.
-    const int rowSpace = std::max(20, (bottomTop - 8 - top) / ScrambleRowCount);
+    const int rowSpace = std::max(20, (band.Bottom - top) / ScrambleRowCount);
     const int cellHeight = std::clamp((rowSpace - 10) / 2 - 1, 12, 30);
     const int maxLen = std::max(1, drawn_ ? Draw.MaxAnswerLen : 10);
 
@@ -691,7 +644,7 @@ void TfrmWordGames::LayOutScrambledWords()
     const int rowHeight = 2 * (cellHeight + 1) + 1 + 8;
     const int left = std::max(4, (PageWidth - rowWidth - 10 - buttonPanelWidth) / 2);
     const int usedHeight = ScrambleRowCount * rowSpace;
-    const int rowsTop = top + std::max(0, (bottomTop - 8 - top - usedHeight) / 2);
+    const int rowsTop = top + std::max(0, (band.Bottom - top - usedHeight) / 2);
 
     for (int i = 0; i < ScrambleRowCount; ++i) {
         const int y = rowsTop + i * rowSpace + (rowSpace - rowHeight) / 2;
@@ -734,11 +687,11 @@ void TfrmWordGames::bnPrintClick(int gameMode)
         PrintWordGame(this, PrintHalf, [&](const HalfPage& page) { PaintScramblePrint(page, game); });
     } else if (gameMode == GameCodewords) {
         const CodewordsPrintout game = MakeCodewordsPrintout(PanelCodeWords->Board, Draw.MaxAnswerLen, GameSpanish(),
-                                                             PanelCodeWords->lblCodeHeader->text());
+                                                             PanelCodeWords->lblHeader->text());
         PrintWordGame(this, PrintHalf, [&](const HalfPage& page) { PaintCodePrint(page, game); });
     } else if (gameMode == GameSelectLetters) {
         const SelectPrintout game =
-            MakeSelectPrintout(PanelSelectLetters->Board, GameSpanish(), PanelSelectLetters->lblSelectHeader->text());
+            MakeSelectPrintout(PanelSelectLetters->Board, GameSpanish(), PanelSelectLetters->lblHeader->text());
         PrintWordGame(this, PrintHalf, [&](const HalfPage& page) { PaintSelectPrint(page, game); });
     }
 }

@@ -7,6 +7,7 @@
 #include "WordGameRules.h"
 
 #include <array>
+#include <vector>
 
 class CategoryPicker;
 class CodewordsPanel;
@@ -15,6 +16,7 @@ class LexGrid;
 class TMatchWordsPanel;
 class TSinkTheBoatPanel;
 class TUncoverPanel;
+class TWordGamePanel;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -128,6 +130,7 @@ private:
     void ApplyCaptions();
     void BackToOptions();
 
+    std::vector<TWordGamePanel*> gamePanels_;  // every game but Scrambled Words
     bool gameSpanish_ = true;
     bool drawn_ = false;
     int drawnMode_ = GameOptionsPage;

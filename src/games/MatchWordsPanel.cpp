@@ -12,8 +12,8 @@
 #include <algorithm>
 
 TMatchWordsPanel::TMatchWordsPanel(QWidget* parent)
-    : TWordGamePanel(parent, "PanelMatchWords", "Match", "Match the words by dragging and dropping",
-                     "the Spanish words to the correct boxes.")
+    : TWordGamePanel(parent, "PanelMatchWords", "Match", {"Match the words by dragging and dropping",
+                      "the Spanish words to the correct boxes."})
 {
     sgMatchAns = new LexGrid(this);
     sgMatchAns->setObjectName("sgMatchAns");

@@ -20,8 +20,8 @@ public:
     void SetupMatchWords(const WordDraw& draw);
     void bnMatchCheckClick();
     void bnMatchFillAllClick();
-    void ApplyCaptions(bool spanishAnswers);
-    void LayOut(int pageWidth, int pageHeight);
+    void ApplyCaptions(bool spanishAnswers) override;
+    void LayOut(int pageWidth, int pageHeight) override;
 
 private:
     void ShowBoard();  // the model onto both grids

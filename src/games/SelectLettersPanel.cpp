@@ -20,17 +20,11 @@ constexpr int LayoutLengthBeforeGame = 20;
 
 }  // namespace
 
-SelectLettersPanel::SelectLettersPanel(QWidget* parent) : QFrame(parent)
+SelectLettersPanel::SelectLettersPanel(QWidget* parent)
+    : TWordGamePanel(parent, "PanelSelectLetters", "Select",
+                     {"Create 6 words by dragging and dropping", "the jumbled letters to the answer grid above.",
+                      "Letters always remain in the same columns."})
 {
-    setObjectName("PanelSelectLetters");
-    hide();
-    lblSelectHeader = new QLabel(this);
-    lblSelectHeader->setObjectName("lblSelectHeader");
-    lblSelectHeader->setAlignment(Qt::AlignCenter);
-    PanelSelectInstruct = MakeInstructionFrame(this, "PanelSelectInstruct");
-    lblSelectInstruct[0] = new QLabel("Create 6 words by dragging and dropping", PanelSelectInstruct);
-    lblSelectInstruct[1] = new QLabel("the jumbled letters to the answer grid above.", PanelSelectInstruct);
-    lblSelectInstruct[2] = new QLabel("Letters always remain in the same columns.", PanelSelectInstruct);
 
     sgSelectAns = new LexGrid(this);
     sgSelectAns->setObjectName("sgSelectAns");
@@ -97,11 +91,12 @@ SelectLettersPanel::SelectLettersPanel(QWidget* parent) : QFrame(parent)
         lblNote[l] = new QLabel(noteLines[l], PanelNote);
     PanelNote->hide();
 
-    bnSelectCheck = MakeGameButton(this, "bnSelectCheck", "Check");
-    bnSelectFill = MakeGameButton(this, "bnSelectFill", "Fill All");
-    bnSelectPrint = MakeGameButton(this, "bnSelectPrint", "Print");
-    bnSelectSame = MakeGameButton(this, "bnSelectSame", "New game");
-    bnSelectReturn = MakeGameButton(this, "bnSelectReturn", "Change options");
+    bnSelectCheck = AddBottomButton("bnSelectCheck", "Check");
+    bnSelectFill = AddBottomButton("bnSelectFill", "Fill All");
+    bnSelectPrint = AddBottomButton("bnSelectPrint", "Print");
+    // Tab goes through the game's own buttons before "New game" and "Change options".
+    setTabOrder(bnSelectPrint, bnSame);
+    setTabOrder(bnSame, bnReturn);
     connect(bnSelectCheck, &QPushButton::clicked, this, [this] { bnSelectCheckClick(); });
     connect(bnSelectFill, &QPushButton::clicked, this, [this] { bnSelectFillClick(); });
 }
@@ -168,12 +163,8 @@ void SelectLettersPanel::ApplyCaptions(bool spanishAnswers)
 
 void SelectLettersPanel::LayOut(int width, int height)
 {
-    setGeometry(0, 0, width, height);
-    const GameBand band =
-        LayOutGameFrame(width, height, lblSelectHeader, PanelSelectInstruct,
-                        {lblSelectInstruct[0], lblSelectInstruct[1], lblSelectInstruct[2]},
-                        {bnSelectCheck, bnSelectFill, bnSelectPrint, bnSelectSame, bnSelectReturn});
-    const int room = std::max(60, band.Bottom - band.Top);
+    const QRect band = LayOutFrame(width, height);
+    const int room = std::max(60, band.height());
     const QFontMetrics fm(MakeFont(FontScheme.Main));
 
     const int length = Board.Length > 0 ? Board.Length : LayoutLengthBeforeGame;
@@ -200,7 +191,7 @@ void SelectLettersPanel::LayOut(int width, int height)
         clueWidth = std::max(clueWidth, bold.horizontalAdvance(l->text()) + 8);
     clueWidth = std::max(CluePanelWidth, std::min(clueWidth, width - gridWidth - 24));
     const int left = std::max(4, (width - gridWidth - 10 - clueWidth) / 2);
-    const int top = band.Top + std::max(0, (room - answerHeight - 12 - poolHeight) / 2);
+    const int top = band.top() + std::max(0, (room - answerHeight - 12 - poolHeight) / 2);
     sgSelectAns->setGeometry(left, top, gridWidth, answerHeight);
     sgSelectMix->setGeometry(left, top + answerHeight + 12, gridWidth, poolHeight);
 

@@ -4,23 +4,17 @@
 // beforehand. The form owns it and calls the set-up.
 
 #include "SelectLettersRules.h"
-
-#include <QFrame>
+#include "WordGamePanel.h"
 
 #include <array>
 
 class LexGrid;
-class QLabel;
-class QPushButton;
 
-class SelectLettersPanel : public QFrame {
+class SelectLettersPanel : public TWordGamePanel {
     Q_OBJECT
 public:
     explicit SelectLettersPanel(QWidget* parent);
 
-    QLabel* lblSelectHeader;
-    QFrame* PanelSelectInstruct;
-    std::array<QLabel*, 3> lblSelectInstruct{};
     LexGrid* sgSelectAns;
     LexGrid* sgSelectMix;
     QFrame* PanelSelectBtns;
@@ -31,8 +25,6 @@ public:
     QPushButton* bnSelectCheck;
     QPushButton* bnSelectFill;
     QPushButton* bnSelectPrint;
-    QPushButton* bnSelectSame;
-    QPushButton* bnSelectReturn;
 
     SelectBoard Board;
 
@@ -41,8 +33,8 @@ public:
     void bnSelectFillClick();
     void bnSelectEngClick(int k);
 
-    void ApplyCaptions(bool spanishAnswers);
-    void LayOut(int width, int height);
+    void ApplyCaptions(bool spanishAnswers) override;
+    void LayOut(int width, int height) override;
     // The model onto the grids and the clues.
     void ShowBoard();
 };

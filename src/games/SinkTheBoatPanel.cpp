@@ -72,8 +72,8 @@ QLabel* Picture(QWidget* parent, const char* name, bool sunk)
 }  // namespace
 
 TSinkTheBoatPanel::TSinkTheBoatPanel(QWidget* parent)
-    : TWordGamePanel(parent, "PanelSinkTheBoat", "Sink", "Click letters of the alphabet to guess the word before",
-                     "the boat sinks.  6 incorrect letters will sink the boat.")
+    : TWordGamePanel(parent, "PanelSinkTheBoat", "Sink", {"Click letters of the alphabet to guess the word before",
+                      "the boat sinks.  6 incorrect letters will sink the boat."})
 {
     lblAnswer = new QLabel("Answer :", this);
     lblAnswer->setObjectName("lblAnswer");

@@ -27,8 +27,8 @@ public:
     void SetupSinkTheBoat(const WordDraw& draw, bool spanishAnswers);
     void AlphabetClick(int col, int row);
     void bnSinkEnglishClick();
-    void ApplyCaptions(bool spanishAnswers);
-    void LayOut(int pageWidth, int pageHeight);
+    void ApplyCaptions(bool spanishAnswers) override;
+    void LayOut(int pageWidth, int pageHeight) override;
 
 private:
     void ShowBoard();

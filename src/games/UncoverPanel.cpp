@@ -21,8 +21,8 @@ constexpr int MaxCardHeight = 100;
 }  // namespace
 
 TUncoverPanel::TUncoverPanel(QWidget* parent)
-    : TWordGamePanel(parent, "PanelUncoverSquares", "Uncover", "Match words by clicking pairs and remembering word",
-                     "positions.  English words yellow / Spanish words gray.")
+    : TWordGamePanel(parent, "PanelUncoverSquares", "Uncover", {"Match words by clicking pairs and remembering word",
+                      "positions.  English words yellow / Spanish words gray."})
 {
     sgUncover = new LexGrid(this);
     sgUncover->setObjectName("sgUncover");

@@ -33,8 +33,8 @@ public:
     void SetupUncoverSquares(const WordDraw& draw);
     void CardClick(int col, int row);
     void bnUncoverFillClick();
-    void ApplyCaptions(bool spanishAnswers);
-    void LayOut(int pageWidth, int pageHeight);
+    void ApplyCaptions(bool spanishAnswers) override;
+    void LayOut(int pageWidth, int pageHeight) override;
 
 private:
     void ShowBoard();

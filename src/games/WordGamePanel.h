@@ -1,11 +1,11 @@
 #pragma once
 // What every game panel of the Word Games screen has: a header with the game's name and the
-// category, a two-line instruction panel, and a row of buttons at the bottom ending with
-// "New game" and "Change options". A game's own panel builds its controls between them.
+// category, an instruction panel, and a row of buttons at the bottom ending with "New game"
+// and "Change options". A game's own panel builds its controls between them.
 
 #include <QFrame>
+#include <QStringList>
 
-#include <array>
 #include <vector>
 
 class QLabel;
@@ -15,20 +15,25 @@ class TWordGamePanel : public QFrame {
     Q_OBJECT
 public:
     // name: the panel's object name; prefix: the game's part of its controls' names ("Match"
-    // gives lblMatchHeader, bnMatchSame, bnMatchReturn).
-    TWordGamePanel(QWidget* parent, const QString& name, const QString& prefix, const QString& line1,
-                   const QString& line2);
+    // gives lblMatchHeader, PanelMatchInstruct, bnMatchSame, bnMatchReturn); lines: the
+    // instructions, one label each.
+    TWordGamePanel(QWidget* parent, const QString& name, const QString& prefix, const QStringList& lines);
 
     QLabel* lblHeader;
     QFrame* PanelInstruct;
-    std::array<QLabel*, 2> lblInstruct{};
+    std::vector<QLabel*> lblInstruct;
     QPushButton* bnSame;    // "New game"
     QPushButton* bnReturn;  // "Change options"
 
     // The header font, after the form gave every control the main font.
     void ApplyHeaderFont();
+    // The captions that follow the answer language.
+    virtual void ApplyCaptions(bool spanishAnswers) = 0;
+    virtual void LayOut(int pageWidth, int pageHeight) = 0;
 
 protected:
+    // A button of the game's own in the bottom row, before "New game"; a hidden one takes no
+    // place in the row.
     QPushButton* AddBottomButton(const QString& name, const QString& text);
     // Fills the page and places the header, the instructions and the bottom buttons; returns
     // the space left for the game between them.

@@ -11,6 +11,7 @@
 #include "LexGrid.h"
 #include "QtText.h"
 #include "ShowMsg.h"
+#include "WordFilters.h"
 
 #include "LX_Data.h"
 #include "Random.h"
@@ -32,19 +33,21 @@
 
 namespace {
 
-// A caption that acts when clicked: the step 1 lines select their radio button, the puzzle
-// page's captions give the focus back to the grid.
-class ClickLabel : public QLabel {
+// A caption or frame that acts when clicked: the step 1 lines select their radio button, the
+// puzzle page's captions and frames give the focus back to the grid.
+template <class Base>
+class Clickable : public Base {
 public:
-    ClickLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
-        : QLabel(text, parent), onClick_(std::move(onClick))
+    Clickable(QWidget* parent, std::function<void()> onClick) : Base(parent), onClick_(std::move(onClick)) {}
+    Clickable(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : Base(text, parent), onClick_(std::move(onClick))
     {
     }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
-        QLabel::mousePressEvent(event);
+        Base::mousePressEvent(event);
         if (onClick_)
             onClick_();
     }
@@ -52,23 +55,8 @@ protected:
 private:
     std::function<void()> onClick_;
 };
-
-// A frame whose clicks give the focus back to the grid.
-class ClickFrame : public QFrame {
-public:
-    ClickFrame(QWidget* parent, std::function<void()> onClick) : QFrame(parent), onClick_(std::move(onClick)) {}
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        QFrame::mousePressEvent(event);
-        if (onClick_)
-            onClick_();
-    }
-
-private:
-    std::function<void()> onClick_;
-};
+using ClickLabel = Clickable<QLabel>;
+using ClickFrame = Clickable<QFrame>;
 
 void PaintBackground(QWidget* w, uint32_t colour)
 {
@@ -151,20 +139,7 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
     connect(rbFree, &QRadioButton::clicked, this, [this] { rbXWordFreeClick(rbFree); });
 
     QFrame* step2 = PanelSteps[1];
-    rbCommon = new QRadioButton("Common words only", step2);
-    rbCommon->setObjectName("rbCommon");
-    rbNotCommon = new QRadioButton("Less common only", step2);
-    rbNotCommon->setObjectName("rbNotCommon");
-    rbAllCommon = new QRadioButton("All words", step2);
-    rbAllCommon->setObjectName("rbAllCommon");
-    auto* commonGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon}) {
-        commonGroup->addButton(rb);
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                rbCommonClick();
-        });
-    }
+    MakeFilterRadios(step2, WordFilterKind::Common, rbCommon, rbNotCommon, rbAllCommon, [this] { rbCommonClick(); });
 
     QFrame* step3 = PanelSteps[2];
     Picker = new CategoryPicker(step3);
@@ -398,7 +373,7 @@ void TfrmCrosswords::spnGridSizeDownClick()
 
 void TfrmCrosswords::rbCommonClick()
 {
-    Preferences.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
+    Preferences.CommonFilter = CheckedFilter(rbCommon, rbNotCommon);
 }
 
 void TfrmCrosswords::senWordsChange()
@@ -428,8 +403,7 @@ void TfrmCrosswords::RunRegularStart()
     RefreshQuickHints();
     lblFreeFormHeader->hide();
     const int sizeIndex = std::clamp(Preferences.GridSizeIndex, 1, 5);
-    const int filter = rbCommon->isChecked() ? FilterCommonOnly : rbNotCommon->isChecked() ? FilterLessCommonOnly
-                                                                                          : FilterAllWords;
+    const int filter = CheckedFilter(rbCommon, rbNotCommon);
     const bool found = StartRegularCrossword(sizeIndex, filter, Preferences.SpanishAnswers(), [this] {
         ShowPuzzleGrids(false);
         PanelRecalc->show();
@@ -450,15 +424,7 @@ void TfrmCrosswords::RunRegularStart()
         FormShow();
         return;
     }
-    sgCross->SetColCount(XWordCols);
-    sgCross->SetRowCount(XWordRows);
-    BuildClueLists();
-    sgClues->SetRowCount(XWordClues.RowCount);
-    StartPlay();
-    FormResize();
-    PanelMain->hide();
-    PanelXWord->show();
-    AfterPlay();
+    ShowNewPuzzle();
 }
 
 void TfrmCrosswords::RunFreeFormatStart(bool fromStartButton)
@@ -467,13 +433,7 @@ void TfrmCrosswords::RunFreeFormatStart(bool fromStartButton)
     PanelRecalc->hide();
     ShowPuzzleGrids(true);
 
-    WordSelection selection;
-    selection.Category = Picker->PickedCategory;
-    selection.SubCategory = Picker->PickedSubCategory;
-    selection.AllSubCategories = Preferences.AllSubCategories != 0;
-    selection.CommonFilter = rbCommon->isChecked() ? FilterCommonOnly
-                             : rbNotCommon->isChecked() ? FilterLessCommonOnly
-                                                        : FilterAllWords;
+    WordSelection selection = PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon));
     FreeFormatPrompts prompts;
     prompts.Message = [](const std::string& message) { ShowMessageForm(frmShowMsg, ToQt(message), 0); };
     if (fromStartButton)
@@ -490,6 +450,11 @@ void TfrmCrosswords::RunFreeFormatStart(bool fromStartButton)
     GenerateFreeFormatCrossword();
     RefreshQuickHints();
     lblFreeFormHeader->setText("Free format crossword : " + CategoryCaption);
+    ShowNewPuzzle();
+}
+
+void TfrmCrosswords::ShowNewPuzzle()
+{
     sgCross->SetColCount(XWordCols);
     sgCross->SetRowCount(XWordRows);
     BuildClueLists();

@@ -113,6 +113,8 @@ private:
     void ChooseClueFontLevel();
     void RunRegularStart();
     void RunFreeFormatStart(bool fromStartButton);
+    // A puzzle just generated onto the grids and the clue list, and the puzzle page shown.
+    void ShowNewPuzzle();
     void ShowPuzzleGrids(bool on);
     // After a change of the play state: every flag to the grids, the buttons and the focus.
     void AfterPlay();

@@ -6,6 +6,7 @@
 #include "LexGrid.h"
 #include "QtText.h"
 #include "ShowMsg.h"
+#include "WordFilters.h"
 #include "WordSearchPrint.h"
 
 #include "LX_Data.h"
@@ -161,32 +162,13 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
         });
     }
 
-    rbCommon = Radio(PanelStep2, "rbCommon", "Common words only");
-    rbNotCommon = Radio(PanelStep2, "rbNotCommon", "Less common only");
-    rbAllCommon = Radio(PanelStep2, "rbAllCommon", "All words");
-    auto* commonGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon}) {
-        commonGroup->addButton(rb);
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                rbCommonClick();
-        });
-    }
+    MakeFilterRadios(PanelStep2, WordFilterKind::Common, rbCommon, rbNotCommon, rbAllCommon, [this] { rbCommonClick(); });
 
     Picker = new CategoryPicker(PanelStep3);
     Picker->OnSubCategoryPicked = [this] { CategoryCaption = Picker->CategoryCaption(); };
 
-    rbLearned = Radio(PanelStep4, "rbLearned", "Learned words only");
-    rbNotLearned = Radio(PanelStep4, "rbNotLearned", "Unlearned words only");
-    rbAllLearned = Radio(PanelStep4, "rbAllLearned", "All words");
-    auto* learnedGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbLearned, rbNotLearned, rbAllLearned}) {
-        learnedGroup->addButton(rb);
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                rbLearnedClick();
-        });
-    }
+    MakeFilterRadios(PanelStep4, WordFilterKind::Learned, rbLearned, rbNotLearned, rbAllLearned,
+                     [this] { rbLearnedClick(); });
 
     bnLoadExisting = Button(PanelMain, "bnLoadExisting", "Previously saved word search puzzle");
     bnLoadExisting->setEnabled(false);  // saved puzzles come later
@@ -326,23 +308,17 @@ void TfrmWordSearch::rbDirectionClick()
 
 void TfrmWordSearch::rbCommonClick()
 {
-    Preferences.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
+    Preferences.CommonFilter = CheckedFilter(rbCommon, rbNotCommon);
 }
 
 void TfrmWordSearch::rbLearnedClick()
 {
-    Preferences.LearnedFilter = rbLearned->isChecked() ? 0 : rbNotLearned->isChecked() ? 1 : 2;
+    Preferences.LearnedFilter = CheckedFilter(rbLearned, rbNotLearned);
 }
 
 WordSelection TfrmWordSearch::Selection() const
 {
-    WordSelection s;
-    s.Category = Picker->PickedCategory;
-    s.SubCategory = Picker->PickedSubCategory;
-    s.AllSubCategories = Preferences.AllSubCategories != 0;
-    s.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
-    s.LearnedFilter = rbLearned->isChecked() ? 0 : rbNotLearned->isChecked() ? 1 : 2;
-    return s;
+    return PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon), CheckedFilter(rbLearned, rbNotLearned));
 }
 
 bool TfrmWordSearch::AllWordsFilters() const

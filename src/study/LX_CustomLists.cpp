@@ -5,8 +5,10 @@
 #include "FontScheme.h"
 #include "LX_PuzzlesMain.h"
 #include "LexGrid.h"
+#include "WordListPieces.h"
 #include "QtText.h"
 #include "ShowMsg.h"
+#include "WordFilters.h"
 
 #include "LX_Data.h"
 #include "TextCodec.h"
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -79,23 +80,15 @@ void DrawText(QPainter& p, const QRect& rect, const QString& text, bool centred,
     p.restore();
 }
 
-QPixmap MakeArrowBitmap()
+// A column caption: centred on the header colour.
+void DrawHeaderCell(QPainter& p, const QRect& rect, const QString& text)
 {
-    QPixmap pix(21, 15);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.moveTo(1, 5);
-    path.lineTo(11, 5);
-    path.lineTo(11, 1);
-    path.lineTo(20, 7.5);
-    path.lineTo(11, 14);
-    path.lineTo(11, 10);
-    path.lineTo(1, 10);
-    path.closeSubpath();
-    p.fillPath(path, QColor(0, 128, 0));
-    return pix;
+    p.fillRect(rect, BlueHigh(ColorHeader));
+    p.setPen(Qt::black);
+    p.setFont(MakeFont(FontScheme.Grid, true));
+    const QFontMetrics fm = p.fontMetrics();
+    p.drawText(rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2,
+               rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), text);
 }
 
 // The glyphs above the buttons' captions: 0 add, 1 edit, 2 delete.
@@ -143,7 +136,7 @@ void CentreLabel(QLabel* label, int left, int width, int top)
 TfrmCustomLists::TfrmCustomLists(QWidget* mainWindow) : TScreenForm(mainWindow)
 {
     setObjectName("frmCustomLists");
-    ArrowBitmap = MakeArrowBitmap();
+    ArrowBitmap = MoveArrow(true);
 
     PanelCustom = ColouredFrame(this, "PanelCustom", ColorMainWindow);
 
@@ -170,12 +163,7 @@ TfrmCustomLists::TfrmCustomLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelFixedSort1 = ColouredFrame(PanelFixedCategories, "PanelFixedSort1", ColorHeader);
     PanelFixedSort2 = ColouredFrame(PanelFixedCategories, "PanelFixedSort2", ColorHeader);
     auto sortButton = [this](QFrame* panel, Qt::ArrowType arrow, int mode, const char* name) {
-        auto* button = new QToolButton(panel);
-        button->setObjectName(name);
-        button->setArrowType(arrow);
-        button->setAutoRaise(true);
-        connect(button, &QToolButton::clicked, this, [this, mode] { SetSortMode(mode); });
-        return button;
+        return MakeSortButton(panel, arrow, name, [this, mode] { SetSortMode(mode); });
     };
     imgFixedUp1 = sortButton(PanelFixedSort1, Qt::UpArrow, 1, "imgFixedUp1");
     imgFixedDown1 = sortButton(PanelFixedSort1, Qt::DownArrow, 2, "imgFixedDown1");
@@ -254,27 +242,17 @@ TfrmCustomLists::TfrmCustomLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     };
 
     dgFixedHeader->OnDrawCell = [](QPainter& p, int col, int, const QRect& rect, bool) {
-        p.fillRect(rect, BlueHigh(ColorHeader));
         const QString text = col == 0   ? QStringLiteral("Type")
                              : col == 1 ? (Preferences.SpanishAnswers() ? "English (Spanish)" : "Spanish (English)")
                                         : QString();
-        p.setPen(Qt::black);
-        p.setFont(MakeFont(FontScheme.Grid, true));
-        const QFontMetrics fm = p.fontMetrics();
-        p.drawText(rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2,
-                   rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), text);
+        DrawHeaderCell(p, rect, text);
     };
     dgCustomHeader->OnDrawCell = [](QPainter& p, int col, int, const QRect& rect, bool) {
-        p.fillRect(rect, BlueHigh(ColorHeader));
         const bool spanish = Preferences.SpanishAnswers();
         const QString text = col == 0 ? QStringLiteral("Type")
                              : col == 1 ? (spanish ? "English" : "Spanish")
                                         : (spanish ? "Spanish" : "English");
-        p.setPen(Qt::black);
-        p.setFont(MakeFont(FontScheme.Grid, true));
-        const QFontMetrics fm = p.fontMetrics();
-        p.drawText(rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2,
-                   rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), text);
+        DrawHeaderCell(p, rect, text);
     };
     dgFixedWords->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
         p.fillRect(rect, Qt::white);
@@ -423,7 +401,7 @@ void TfrmCustomLists::FixedSelection(WordSelection& s) const
     s.Category = SelFixedCategory;
     s.SubCategory = SelFixedSubCategory;
     s.AllSubCategories = SelFixedSubCategory >= CategoryTable[SelFixedCategory].SubCount;
-    s.CommonFilter = rbFixedCommon->isChecked() ? 0 : rbFixedNotCommon->isChecked() ? 1 : 2;
+    s.CommonFilter = CheckedFilter(rbFixedCommon, rbFixedNotCommon);
 }
 
 void TfrmCustomLists::FillFixedWordList()
@@ -720,6 +698,15 @@ void TfrmCustomLists::bnSaveEditSubCategoryClick()
     ClosePanel(EditSubCategory);
 }
 
+void TfrmCustomLists::ShowCustomVocabulary()
+{
+    FillCustomWordList();
+    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory, dgCustomWords})
+        g->update();
+    UpdateCustomButtons();
+    FormResize();
+}
+
 void TfrmCustomLists::bnDeleteCategoryClick()
 {
     if (!CustomCategoryExists(SelCustomCategory))
@@ -734,11 +721,7 @@ void TfrmCustomLists::bnDeleteCategoryClick()
         return;
     SelCustomCategory = DeleteCustomCategory(SelCustomCategory);
     SelCustomSubCategory = 0;
-    FillCustomWordList();
-    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory, dgCustomWords})
-        g->update();
-    UpdateCustomButtons();
-    FormResize();
+    ShowCustomVocabulary();
 }
 
 void TfrmCustomLists::bnDeleteSubCategoryClick()
@@ -753,11 +736,7 @@ void TfrmCustomLists::bnDeleteSubCategoryClick()
     if (ShowMessageForm(frmShowMsg, question, 2) != 1)
         return;
     SelCustomSubCategory = DeleteCustomSubCategory(SelCustomCategory, SelCustomSubCategory);
-    FillCustomWordList();
-    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory, dgCustomWords})
-        g->update();
-    UpdateCustomButtons();
-    FormResize();
+    ShowCustomVocabulary();
 }
 
 // ---- Words ----
@@ -787,16 +766,22 @@ void TfrmCustomLists::bnAddWordsClick()
     OpenPanel(AddData, edAddEnglish);
 }
 
+int TfrmCustomLists::ChosenCustomWord() const
+{
+    const int word = SelCustomWordRow >= 0 && SelCustomWordRow < static_cast<int>(CustomWordList.size())
+                         ? FindChosenWord(SelCustomCategory, SelCustomSubCategory, CustomWordList[SelCustomWordRow],
+                                          Preferences.SpanishAnswers())
+                         : -1;
+    if (word < 0)
+        ShowMessageForm(frmShowMsg, "Please click to select a word in the list.", 0);
+    return word;
+}
+
 void TfrmCustomLists::bnEditWordsClick()
 {
-    const bool spanish = Preferences.SpanishAnswers();
-    const int word = SelCustomWordRow >= 0 && SelCustomWordRow < static_cast<int>(CustomWordList.size())
-                         ? FindChosenWord(SelCustomCategory, SelCustomSubCategory, CustomWordList[SelCustomWordRow], spanish)
-                         : -1;
-    if (word < 0) {
-        ShowMessageForm(frmShowMsg, "Please click to select a word in the list.", 0);
+    const int word = ChosenCustomWord();
+    if (word < 0)
         return;
-    }
     EditWordIndex = word;
     SetWordPanelHeaders(EditData);
     const TWordRecord& w = WordTable[word];
@@ -865,13 +850,9 @@ void TfrmCustomLists::dgFixedWordsMouseDown(int col, int row)
 void TfrmCustomLists::bnDeleteWordsClick()
 {
     const bool spanish = Preferences.SpanishAnswers();
-    const int word = SelCustomWordRow >= 0 && SelCustomWordRow < static_cast<int>(CustomWordList.size())
-                         ? FindChosenWord(SelCustomCategory, SelCustomSubCategory, CustomWordList[SelCustomWordRow], spanish)
-                         : -1;
-    if (word < 0) {
-        ShowMessageForm(frmShowMsg, "Please click to select a word in the list.", 0);
+    const int word = ChosenCustomWord();
+    if (word < 0)
         return;
-    }
     EditWordIndex = word;
     const TWordRecord& w = WordTable[word];
     const TCategoryRecord& cat = CustomCategories[SelCustomCategory];

@@ -115,6 +115,10 @@ public:
     void LeaveEditMode();
     bool InEditMode() const { return editMode_; }
     void ScrollToSelectedWord();
+    // The word chosen in the custom list, or -1 once the user is told to choose one.
+    int ChosenCustomWord() const;
+    // The custom grids and buttons after a category or sub-category went.
+    void ShowCustomVocabulary();
 
     bool sgFixedCategorySelectCell(int row);
     void sgFixedSubCategorySelectCell(int row);

@@ -4,15 +4,15 @@
 #include "CategoryPicker.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
+#include "WordListPieces.h"
 #include "QtText.h"
+#include "WordFilters.h"
 
 #include "LX_Data.h"
 
-#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -20,25 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-QPixmap MakeArrow(bool pointsRight)
-{
-    QPixmap pix(21, 15);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    if (pointsRight) {
-        path.moveTo(1, 5); path.lineTo(11, 5); path.lineTo(11, 1); path.lineTo(20, 7.5);
-        path.lineTo(11, 14); path.lineTo(11, 10); path.lineTo(1, 10);
-    } else {
-        path.moveTo(20, 5); path.lineTo(10, 5); path.lineTo(10, 1); path.lineTo(1, 7.5);
-        path.lineTo(10, 14); path.lineTo(10, 10); path.lineTo(20, 10);
-    }
-    path.closeSubpath();
-    p.fillPath(path, pointsRight ? QColor(0, 128, 0) : QColor(160, 0, 0));
-    return pix;
-}
 
 QFrame* HeaderColouredFrame(QWidget* parent, const char* name)
 {
@@ -79,8 +60,8 @@ LexGrid* MakeList(QWidget* parent, const char* name, int columns)
 TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
 {
     setObjectName("frmWordLists");
-    arrowRight_ = MakeArrow(true);
-    arrowLeft_ = MakeArrow(false);
+    arrowRight_ = MoveArrow(true);
+    arrowLeft_ = MoveArrow(false);
 
     PanelLearn = new QFrame(this);
     PanelInstruct = new QFrame(PanelLearn);
@@ -98,17 +79,8 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelCategory->setFrameShape(QFrame::Box);
     Picker = new CategoryPicker(PanelCategory);
     Picker->OnSubCategoryPicked = [this] { BuildWordLists(); };  // which lays the screen out
-    rbCommon = new QRadioButton("Common words only", PanelCategory);
-    rbNotCommon = new QRadioButton("Less common only", PanelCategory);
-    rbAllCommon = new QRadioButton("All words", PanelCategory);
-    auto* commonGroup = new QButtonGroup(this);
-    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon}) {
-        commonGroup->addButton(rb);
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                rbCommonClick();
-        });
-    }
+    MakeFilterRadios(PanelCategory, WordFilterKind::Common, rbCommon, rbNotCommon, rbAllCommon,
+                     [this] { rbCommonClick(); });
 
     dgWordsHeader = MakeList(PanelLearn, "dgWordsHeader", 4);
     dgLearnedHeader = MakeList(PanelLearn, "dgLearnedHeader", 3);
@@ -145,12 +117,7 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelSort1 = HeaderColouredFrame(PanelLearn, "PanelSort1");
     PanelSort2 = HeaderColouredFrame(PanelLearn, "PanelSort2");
     auto sortButton = [this](QFrame* panel, Qt::ArrowType arrow, int mode, const char* name) {
-        auto* button = new QToolButton(panel);
-        button->setObjectName(name);
-        button->setArrowType(arrow);
-        button->setAutoRaise(true);
-        connect(button, &QToolButton::clicked, this, [this, mode] { SetSortMode(mode); });
-        return button;
+        return MakeSortButton(panel, arrow, name, [this, mode] { SetSortMode(mode); });
     };
     imgSortUp1 = sortButton(PanelSort1, Qt::UpArrow, 1, "imgSortUp1");
     imgSortDown1 = sortButton(PanelSort1, Qt::DownArrow, 2, "imgSortDown1");
@@ -160,12 +127,7 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
 
 WordSelection TfrmWordLists::Selection() const
 {
-    WordSelection s;
-    s.Category = Picker->PickedCategory;
-    s.SubCategory = Picker->PickedSubCategory;
-    s.AllSubCategories = Preferences.AllSubCategories != 0;
-    s.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
-    return s;
+    return PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon));
 }
 
 void TfrmWordLists::OnFormShow()
@@ -208,7 +170,7 @@ void TfrmWordLists::BuildWordLists()
 
 void TfrmWordLists::rbCommonClick()
 {
-    Preferences.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
+    Preferences.CommonFilter = CheckedFilter(rbCommon, rbNotCommon);
     BuildWordLists();
 }
 

@@ -7,6 +7,7 @@
 #include "LexGrid.h"
 #include "QtText.h"
 #include "ShowMsg.h"
+#include "WordFilters.h"
 #include "WordListsRules.h"
 
 #include "AnswerIndex.h"
@@ -60,13 +61,6 @@ QLabel* Label(QWidget* parent, const QString& text, const char* name)
     return label;
 }
 
-QRadioButton* Radio(QWidget* parent, const char* text, const char* name)
-{
-    auto* rb = new QRadioButton(text, parent);
-    rb->setObjectName(name);
-    return rb;
-}
-
 // Checks the radio without running its handler; true when it was not checked before.
 bool CheckQuietly(QRadioButton* rb)
 {
@@ -104,23 +98,10 @@ TfrmWordTests::TfrmWordTests(QWidget* mainWindow) : TScreenForm(mainWindow)
     lblMemo[3] = Label(PanelMemo, QString::fromUtf8("For ü : Type \" then u"), "lblMemo4");
 
     PanelCommon = Panel(PanelCategory, "PanelCommon", true);
-    rbCommon = Radio(PanelCommon, "Common words only", "rbCommon");
-    rbNotCommon = Radio(PanelCommon, "Less common only", "rbNotCommon");
-    rbAllCommon = Radio(PanelCommon, "All words", "rbAllCommon");
+    MakeFilterRadios(PanelCommon, WordFilterKind::Common, rbCommon, rbNotCommon, rbAllCommon, [this] { rbCommonClick(); });
     PanelLearned = Panel(PanelCategory, "PanelLearned", true);
-    rbLearned = Radio(PanelLearned, "Learned words only", "rbLearned");
-    rbNotLearned = Radio(PanelLearned, "Unlearned words only", "rbNotLearned");
-    rbAllLearned = Radio(PanelLearned, "All words", "rbAllLearned");
-    for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon})
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                rbCommonClick();
-        });
-    for (QRadioButton* rb : {rbLearned, rbNotLearned, rbAllLearned})
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                rbLearnedClick();
-        });
+    MakeFilterRadios(PanelLearned, WordFilterKind::Learned, rbLearned, rbNotLearned, rbAllLearned,
+                     [this] { rbLearnedClick(); });
 
     bnNewTest = new QPushButton("New test", PanelCategory);
     bnNewTest->setObjectName("bnNewTest");
@@ -166,13 +147,7 @@ TfrmWordTests::TfrmWordTests(QWidget* mainWindow) : TScreenForm(mainWindow)
 
 WordSelection TfrmWordTests::Selection() const
 {
-    WordSelection s;
-    s.Category = Picker->PickedCategory;
-    s.SubCategory = Picker->PickedSubCategory;
-    s.AllSubCategories = Preferences.AllSubCategories != 0;
-    s.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
-    s.LearnedFilter = rbLearned->isChecked() ? 0 : rbNotLearned->isChecked() ? 1 : 2;
-    return s;
+    return PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon), CheckedFilter(rbLearned, rbNotLearned));
 }
 
 bool TfrmWordTests::TestOnView() const
@@ -238,13 +213,13 @@ void TfrmWordTests::HideTestRows()
 
 void TfrmWordTests::rbCommonClick()
 {
-    Preferences.CommonFilter = rbCommon->isChecked() ? 0 : rbNotCommon->isChecked() ? 1 : 2;
+    Preferences.CommonFilter = CheckedFilter(rbCommon, rbNotCommon);
     NewTest();
 }
 
 void TfrmWordTests::rbLearnedClick()
 {
-    Preferences.LearnedFilter = rbLearned->isChecked() ? 0 : rbNotLearned->isChecked() ? 1 : 2;
+    Preferences.LearnedFilter = CheckedFilter(rbLearned, rbNotLearned);
     NewTest();
 }
 

@@ -62,7 +62,7 @@ private slots:
         QTest::mouseClick(games->bnStartGame, Qt::LeftButton);
         QCOMPARE(games->GameMode, int(GameCodewords));
         QVERIFY(panel->isVisible());
-        QVERIFY(panel->lblCodeHeader->text().startsWith("Codewords : "));
+        QVERIFY(panel->lblHeader->text().startsWith("Codewords : "));
 
         const CodewordsBoard& board = panel->Board;
         const int k = board.CodeLetterCount;
@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(panel->lblCodeEnglish[0]->text(), ToQt(board.Words[0].Clue));
 
         // "New game" hides the clues again; "Show English" shows one; "Fill All" solves it.
-        QTest::mouseClick(panel->bnCodeSame, Qt::LeftButton);
+        QTest::mouseClick(panel->bnSame, Qt::LeftButton);
         QVERIFY(!panel->lblCodeEnglish[1]->isVisible());
         QTest::mouseClick(panel->bnCodeEnglish[1], Qt::LeftButton);
         QVERIFY(panel->lblCodeEnglish[1]->isVisible());
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(CluesShown());
         for (int c = 1; c <= board.CodeLetterCount; ++c)
             QCOMPARE(KeyCell(c, 1), ToQt(board.CodeLetters[c]));
-        QTest::mouseClick(panel->bnCodeReturn, Qt::LeftButton);
+        QTest::mouseClick(panel->bnReturn, Qt::LeftButton);
         QCOMPARE(games->GameMode, int(GameOptionsPage));
         QVERIFY(games->PanelMain->isVisible());
         fixture.reset();

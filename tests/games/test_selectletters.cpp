@@ -54,7 +54,7 @@ private slots:
         QTest::mouseClick(games->bnStartGame, Qt::LeftButton);
         QCOMPARE(games->GameMode, int(GameSelectLetters));
         QVERIFY(panel->isVisible());
-        QVERIFY(panel->lblSelectHeader->text().startsWith("Select letters : "));
+        QVERIFY(panel->lblHeader->text().startsWith("Select letters : "));
 
         LexGrid* boxes = panel->sgSelectAns;
         LexGrid* pool = panel->sgSelectMix;
@@ -122,11 +122,11 @@ private slots:
         }
 
         // "New game" deals afresh; "Change options" returns to the options page.
-        QTest::mouseClick(panel->bnSelectSame, Qt::LeftButton);
+        QTest::mouseClick(panel->bnSame, Qt::LeftButton);
         QCOMPARE(games->GameMode, int(GameSelectLetters));
         for (int i = 0; i < SelectRowCount; ++i)
             QVERIFY(panel->bnSelectEng[i]->isVisible());
-        QTest::mouseClick(panel->bnSelectReturn, Qt::LeftButton);
+        QTest::mouseClick(panel->bnReturn, Qt::LeftButton);
         QCOMPARE(games->GameMode, int(GameOptionsPage));
         QVERIFY(games->PanelMain->isVisible());
     }

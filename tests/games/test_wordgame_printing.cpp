@@ -116,7 +116,7 @@ private slots:
         games->bnStartGame->click();
         const CodewordsBoard& code = games->PanelCodeWords->Board;
         const PdfPage coded = Print(games->PanelCodeWords->bnCodePrint, 2);
-        QVERIFY(coded.Text().contains(games->PanelCodeWords->lblCodeHeader->text()));
+        QVERIFY(coded.Text().contains(games->PanelCodeWords->lblHeader->text()));
         QVERIFY(coded.Find({}, QRectF(0, 0, 1e4, At(0, page.Top).y())).isEmpty());
         const int L = games->Draw.MaxAnswerLen, c = RoundQuotient(2.0 * page.Width / 3 - 2 * page.Margin, L + 3);
         const double top = At(0, page.Top + 2 * RoundQuotient(page.Height, 19)).y() - 1;

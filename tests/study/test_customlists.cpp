@@ -248,6 +248,16 @@ private slots:
         screen->ScrollToSelectedWord();
         QCOMPARE(screen->dgCustomWords->TopRow(), 0);
 
+        // With no word chosen, edit and delete both ask for one and change nothing.
+        screen->SelCustomWordRow = -1;
+        const qsizetype shownBefore = fixture->shown.size();
+        screen->bnEditWordsClick();
+        screen->bnDeleteWordsClick();
+        QCOMPARE(fixture->messages().mid(shownBefore),
+                 QStringList(2, QStringLiteral("Please click to select a word in the list.")));
+        QVERIFY(!screen->PanelEditData->isVisible());
+        QCOMPARE(screen->CustomWordList.size(), size_t{60});
+
         // Deleting the chosen middle word chooses the one that followed it.
         screen->SelCustomWordRow = 7;
         screen->bnDeleteWordsClick();
