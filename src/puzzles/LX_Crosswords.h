@@ -84,6 +84,7 @@ public:
     void rbCommonClick();
     void senWordsChange();
     void bnStartCrosswordClick();
+    void bnLoadExistingClick();
 
     // Puzzle page handlers.
     void sgCrossMouseDown(int col, int row);
@@ -96,6 +97,7 @@ public:
     void bnAccentClick();
     void bnSameClick();
     void bnReturnClick();
+    void bnSaveClick();
     void AnyMouseDown();
 
 protected:
