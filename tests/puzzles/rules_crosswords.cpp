@@ -551,6 +551,7 @@ TEST(CrosswordStart, AvoidsTheLastTemplate)
 
 TEST(CrosswordStart, ASingleTemplateIsUsedAgain)
 {
+    InitGridTemplates();  // also when this test runs on its own
     UseWords({{"bat", "bate", 0}});  // fills nothing: every try runs
     TemplateCount[2] = 1;
     LastTemplate = 1;
