@@ -566,6 +566,7 @@ QString CrosswordFilePath(bool freeFormat)
     return SavedFilePath(freeFormat ? "LXQ_FreeFormat.dat" : "LXQ_CrossWord.dat");
 }
 const char* const CrosswordReadError = "Error reading the saved crossword file.";
+const char* const CrosswordWriteError = "Error occurred while creating the crossword file.";
 }  // namespace
 
 void TfrmCrosswords::bnSaveClick()
@@ -576,13 +577,13 @@ void TfrmCrosswords::bnSaveClick()
     const bool freeFormat = XWordMode == 2;
     std::vector<uint8_t> record;
     if (!AssembleCrosswordRecord(record, FromQt(lblFreeFormHeader->text())))
-        ShowMessageForm(frmShowMsg, "Error occurred while creating the crossword file.", 0);
+        ShowMessageForm(frmShowMsg, CrosswordWriteError, 0);  // more clues than the file holds
     else
         SaveRecordFile(CrosswordFilePath(freeFormat), record,
                        {"A saved crossword already exists.\n\r\n\r"
                         "Press \"O.K.\" to overwrite the existing saved crossword.\n\r"
                         "Press \"Cancel\" to cancel the save request.",
-                        "Crossword file has been saved.", "Error occurred while creating the crossword file."});
+                        "Crossword file has been saved.", CrosswordWriteError});
     AfterPlay();
 }
 

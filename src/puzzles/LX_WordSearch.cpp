@@ -515,8 +515,12 @@ void TfrmWordSearch::bnLoadExistingClick()
         return;
     }
     lblSearchHeader->setText(ToQt(saved->Header));
-    (saved->Puzzle->AllDirections ? rbAllDir : rbForward)->setChecked(true);
-    rbDirectionClick();  // stored as a click would, also when the button was already checked
+    // Stored as a click would: once, also when the button was checked already.
+    QRadioButton* direction = saved->Puzzle->AllDirections ? rbAllDir : rbForward;
+    if (direction->isChecked())
+        rbDirectionClick();
+    else
+        direction->setChecked(true);
     ShowPuzzle(std::move(saved->Puzzle));
 }
 
