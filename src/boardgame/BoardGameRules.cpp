@@ -77,6 +77,32 @@ bool MatchesBySubCategory(const TCategorySlot& slot)
     return slot.SubCategory >= 0 && slot.SubCategory < subCount;
 }
 
+namespace {
+
+// The word is one the slot asks at that level: of its category (and sub-category), with
+// answer letters in the answer language.
+bool AsksWord(const TCategorySlot& s, bool bySub, const TWordRecord& w, int level, bool spanish)
+{
+    if (w.Category != s.Category || w.LessCommon != level || (bySub && w.SubCategory != s.SubCategory))
+        return false;
+    return !(spanish ? w.SpanishLetters : w.EnglishLetters).empty();
+}
+
+}  // namespace
+
+int SlotQuestionCount(const TCategorySlot& slot)
+{
+    if (slot.Category == -1)
+        return 0;
+    const bool bySub = MatchesBySubCategory(slot);
+    const bool spanish = Preferences.AnswerLanguage == "S";
+    int count = 0;
+    for (int i = 1; i <= WordCount && i <= MaxWords; ++i)
+        for (int level = 0; level < 2; ++level)
+            count += AsksWord(slot, bySub, WordTable[i], level, spanish);
+    return count;
+}
+
 void BuildQuestionPool(int slot, int level)
 {
     if (!ValidSlot(slot) || level < 0 || level > 1)
@@ -92,11 +118,9 @@ void BuildQuestionPool(int slot, int level)
     const bool spanish = Preferences.AnswerLanguage == "S";
     for (int i = 1; i <= WordCount && i <= MaxWords; ++i) {
         const TWordRecord& w = WordTable[i];
-        if (w.Category != s.Category || w.LessCommon != level || (bySub && w.SubCategory != s.SubCategory))
+        if (!AsksWord(s, bySub, w, level, spanish))
             continue;
         const ShortString& letters = spanish ? w.SpanishLetters : w.EnglishLetters;
-        if (letters.empty())
-            continue;
         ++WordTotal;
         if (PoolCount[slot][level] >= PoolSize)
             continue;

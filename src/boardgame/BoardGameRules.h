@@ -85,6 +85,8 @@ bool MatchesBySubCategory(const TCategorySlot& slot);
 // adds every match to WordTotal. Words without answer letters are left out: they cannot be asked.
 void BuildQuestionPool(int slot, int level);
 void BuildAllQuestionPools();
+// The words a slot would ask at both levels, counted without touching the pools.
+int SlotQuestionCount(const TCategorySlot& slot);
 // True when both pools of the slot hold no question.
 bool SlotPoolsEmpty(int slot);
 

@@ -3,12 +3,14 @@
 #include "AccentTyping.h"
 #include "AlphabetGrid.h"
 #include "AppGlobals.h"
+#include "BoardGameFile.h"
 #include "BoardGameRules.h"
 #include "CategoryPicker.h"
 #include "CellDraw.h"
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
+#include "SavedFiles.h"
 #include "ShowMsg.h"
 
 #include "LX_Data.h"
@@ -276,7 +278,7 @@ void TfrmBoardGame::BuildSetupPage()
     };
 
     bnLoadExisting = MakeButton(PanelMain, "Previously saved board game", "bnLoadExisting");
-    bnLoadExisting->setEnabled(false);  // the saved game comes later
+    connect(bnLoadExisting, &QPushButton::clicked, this, [this] { bnLoadExistingClick(); });
     bnStartGame = MakeButton(PanelMain, "Start Play", "bnStartGame");
     connect(bnStartGame, &QPushButton::clicked, this, [this] { bnStartGameClick(bnStartGame); });
 }
@@ -358,7 +360,7 @@ void TfrmBoardGame::BuildGamePage()
         pbScore[k]->OnPaint = [this, k](QPainter& p) { PaintScore(p, k); };
     }
     bnSave = MakeButton(PanelGame, "Save this game", "bnSave");
-    bnSave->setEnabled(false);  // the saved game comes later
+    connect(bnSave, &QPushButton::clicked, this, [this] { bnSaveClick(); });
     bnReturn = MakeButton(PanelGame, "New game", "bnReturn");
     connect(bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
 }
@@ -733,6 +735,74 @@ void TfrmBoardGame::bnReturnClick()
     TimerDice->stop();
     GameInProgress = 0;
     FormShow();
+}
+
+// ---- the saved game ----------------------------------------------------------------------------
+
+namespace {
+const char* const BoardGameFileName = "LXQ_BoardGame.dat";
+const char* const BoardGameReadError = "Error reading the saved Board game file.";
+}  // namespace
+
+void TfrmBoardGame::bnSaveClick()
+{
+    // Only a rolling die is set rolling again afterwards.
+    const bool rolling = TimerDice->isActive();
+    TimerDice->stop();
+    const std::vector<uint8_t> record = AssembleBoardGameRecord(cbGusmaro->isChecked());
+    SaveRecordFile(SavedFilePath(BoardGameFileName), record,
+                   {"A saved board game already exists.\n\r\n\r"
+                    "Press \"O.K.\" to overwrite the existing saved board game.\n\r"
+                    "Press \"Cancel\" to cancel the save request.",
+                    "Board game has been saved.", "Error occurred while creating the board game file."});
+    if (rolling)
+        TimerDice->start();
+}
+
+void TfrmBoardGame::bnLoadExistingClick()
+{
+    std::vector<uint8_t> record(BoardGameFileSize);
+    if (ReadRecordFile(SavedFilePath(BoardGameFileName), record, "There is no existing saved Board game.",
+                       BoardGameReadError) != LoadOutcome::Read)
+        return;
+    std::optional<SavedBoardGame> saved = ReadBoardGameRecord(record);
+    if (!saved) {
+        ShowMessageForm(frmShowMsg, BoardGameReadError, 0);
+        return;
+    }
+    const SlotsCheckResult check = ResolveSavedSlots(*saved);
+    if (check.Result != SlotsCheck::Ready) {
+        const QString name = ToQt(saved->Slots[std::clamp(check.Slot, 0, SlotCount - 1)].Name);
+        ShowMessageForm(frmShowMsg,
+                        "The saved board game cannot be loaded.\n\r\n\r" +
+                            (check.Result == SlotsCheck::CategoryMissing
+                                 ? "The category \"" + name + "\" it uses no longer exists."
+                                 : NoWordsText + name),
+                        0);
+        return;
+    }
+
+    TimerDice->stop();
+    ApplyBoardGameRecord(*saved);
+    if (saved->ComputerBox != 0)
+        cbGusmaroClick();
+    ShowSlotNames();
+    UpdateSlotButtons();
+    for (int k = 1; k <= MaxPlayers; ++k) {
+        PanelScore[k]->setVisible(k <= PlayerCount);
+        sgPlayer[k]->setVisible(k <= PlayerCount);
+    }
+    gameOver_ = GameIsFinished();
+    PanelGame->show();
+    PanelMain->hide();
+    GameInProgress = 1;
+    RefreshQuickHints();
+    FormResize();
+    RepaintScores();
+    if (gameOver_)
+        ShowCentrePanel(nullptr);  // a finished game stays finished: no turn follows
+    else
+        StartTurn();
 }
 
 // ---- turns, die and moves ----------------------------------------------------------------------

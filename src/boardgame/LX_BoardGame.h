@@ -160,6 +160,8 @@ public:
     void edNameChange(int index);
     void bnStartGameClick(QObject* sender);
     void bnReturnClick();
+    void bnSaveClick();
+    void bnLoadExistingClick();
 
     // ---- board, die and moves
     void BeginTurn();

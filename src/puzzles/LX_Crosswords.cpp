@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "CategoryPicker.h"
 #include "CellDraw.h"
+#include "CrosswordFile.h"
 #include "CrosswordGenerator.h"
 #include "CrosswordPlay.h"
 #include "CrosswordPrint.h"
@@ -10,6 +11,7 @@
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
+#include "SavedFiles.h"
 #include "ShowMsg.h"
 #include "WordFilters.h"
 
@@ -179,7 +181,7 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
     connect(bnStartCrossword, &QPushButton::clicked, this, [this] { bnStartCrosswordClick(bnStartCrossword); });
     bnLoadExisting = new QPushButton("Previously saved regular crossword", PanelMain);
     bnLoadExisting->setObjectName("bnLoadExisting");
-    bnLoadExisting->setEnabled(false);  // saved crosswords are not built yet
+    connect(bnLoadExisting, &QPushButton::clicked, this, [this] { bnLoadExistingClick(); });
 
     // ---- the puzzle page
     PanelXWord = new ClickFrame(this, [this] { AnyMouseDown(); });
@@ -249,12 +251,12 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
     connect(bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     bnSave = new QPushButton("Save", PanelXWord);
     bnSave->setObjectName("bnSave");
+    connect(bnSave, &QPushButton::clicked, this, [this] { bnSaveClick(); });
     bnPrint = new QPushButton("Print", PanelXWord);
     bnPrint->setObjectName("bnPrint");
     connect(bnPrint, &QPushButton::clicked, this, [this] { bnPrintClick(); });
     for (QPushButton* b : {bnAccent, bnSame, bnReturn, bnSave, bnPrint})
         b->setFocusPolicy(Qt::NoFocus);
-    bnSave->setEnabled(false);   // saving and printing crosswords are not built yet
 
     // ---- over both pages
     PanelRecalc = new QFrame(this);
@@ -560,6 +562,67 @@ void TfrmCrosswords::bnReturnClick()
 {
     XWordMode = 0;
     FormShow();
+}
+
+// ---- saved crosswords --------------------------------------------------------------------------
+
+namespace {
+QString CrosswordFilePath(bool freeFormat)
+{
+    return SavedFilePath(freeFormat ? "LXQ_FreeFormat.dat" : "LXQ_CrossWord.dat");
+}
+const char* const CrosswordReadError = "Error reading the saved crossword file.";
+const char* const CrosswordWriteError = "Error occurred while creating the crossword file.";
+}  // namespace
+
+void TfrmCrosswords::bnSaveClick()
+{
+    if (XWordMode == 0)
+        return;
+    // The kind on view decides the file; the type buttons always match it.
+    const bool freeFormat = XWordMode == 2;
+    std::vector<uint8_t> record;
+    if (!AssembleCrosswordRecord(record, FromQt(lblFreeFormHeader->text())))
+        ShowMessageForm(frmShowMsg, CrosswordWriteError, 0);  // more clues than the file holds
+    else
+        SaveRecordFile(CrosswordFilePath(freeFormat), record,
+                       {"A saved crossword already exists.\n\r\n\r"
+                        "Press \"O.K.\" to overwrite the existing saved crossword.\n\r"
+                        "Press \"Cancel\" to cancel the save request.",
+                        "Crossword file has been saved.", CrosswordWriteError});
+    AfterPlay();
+}
+
+void TfrmCrosswords::bnLoadExistingClick()
+{
+    std::vector<uint8_t> record(SavedXWordSize);
+    if (ReadRecordFile(CrosswordFilePath(rbFree->isChecked()), record, "There is no existing saved crossword.",
+                       CrosswordReadError) != LoadOutcome::Read)
+        return;
+    const std::unique_ptr<SavedCrossword> saved = ReadCrosswordRecord(record);
+    if (!saved) {
+        ShowMessageForm(frmShowMsg, CrosswordReadError, 0);
+        return;
+    }
+
+    const bool freeFormat = saved->Kind == XWordKindFreeFormat;
+    (freeFormat ? rbFree : rbXWord)->setChecked(true);
+    rbXWordFreeClick(nullptr);  // as a click would: the set-up steps and the stored type follow
+    ApplyCrosswordRecord(*saved);
+    RefreshQuickHints();
+    lblFreeFormHeader->setText(freeFormat ? ToQt(saved->Header) : QString());
+    lblFreeFormHeader->setVisible(freeFormat);
+    sgCross->SetColCount(XWordCols);
+    sgCross->SetRowCount(XWordRows);
+    sgClues->SetRowCount(XWordClues.RowCount);
+    ShowPuzzleGrids(true);
+    PanelRecalc->hide();
+    PanelMain->hide();
+    PanelXWord->show();
+    FormResize();
+    StartPlay();
+    FormResize();
+    AfterPlay();
 }
 
 void TfrmCrosswords::AnyMouseDown()

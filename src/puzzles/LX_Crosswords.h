@@ -85,6 +85,7 @@ public:
     void senWordsChange();
     // The sender tells the start button (or none) from "New puzzle".
     void bnStartCrosswordClick(QObject* sender = nullptr);
+    void bnLoadExistingClick();
 
     // Puzzle page handlers.
     void sgCrossMouseDown(int col, int row);
@@ -97,6 +98,7 @@ public:
     void bnAccentClick();
     void bnSameClick();
     void bnReturnClick();
+    void bnSaveClick();
     void AnyMouseDown();
     void bnPrintClick();
 

@@ -5,9 +5,11 @@
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
+#include "SavedFiles.h"
 #include "ShowMsg.h"
 #include "WordFilters.h"
 #include "WordSearchPrint.h"
+#include "WordSearchFile.h"
 
 #include "LX_Data.h"
 #include "Random.h"
@@ -171,7 +173,7 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
                      [this] { rbLearnedClick(); });
 
     bnLoadExisting = Button(PanelMain, "bnLoadExisting", "Previously saved word search puzzle");
-    bnLoadExisting->setEnabled(false);  // saved puzzles come later
+    connect(bnLoadExisting, &QPushButton::clicked, this, [this] { bnLoadExistingClick(); });
     bnStartGame = Button(PanelMain, "bnStartGame", "Start new word search puzzle");
     connect(bnStartGame, &QPushButton::clicked, this, [this] { bnStartGameClick(false); });
 
@@ -232,7 +234,7 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
     bnSame = Button(PanelWordSearch, "bnSame", "New puzzle");
     bnPrint = Button(PanelWordSearch, "bnPrint", "Print");
     bnSave = Button(PanelWordSearch, "bnSave", "Save");
-    bnSave->setEnabled(false);
+    connect(bnSave, &QPushButton::clicked, this, [this] { bnSaveClick(); });
     connect(bnFill, &QPushButton::clicked, this, [this] { bnFillClick(); });
     connect(bnClear, &QPushButton::clicked, this, [this] { bnClearClick(); });
     connect(bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
@@ -457,6 +459,46 @@ void TfrmWordSearch::bnShowSpanishClick()
         return;
     SearchShowAllAnswers(*puzzle_);
     sgWords->update();
+}
+
+// ---- the saved puzzle ----------------------------------------------------------------------------
+
+namespace {
+const char* const SearchFileName = "LXQ_Search.dat";
+const char* const SearchReadError = "Error reading the saved word search file.";
+}  // namespace
+
+void TfrmWordSearch::bnSaveClick()
+{
+    if (!puzzle_)
+        return;
+    const std::vector<uint8_t> record = AssembleSearchRecord(*puzzle_, FromQt(lblSearchHeader->text()));
+    SaveRecordFile(SavedFilePath(SearchFileName), record,
+                   {"A saved word search puzzle already exists.\n\r\n\r"
+                    "Press \"O.K.\" to overwrite the existing saved word search puzzle.\n\r"
+                    "Press \"Cancel\" to cancel the save request.",
+                    "Word Search file has been saved.", "Error occurred while creating the word search file."});
+}
+
+void TfrmWordSearch::bnLoadExistingClick()
+{
+    std::vector<uint8_t> record(SearchSaveSize);
+    if (ReadRecordFile(SavedFilePath(SearchFileName), record, "There is no existing saved word search puzzle.",
+                       SearchReadError) != LoadOutcome::Read)
+        return;
+    std::optional<SavedWordSearch> saved = ReadSearchRecord(record);
+    if (!saved) {
+        ShowMessageForm(frmShowMsg, SearchReadError, 0);
+        return;
+    }
+    lblSearchHeader->setText(ToQt(saved->Header));
+    // Stored as a click would: once, also when the button was checked already.
+    QRadioButton* direction = saved->Puzzle->AllDirections ? rbAllDir : rbForward;
+    if (direction->isChecked())
+        rbDirectionClick();
+    else
+        direction->setChecked(true);
+    ShowPuzzle(std::move(saved->Puzzle));
 }
 
 void TfrmWordSearch::DrawLetterCell(QPainter& p, int col, int row, const QRect& rect)

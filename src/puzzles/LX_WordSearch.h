@@ -88,6 +88,8 @@ public:
     void bnFillClick();
     void bnClearClick();
     void bnShowSpanishClick();
+    void bnSaveClick();
+    void bnLoadExistingClick();
     void sgWordSearchMouseDown(int col, int row);
     void sgWordSearchDragOver(int col, int row);
     void sgWordSearchEndDrag(int col, int row);

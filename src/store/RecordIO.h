@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 
 class RecordWriter {
 public:
@@ -28,6 +30,15 @@ public:
     {
         for (size_t i = 0; i < bytes.size(); ++i)
             buf_[offset + i] = bytes[i];
+    }
+    // A short string of any capacity (a length byte, then `capacity` character bytes); longer
+    // text is cut, the unused bytes are written as 0.
+    void Text(size_t offset, std::string_view text, int capacity)
+    {
+        const size_t length = text.size() < static_cast<size_t>(capacity) ? text.size() : capacity;
+        buf_[offset] = static_cast<uint8_t>(length);
+        for (size_t i = 0; i < static_cast<size_t>(capacity); ++i)
+            buf_[offset + 1 + i] = i < length ? static_cast<uint8_t>(text[i]) : 0;
     }
 
 private:
@@ -57,6 +68,16 @@ public:
     {
         for (size_t i = 0; i < out.size(); ++i)
             out[i] = buf_[offset + i];
+    }
+    // A short string of `capacity` characters; false (and `out` untouched) when its length
+    // byte says more than the capacity, which only a damaged record does.
+    bool Text(size_t offset, int capacity, std::string& out) const
+    {
+        const size_t length = buf_[offset];
+        if (length > static_cast<size_t>(capacity))
+            return false;
+        out.assign(reinterpret_cast<const char*>(&buf_[offset + 1]), length);
+        return true;
     }
 
 private:

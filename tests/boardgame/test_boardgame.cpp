@@ -138,7 +138,6 @@ private slots:
         QCOMPARE(fixture->messages(), QStringList{"At least one player name must be filled in."});
         QCOMPARE(screen->GameInProgress, 0);
         QVERIFY(screen->PanelMain->isVisible());
-        QVERIFY(!screen->bnLoadExisting->isEnabled());
     }
 
     void twoPlayersStartStopTheDieMoveAndAnswer()

@@ -1,0 +1,146 @@
+#include "BoardGameFile.h"
+
+#include "RecordIO.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+namespace O = BoardGameOffset;
+namespace P = BoardPlayerOffset;
+namespace S = CategorySlotOffset;
+
+// The caption a slot of this category and sub-category carries, as stored (cut to 50).
+bool CaptionIs(int category, int subCategory, const ShortString& name)
+{
+    if (category < 0 || category >= TotalCategoryCount || category >= MaxCategories)
+        return false;
+    const int subCount = std::min<int>(CategoryTable[category].SubCount, MaxSubCategories);
+    if (subCategory < 0 || subCategory > subCount)
+        return false;
+    return ShortString(RandomCaption(category, subCategory)) == name;
+}
+
+}  // namespace
+
+std::vector<uint8_t> AssembleBoardGameRecord(bool computerBox)
+{
+    std::vector<uint8_t> record(BoardGameFileSize, 0);
+    RecordWriter w(record);
+    w.I32(O::PlayerCount, PlayerCount);
+    for (int k = 1; k <= MaxPlayers; ++k) {
+        const TBoardPlayer& p = BoardPlayers[k];
+        const size_t at = O::Player(k);
+        w.Text(at + P::Name, p.Name, MaxPlayerName);
+        w.I32(at + P::Target, p.Target);
+        w.I32(at + P::Score, p.Score);
+        w.U8(at + P::IsComputer, p.IsComputer);
+        w.I32(at + P::Position, p.Position);
+    }
+    for (int i = 0; i < SlotCount; ++i) {
+        const TCategorySlot& s = CategorySlots[i];
+        const size_t at = O::Slot(i);
+        w.I32(at + S::Category, s.Category);
+        w.I32(at + S::SubCategory, s.SubCategory);
+        w.Str(at + S::Name, s.Name);
+    }
+    w.U8(O::ComputerBox, computerBox ? 1 : 0);
+    w.I32(O::CurrentPlayer, CurrentPlayer);
+    return record;
+}
+
+std::optional<SavedBoardGame> ReadBoardGameRecord(std::span<const uint8_t> record)
+{
+    if (record.size() < BoardGameFileSize)
+        return std::nullopt;
+    const RecordReader r(record);
+    SavedBoardGame saved;
+    saved.PlayerCount = r.I32(O::PlayerCount);
+    if (saved.PlayerCount < 1 || saved.PlayerCount > MaxPlayers)
+        return std::nullopt;
+    saved.CurrentPlayer = r.I32(O::CurrentPlayer);
+    if (saved.CurrentPlayer < 1 || saved.CurrentPlayer > saved.PlayerCount)
+        return std::nullopt;
+    saved.ComputerBox = r.U8(O::ComputerBox);
+
+    for (int k = 1; k <= MaxPlayers; ++k) {
+        const size_t at = O::Player(k);
+        TBoardPlayer p;
+        if (!r.Text(at + P::Name, MaxPlayerName, p.Name))
+            return std::nullopt;
+        if (k > saved.PlayerCount)
+            continue;  // an empty place, whatever it holds
+        p.Target = r.I32(at + P::Target);
+        p.Score = r.I32(at + P::Score);
+        p.IsComputer = r.U8(at + P::IsComputer);
+        p.Position = r.I32(at + P::Position);
+        if (p.Target < MinTarget || p.Target > MaxTarget || p.Score < 0 || p.Score > MaxSavedScore ||
+            p.IsComputer > 1 || p.Position < 1 || p.Position > SquareCount)
+            return std::nullopt;
+        saved.Players[k] = p;
+    }
+
+    for (int i = 0; i < SlotCount; ++i) {
+        const size_t at = O::Slot(i);
+        TCategorySlot& s = saved.Slots[i];
+        std::string name;
+        if (!r.Text(at + S::Name, ShortString::Capacity, name) || name.empty())
+            return std::nullopt;
+        s.Name = name;
+        s.Category = r.I32(at + S::Category);
+        s.SubCategory = r.I32(at + S::SubCategory);
+        if (s.Category < 0 || s.Category >= MaxCategories || s.SubCategory < 0 || s.SubCategory > MaxSubCategories)
+            return std::nullopt;
+    }
+    return saved;
+}
+
+SlotsCheckResult ResolveSavedSlots(SavedBoardGame& saved)
+{
+    for (int i = 0; i < SlotCount; ++i) {
+        TCategorySlot& slot = saved.Slots[i];
+        if (!CaptionIs(slot.Category, slot.SubCategory, slot.Name)) {
+            bool found = false;
+            for (int c = 0; c < TotalCategoryCount && c < MaxCategories && !found; ++c) {
+                const int subCount = std::min<int>(CategoryTable[c].SubCount, MaxSubCategories);
+                for (int sub = 0; sub <= subCount && !found; ++sub)
+                    if (CaptionIs(c, sub, slot.Name)) {
+                        slot.Category = c;
+                        slot.SubCategory = sub;
+                        found = true;
+                    }
+            }
+            if (!found)
+                return {SlotsCheck::CategoryMissing, i};
+        }
+        if (SlotQuestionCount(slot) == 0)
+            return {SlotsCheck::NoWords, i};
+    }
+    return {};
+}
+
+void ApplyBoardGameRecord(const SavedBoardGame& saved)
+{
+    PlayerCount = saved.PlayerCount;
+    for (int k = 1; k <= MaxPlayers; ++k)
+        BoardPlayers[k] = saved.Players[k];
+    CategorySlots = saved.Slots;
+    CurrentPlayer = saved.CurrentPlayer;
+    BuildAllQuestionPools();
+    BuildBoard();
+    FreeMove = 0;
+    DoublePoints = 0;
+    MoveAllowed = 0;
+    DiceStopped = 0;
+    DropSquare = -1;
+    Option1Square = Option2Square = -1;
+}
+
+bool GameIsFinished()
+{
+    for (int k = 1; k <= PlayerCount && k <= MaxPlayers; ++k)
+        if (BoardPlayers[k].Score >= BoardPlayers[k].Target)
+            return true;
+    return false;
+}

@@ -1,0 +1,221 @@
+// The saved board game, driven as a user would: saved while the die rolls, the overwrite
+// question cancelled, a failed save that keeps the old file, the program restarted and the game
+// loaded back at the same player's turn; a finished game that stays finished; a damaged file
+// and a deleted custom category refused with nothing changed.
+
+#include "AppFixture.h"
+
+#include "BoardGameFile.h"
+#include "LX_BoardGame.h"
+#include "LexGrid.h"
+
+#include "AppGlobals.h"
+#include "Random.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+}  // namespace
+
+class TestBoardGameSave : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<AppFixture>();
+        QVERIFY(fixture->WriteDataFile());
+        Start();
+        path = ProgramDir + "/LXQ_BoardGame.dat";
+    }
+    void cleanup() { fixture.reset(); }
+
+    void gameSavedAndResumedAfterARestart()
+    {
+        // Ana and Ben; Ana moves, then Ben's die rolls.
+        QTest::keyClicks(screen->edName[0], "Ana");
+        QTest::keyClicks(screen->edName[1], "Ben");
+        RandSeed(4);
+        screen->bnRandom->click();
+        screen->bnStartGame->click();
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        screen->PanelOption1Click();
+        BoardPlayers[1].Score = 3;
+        CurrentPlayer = 2;
+        screen->BeginTurn();
+        const TBoardPlayer ana = BoardPlayers[1];
+        const auto savedSlots = CategorySlots;
+
+        fixture->shown.clear();
+        screen->bnSave->click();
+        QCOMPARE(fixture->messages(), QStringList{"Board game has been saved."});
+        QVERIFY(screen->TimerDice->isActive());  // the die rolls on
+        const QByteArray first = FileBytes(path);
+        QCOMPARE(first.size(), qsizetype(BoardGameFileSize));
+
+        // Saved again: the question, cancelled, writes nothing.
+        BoardPlayers[2].Score = 7;
+        cancelQuestions = true;
+        fixture->shown.clear();
+        screen->bnSave->click();
+        QCOMPARE(fixture->messages(),
+                 QStringList{"A saved board game already exists.\n\nPress \"O.K.\" to overwrite the existing saved "
+                             "board game.\nPress \"Cancel\" to cancel the save request."});
+        QCOMPARE(FileBytes(path), first);
+        cancelQuestions = false;
+        // A save that cannot write its new file keeps the old one as it was.
+        QVERIFY(QDir(ProgramDir).mkdir("LXQ_BoardGame.dat.tmp"));
+        screen->bnSave->click();
+        QCOMPARE(fixture->shown.last().Text, QStringLiteral("Error occurred while creating the board game file."));
+        QCOMPARE(FileBytes(path), first);
+        QVERIFY(QDir(ProgramDir).rmdir("LXQ_BoardGame.dat.tmp"));
+        // A save after the die was stopped leaves it stopped.
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        screen->bnSave->click();
+        QCOMPARE(fixture->shown.last().Text, QStringLiteral("Board game has been saved."));
+        QVERIFY(!screen->TimerDice->isActive());
+        WriteBytes(path, first);
+
+        // A new run of the program, a game of three on view, then the saved one.
+        Restart();
+        QTest::keyClicks(screen->edName[2], "Cy");
+        screen->bnRandom->click();
+        screen->bnStartGame->click();
+        QCOMPARE(PlayerCount, 3);
+        screen->bnReturn->click();
+        fixture->shown.clear();
+        screen->bnLoadExisting->click();
+        QVERIFY(fixture->shown.isEmpty());
+        QCOMPARE(screen->GameInProgress, 1);
+        QCOMPARE(screen->HintSubMode(), 1);
+        QVERIFY(screen->PanelGame->isVisible());
+        QCOMPARE(PlayerCount, 2);
+        QCOMPARE(BoardPlayers[1].Score, 3);
+        QCOMPARE(BoardPlayers[2].Score, 0);
+        QCOMPARE(screen->sgPlayer[1]->pos(), screen->SquareToPixel(ana.Position));
+        QCOMPARE(screen->sgPlayer[2]->pos(), screen->SquareToPixel(17));
+        QVERIFY(!screen->sgPlayer[3]->isVisible());
+        QVERIFY(!screen->PanelScore[3]->isVisible());
+        for (int i = 0; i < SlotCount; ++i)
+            QCOMPARE(screen->sgSelected->Cell(0, i), ToQt(savedSlots[i].Name));
+        // Ben's turn begins: his die rolls.
+        QVERIFY(screen->PanelRoll->isVisible());
+        QCOMPARE(screen->PanelPlayerName[0]->text(), QStringLiteral("Ben"));
+        QVERIFY(screen->TimerDice->isActive());
+        // The set-up page keeps its names; its slot buttons follow the six loaded slots.
+        QCOMPARE(screen->edName[2]->text(), QStringLiteral("Cy"));
+        QVERIFY(!screen->bnAdd->isEnabled());
+        QVERIFY(!screen->bnRandom->isEnabled());
+        QVERIFY(screen->bnRemove->isEnabled());
+    }
+
+    void finishedGameAndRefusedFiles()
+    {
+        fixture->shown.clear();
+        screen->bnLoadExisting->click();
+        QCOMPARE(fixture->messages(), QStringList{"There is no existing saved Board game."});
+
+        // Gusmaro (the computer) won a game whose fifth slot is a custom category.
+        CategoryTable[15] = TCategoryRecord{"Custom", 0, {}};
+        TotalCategoryCount = CategoryCount + 1;
+        TWordRecord& word = WordTable[++WordCount] = TWordRecord{};
+        word.Spanish = word.SpanishLetters = "cosa";
+        word.Category = 15;
+        word.LessCommon = 0;
+        PlayerCount = 2;
+        BoardPlayers[1] = {"Ana", 20, 4, 0, 5};
+        BoardPlayers[2] = {"Gusmaro", 10, 10, 1, 20};
+        CurrentPlayer = 2;
+        for (int i = 0; i < SlotCount; ++i)
+            CategorySlots[i] = {i, CategoryTable[i].SubCount, CategoryTable[i].Name};
+        CategorySlots[4] = {15, 0, "Custom"};
+        const std::vector<uint8_t> record = AssembleBoardGameRecord(true);
+        const QByteArray bytes(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size()));
+        PlayerCount = 0;
+        FreeAllSlots();
+
+        // Refused: a file one byte short, and the game after its custom category was deleted.
+        WriteBytes(path, bytes.left(BoardGameFileSize - 1));
+        screen->bnLoadExisting->click();
+        QCOMPARE(fixture->shown.last().Text, QStringLiteral("Error reading the saved Board game file."));
+        WriteBytes(path, bytes);
+        TotalCategoryCount = CategoryCount;
+        screen->bnLoadExisting->click();
+        QCOMPARE(fixture->shown.last().Text, QStringLiteral("The saved board game cannot be loaded.\n\nThe category "
+                                                            "\"Custom\" it uses no longer exists."));
+        QCOMPARE(screen->GameInProgress, 0);
+        QCOMPARE(PlayerCount, 0);
+        QVERIFY(screen->sgSelected->Cell(0, 0).isEmpty());
+
+        // Back, and moved one slot up: found by its name. The game stays finished.
+        CategoryTable[16] = CategoryTable[15];
+        CategoryTable[15] = TCategoryRecord{"Aardvarks", 0, {}};
+        TotalCategoryCount = CategoryCount + 2;
+        word.Category = 16;
+        fixture->shown.clear();
+        screen->bnLoadExisting->click();
+        QVERIFY(fixture->shown.isEmpty());
+        QCOMPARE(screen->GameInProgress, 1);
+        QCOMPARE(CategorySlots[4].Category, 16);
+        QVERIFY(!screen->PanelRoll->isVisible());
+        QVERIFY(!screen->PanelGusmaro->isVisible());
+        QVERIFY(!screen->TimerDice->isActive());
+        screen->bnContinueClick();  // no turn follows a finished game
+        QCOMPARE(CurrentPlayer, 2);
+        // The box was ticked at the save: its handler ran with the box as it is now.
+        QVERIFY(screen->edName[3]->text().isEmpty());
+        screen->cbGusmaro->setChecked(true);
+        screen->edName[3]->clear();
+        screen->bnLoadExisting->click();
+        QCOMPARE(screen->edName[3]->text(), QStringLiteral("Gusmaro"));
+    }
+
+private:
+    void Start()
+    {
+        QVERIFY(fixture->Start());
+        // As the fixture answers, but "Cancel" on a question while cancelQuestions is set.
+        SetMessageFormAnswer([this](TfrmShowMsg& form) {
+            const bool choice = !form.rgMessages->isHidden();
+            fixture->shown << AppFixture::Shown{form.lblMessage->text(), {}, true};
+            if (choice)
+                form.Options[0]->setChecked(true);
+            (cancelQuestions && !choice && !form.bnCancel->isHidden() ? form.bnCancel : form.bnOK)->click();
+        });
+        screen = qobject_cast<TfrmBoardGame*>(fixture->main->Screens[ScreenBoardGame]);
+        QVERIFY(screen);
+        FreeAllSlots();
+        fixture->main->ChangeScreenClick(ScreenBoardGame);
+    }
+    void Restart()
+    {
+        fixture->Stop();
+        Start();
+    }
+
+    std::unique_ptr<AppFixture> fixture;
+    TfrmBoardGame* screen = nullptr;
+    QString path;
+    bool cancelQuestions = false;
+};
+
+QTEST_MAIN(TestBoardGameSave)
+#include "test_boardgame_save.moc"
