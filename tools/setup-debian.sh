@@ -9,5 +9,4 @@ apt-get install -y --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-dejavu-core fonts-liberation2 \
   xvfb xauth poppler-utils \
-  hunspell hunspell-es hunspell-en-us python3 \
-  clang libclang-rt-14-dev
+  hunspell hunspell-es hunspell-en-us python3
