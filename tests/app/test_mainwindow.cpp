@@ -3,6 +3,7 @@
 // Every message is answered with "O.K." and recorded.
 
 #include "AppFixture.h"
+#include "FileBytes.h"
 
 #include "AppGlobals.h"
 #include "FontScheme.h"
@@ -45,12 +46,6 @@ const QString ExtraLargeFontsWarning =
 
 const QColor Navy(0x00, 0x00, 0x80);
 const QColor White(0xFF, 0xFF, 0xFF);
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TPreferences PreferencesIn(const QString& path)
 {

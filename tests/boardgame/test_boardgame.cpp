@@ -3,6 +3,7 @@
 // with the accent typing, draw a chance card, and watch the computer play a game to its end.
 
 #include "AppFixture.h"
+#include "GridMouse.h"
 
 #include "AlphabetGrid.h"
 #include "BoardGameRules.h"
@@ -19,13 +20,6 @@
 #include <QTimer>
 
 namespace {
-
-void ClickCell(LexGrid* grid, int col, int row)
-{
-    const QRect cell = grid->CellRect(col, row);
-    QVERIFY2(cell.isValid(), "cell not on screen");
-    QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
-}
 
 // The keys a user types for a stored answer: accented letters through the accent typing.
 QString KeysFor(const std::string& answer)
@@ -55,12 +49,8 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        screen = qobject_cast<TfrmBoardGame*>(fixture->main->Screens[ScreenBoardGame]);
+        screen = fixture->OpenScreen<TfrmBoardGame>(ScreenBoardGame);
         QVERIFY(screen);
-        QTest::mouseClick(fixture->main->Boxes[5], Qt::LeftButton);
-        QCOMPARE(fixture->main->CurrentScreen, int(ScreenBoardGame));
         QVERIFY(screen->PanelMain->isVisible());
         QCOMPARE(screen->HintSubMode(), 0);
         FreeAllSlots();

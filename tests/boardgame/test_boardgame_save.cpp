@@ -4,6 +4,7 @@
 // and a deleted custom category refused with nothing changed.
 
 #include "AppFixture.h"
+#include "FileBytes.h"
 
 #include "BoardGameFile.h"
 #include "LX_BoardGame.h"
@@ -17,23 +18,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTimer>
-
-namespace {
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-}  // namespace
 
 class TestBoardGameSave : public QObject {
     Q_OBJECT
@@ -200,7 +184,7 @@ private:
                 form.Options[0]->setChecked(true);
             (cancelQuestions && !choice && !form.bnCancel->isHidden() ? form.bnCancel : form.bnOK)->click();
         });
-        screen = qobject_cast<TfrmBoardGame*>(fixture->main->Screens[ScreenBoardGame]);
+        screen = fixture->ScreenAs<TfrmBoardGame>(ScreenBoardGame);
         QVERIFY(screen);
         FreeAllSlots();
         fixture->main->ChangeScreenClick(ScreenBoardGame);

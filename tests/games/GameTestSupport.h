@@ -1,33 +1,34 @@
 #pragma once
-// Mouse helpers of the word-game widget tests: clicks and drags on the cells of game grids.
+// What the word-game widget tests share: the way to a game from the tool bar, and a short
+// selection of words.
 
-#include "LexGrid.h"
+#include "AppFixture.h"
+#include "GridMouse.h"
 
-#include <QApplication>
-#include <QImage>
-#include <QTest>
+#include "CategoryPicker.h"
+#include "LX_WordGames.h"
 
-// Press on a cell, move past the drag distance, move onto the target point (in the target's
-// coordinates) and release there; all events go to the source grid, as the mouse grab
-// delivers them.
-inline void DragToPoint(LexGrid* source, int col, int row, QWidget* target, const QPoint& at)
+#include "LX_Globals.h"
+#include "Selection.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+// Word Games from the tool bar, a game chosen, Animals - Birds started.
+inline void StartFromToolBar(AppFixture& fixture, TfrmWordGames* games, QRadioButton* game)
 {
-    const QPoint start = source->CellRect(col, row).center();
-    const QPoint end = source->mapFromGlobal(target->mapToGlobal(at));
-    QTest::mousePress(source, Qt::LeftButton, {}, start);
-    QTest::mouseMove(source, start + QPoint(0, QApplication::startDragDistance() + 2));
-    QTest::mouseMove(source, end);
-    QTest::mouseRelease(source, Qt::LeftButton, {}, end);
+    fixture.ClickBox(ScreenWordGames);
+    ClickRadio(game);
+    ClickCell(games->Picker->sgCategory, 0, 0);
+    ClickCell(games->Picker->sgSubCategory, 0, 0);
+    QTest::mouseClick(games->bnStartGame, Qt::LeftButton);
 }
 
-inline void DragCell(LexGrid* source, int col, int row, LexGrid* target, int targetCol, int targetRow)
+// All words of Animals - Birds but the first `keep` learned.
+inline void KeepUnlearnedBirds(int keep)
 {
-    DragToPoint(source, col, row, target, target->CellRect(targetCol, targetRow).center());
-}
-
-// The colour painted at a cell's corner, clear of its text.
-inline QColor PaintedColour(LexGrid* grid, int col, int row)
-{
-    const QImage image = grid->grab().toImage();
-    return image.pixelColor(grid->CellRect(col, row).topLeft() + QPoint(3, 3));
+    int left = 0;
+    for (int i = 1; i <= WordCount; ++i)
+        if (InSelection(WordTable[i], WordSelection{}))
+            MarkWordLearned(i, ++left > keep);
 }

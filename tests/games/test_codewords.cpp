@@ -51,13 +51,12 @@ private slots:
     void codewordsPlayedToTheEnd()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        auto* games = qobject_cast<TfrmWordGames*>(fixture->main->Screens[ScreenWordGames]);
+        auto* games = fixture->StartWith<TfrmWordGames>(ScreenWordGames);
+        QVERIFY(games);
         panel = games->PanelCodeWords;
         RandSeed(2024);
-        QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
-        QTest::mouseClick(games->rbCodeWords, Qt::LeftButton, {}, QPoint(6, games->rbCodeWords->height() / 2));
+        fixture->ClickBox(ScreenWordGames);
+        ClickRadio(games->rbCodeWords);
         QCOMPARE(Preferences.WordGame, 4);
         QTest::mouseClick(games->bnStartGame, Qt::LeftButton);
         QCOMPARE(games->GameMode, int(GameCodewords));

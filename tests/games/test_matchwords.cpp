@@ -1,6 +1,6 @@
 // Match Words played with the mouse to the end, and the 10-word game of a short selection.
 
-#include "GameMouse.h"
+#include "GameTestSupport.h"
 #include "MatchWordsPanel.h"
 
 #include "Random.h"
@@ -26,16 +26,15 @@ private:
     {
         const int from = Column(match->sgMatchMix, 0).indexOf("0" + Answer(answerOf));
         QVERIFY(from >= 0);
-        Drag(match->sgMatchMix, 0, from, match->sgMatchAns, 1, box);
+        DragCell(match->sgMatchMix, 0, from, match->sgMatchAns, 1, box);
     }
 
 private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        games = qobject_cast<TfrmWordGames*>(fixture->main->Screens[ScreenWordGames]);
+        games = fixture->StartWith<TfrmWordGames>(ScreenWordGames);
+        QVERIFY(games);
         match = games->PanelMatchWords;
         RandSeed(2024);
     }
@@ -71,9 +70,9 @@ private slots:
         QCOMPARE(PaintedColour(match->sgMatchAns, 1, 4), BlueHigh(ColorCorrect));
 
         // Dragged by its clue back to the pool: the colours clear; put right, all green.
-        Drag(match->sgMatchAns, 0, 2, match->sgMatchMix, 0, 0);
+        DragCell(match->sgMatchAns, 0, 2, match->sgMatchMix, 0, 0);
         QCOMPARE(match->sgMatchAns->Cell(1, 4), "0" + Answer(4));
-        Drag(match->sgMatchAns, 1, 3, match->sgMatchAns, 1, 2);
+        DragCell(match->sgMatchAns, 1, 3, match->sgMatchAns, 1, 2);
         DragAnswer(3, 3);
         QCOMPARE(Column(match->sgMatchAns, 1).filter(QRegularExpression("^1")).size(), 16);
         QVERIFY(MatchWordsSolved(match->Board));

@@ -37,9 +37,7 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        games = qobject_cast<TfrmWordGames*>(fixture->main->Screens[ScreenWordGames]);
+        games = fixture->StartWith<TfrmWordGames>(ScreenWordGames);
         QVERIFY(games);
         panel = games->PanelSelectLetters;
         RandSeed(77);
@@ -48,8 +46,8 @@ private slots:
 
     void selectLettersPlayedToTheEnd()
     {
-        QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
-        QTest::mouseClick(games->rbSelectLetters, Qt::LeftButton, {}, QPoint(6, games->rbSelectLetters->height() / 2));
+        fixture->ClickBox(ScreenWordGames);
+        ClickRadio(games->rbSelectLetters);
         QCOMPARE(Preferences.WordGame, 5);
         QTest::mouseClick(games->bnStartGame, Qt::LeftButton);
         QCOMPARE(games->GameMode, int(GameSelectLetters));

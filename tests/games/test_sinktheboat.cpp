@@ -1,6 +1,6 @@
 // Sink the Boat played with the mouse: sunk by the sixth wrong letter, then a new word won.
 
-#include "GameMouse.h"
+#include "GameTestSupport.h"
 #include "SinkTheBoatPanel.h"
 
 #include "Random.h"
@@ -45,9 +45,8 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        games = qobject_cast<TfrmWordGames*>(fixture->main->Screens[ScreenWordGames]);
+        games = fixture->StartWith<TfrmWordGames>(ScreenWordGames);
+        QVERIFY(games);
         sink = games->PanelSinkTheBoat;
         RandSeed(31);
     }

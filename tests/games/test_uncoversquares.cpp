@@ -1,7 +1,7 @@
 // Uncover Squares played with the mouse to the end, the size buttons, and the smaller grid of a
 // short selection.
 
-#include "GameMouse.h"
+#include "GameTestSupport.h"
 #include "UncoverPanel.h"
 
 #include "Random.h"
@@ -32,9 +32,8 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        games = qobject_cast<TfrmWordGames*>(fixture->main->Screens[ScreenWordGames]);
+        games = fixture->StartWith<TfrmWordGames>(ScreenWordGames);
+        QVERIFY(games);
         uncover = games->PanelUncoverSquares;
         RandSeed(77);
     }

@@ -50,10 +50,8 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        games = qobject_cast<TfrmWordGames*>(fixture->main->Screens[ScreenWordGames]);
-        QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
+        games = fixture->OpenScreen<TfrmWordGames>(ScreenWordGames);
+        QVERIFY(games);
         games->Picker->sgCategorySelectCell(0, 5);  // Food
         RandSeed(1);
     }

@@ -3,6 +3,7 @@
 // meet the shortage messages.
 
 #include "AppFixture.h"
+#include "GridMouse.h"
 
 #include "CategoryPicker.h"
 #include "LX_WordGames.h"
@@ -18,25 +19,6 @@
 #include <QRadioButton>
 
 namespace {
-
-void ClickCell(LexGrid* grid, int col, int row)
-{
-    const QRect cell = grid->CellRect(col, row);
-    QVERIFY2(cell.isValid(), "cell not on screen");
-    QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
-}
-
-// Press on a cell, move past the drag distance, move onto the target cell and release there;
-// all events go to the source grid, as the mouse grab delivers them.
-void DragCell(LexGrid* source, int col, LexGrid* target, int targetCol)
-{
-    const QPoint start = source->CellRect(col, 0).center();
-    const QPoint end = source->mapFromGlobal(target->mapToGlobal(target->CellRect(targetCol, 0).center()));
-    QTest::mousePress(source, Qt::LeftButton, {}, start);
-    QTest::mouseMove(source, start + QPoint(0, QApplication::startDragDistance() + 2));
-    QTest::mouseMove(source, end);
-    QTest::mouseRelease(source, Qt::LeftButton, {}, end);
-}
 
 QString Cells(LexGrid* grid)
 {
@@ -55,13 +37,6 @@ int FreePoolColumn(LexGrid* pool, QChar letter)
     return -1;
 }
 
-// The colour painted at a cell's corner, clear of its letter.
-QColor PaintedColour(LexGrid* grid, int col)
-{
-    const QImage image = grid->grab().toImage();
-    return image.pixelColor(grid->CellRect(col, 0).topLeft() + QPoint(3, 3));
-}
-
 }  // namespace
 
 class TestWordGames : public QObject {
@@ -74,10 +49,9 @@ private:
     // Shows the screen from the tool bar and starts Scrambled Words on a sub-category.
     void StartScrambled(int categoryRow, int subRow)
     {
-        QTest::mouseClick(fixture->main->Boxes[3], Qt::LeftButton, {}, fixture->main->Boxes[3]->rect().center());
-        QCOMPARE(fixture->main->CurrentScreen, int(ScreenWordGames));
+        fixture->ClickBox(ScreenWordGames);
         QVERIFY(games->PanelMain->isVisible());
-        QTest::mouseClick(games->rbScrambledWords, Qt::LeftButton, {}, QPoint(6, games->rbScrambledWords->height() / 2));
+        ClickRadio(games->rbScrambledWords);
         QCOMPARE(Preferences.WordGame, 0);
         ClickCell(games->Picker->sgCategory, 0, categoryRow);
         ClickCell(games->Picker->sgSubCategory, 0, subRow);
@@ -88,9 +62,7 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        games = qobject_cast<TfrmWordGames*>(fixture->main->Screens[ScreenWordGames]);
+        games = fixture->StartWith<TfrmWordGames>(ScreenWordGames);
         QVERIFY(games);
         RandSeed(12345);
     }
@@ -116,7 +88,7 @@ private slots:
                 continue;
             const int from = FreePoolColumn(pool, answer[j]);
             QVERIFY2(from >= 0, qPrintable(Cells(pool)));
-            DragCell(pool, from, boxes, j);
+            DragCell(pool, from, 0, boxes, j, 0);
             QCOMPARE(pool->Cell(from, 0), QStringLiteral("1") + answer[j]);
         }
         QVERIFY(games->Scramble[0].Solved);
@@ -127,10 +99,10 @@ private slots:
         QVERIFY(!games->PanelScrambleBtns[0]->isVisible());
         QVERIFY(games->lblScrambleEnglish[0]->isVisible());
         QCOMPARE(games->lblScrambleEnglish[0]->text(), ToQt(games->Scramble[0].Clue));
-        QCOMPARE(PaintedColour(boxes, 0), BlueHigh(ColorCorrect));
+        QCOMPARE(PaintedColour(boxes, 0, 0), BlueHigh(ColorCorrect));
         // A solved row takes no more drags.
         const QString solved = Cells(boxes);
-        DragCell(boxes, 0, boxes, answer.size() - 1);
+        DragCell(boxes, 0, 0, boxes, answer.size() - 1, 0);
         QCOMPARE(Cells(boxes), solved);
 
         // Row 2: a letter in the wrong box shows red on "Check"; a move clears the colour.
@@ -143,19 +115,19 @@ private slots:
                 wrong = c;
         QVERIFY(wrong >= 0);
         const QChar misplaced = pool->Cell(wrong, 0)[1];
-        DragCell(pool, wrong, boxes, 0);
+        DragCell(pool, wrong, 0, boxes, 0, 0);
         QCOMPARE(boxes->Cell(0, 0), QStringLiteral("0") + misplaced);
         QTest::mouseClick(games->bnCheck[1], Qt::LeftButton);
         QCOMPARE(boxes->Cell(0, 0), QStringLiteral("2") + misplaced);
-        QCOMPARE(PaintedColour(boxes, 0), BlueHigh(ColorWrong));
+        QCOMPARE(PaintedColour(boxes, 0, 0), BlueHigh(ColorWrong));
         // A letter may not cross into another row's boxes.
         const QString third = Cells(games->sgGridAns[2]);
-        DragCell(boxes, 0, games->sgGridAns[2], 0);
+        DragCell(boxes, 0, 0, games->sgGridAns[2], 0, 0);
         QCOMPARE(Cells(games->sgGridAns[2]), third);
         // "Clue" with a wrong letter placed only marks it; back in the pool, the clue places one.
         QTest::mouseClick(games->bnClue[1], Qt::LeftButton);
         QCOMPARE(boxes->Cell(0, 0), QStringLiteral("2") + misplaced);
-        DragCell(boxes, 0, pool, 0);
+        DragCell(boxes, 0, 0, pool, 0, 0);
         QCOMPARE(boxes->Cell(0, 0), QStringLiteral("0"));
         QCOMPARE(pool->Cell(wrong, 0), QStringLiteral("0") + misplaced);
         QTest::mouseClick(games->bnClue[1], Qt::LeftButton);

@@ -3,6 +3,7 @@
 // whole puzzle typed to its automatic check.
 
 #include "AppFixture.h"
+#include "GridMouse.h"
 
 #include "CategoryPicker.h"
 #include "CrosswordPlay.h"
@@ -62,13 +63,6 @@ bool HasAccent(const Cells& cells)
     return false;
 }
 
-void ClickCell(LexGrid* grid, int col, int row)
-{
-    const QRect cell = grid->CellRect(col, row);
-    QVERIFY2(cell.isValid(), "cell not on screen");
-    QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
-}
-
 // Counts the paints of a widget.
 class PaintCounter : public QObject {
 public:
@@ -89,12 +83,8 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        QTest::mouseClick(fixture->main->Boxes[2], Qt::LeftButton, {}, fixture->main->Boxes[2]->rect().center());
-        screen = qobject_cast<TfrmCrosswords*>(fixture->main->Screens[ScreenCrosswords]);
+        screen = fixture->OpenScreen<TfrmCrosswords>(ScreenCrosswords);
         QVERIFY(screen);
-        QCOMPARE(fixture->main->CurrentScreen, int(ScreenCrosswords));
     }
     void cleanup() { fixture.reset(); }
 

@@ -3,6 +3,7 @@
 // choice cancelled and then accepted; a "New puzzle" that finds no words keeps the puzzle.
 
 #include "AppFixture.h"
+#include "GridMouse.h"
 
 #include "CategoryPicker.h"
 #include "CrosswordPlay.h"
@@ -36,13 +37,6 @@ void TypeLetter(QWidget* grid, char ch)
     QTest::keyClick(grid, Qt::Key(Qt::Key_A + (plain - 'a')));
 }
 
-void ClickCell(LexGrid* grid, int col, int row)
-{
-    const QRect cell = grid->CellRect(col, row);
-    QVERIFY2(cell.isValid(), "cell not on screen");
-    QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
-}
-
 int ClueCount()
 {
     int clues = 0;
@@ -61,10 +55,7 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        QTest::mouseClick(fixture->main->Boxes[2], Qt::LeftButton, {}, fixture->main->Boxes[2]->rect().center());
-        screen = qobject_cast<TfrmCrosswords*>(fixture->main->Screens[ScreenCrosswords]);
+        screen = fixture->OpenScreen<TfrmCrosswords>(ScreenCrosswords);
         QVERIFY(screen);
         QTest::mouseClick(screen->lblFreeLines[0], Qt::LeftButton);
         QVERIFY(screen->rbFree->isChecked());

@@ -34,8 +34,8 @@ class TestPrinting : public QObject {
 
     TfrmCrosswords* StartCrossword(int sizeIndex)
     {
-        QTest::mouseClick(fixture->main->Boxes[2], Qt::LeftButton, {}, fixture->main->Boxes[2]->rect().center());
-        auto* screen = qobject_cast<TfrmCrosswords*>(fixture->main->Screens[ScreenCrosswords]);
+        fixture->ClickBox(ScreenCrosswords);
+        auto* screen = fixture->ScreenAs<TfrmCrosswords>(ScreenCrosswords);
         for (int i = 1; i < sizeIndex; ++i)
             screen->spnGridSizeUp->click();
         RandSeed(19);
@@ -147,8 +147,8 @@ private slots:
     // says nothing; a printer that cannot start says so.
     void wordSearchPrintsNoFillersAndCancelPrintsNothing()
     {
-        QTest::mouseClick(fixture->main->Boxes[4], Qt::LeftButton, {}, fixture->main->Boxes[4]->rect().center());
-        auto* screen = qobject_cast<TfrmWordSearch*>(fixture->main->Screens[ScreenWordSearch]);
+        fixture->ClickBox(ScreenWordSearch);
+        auto* screen = fixture->ScreenAs<TfrmWordSearch>(ScreenWordSearch);
         screen->Picker->sgCategorySelectCell(0, 5);  // Food
         screen->rbForward->click();
         screen->senWords->setValue(10);

@@ -3,6 +3,7 @@
 // and played on; a free-format crossword loaded with its header; a damaged file refused.
 
 #include "AppFixture.h"
+#include "FileBytes.h"
 
 #include "CategoryPicker.h"
 #include "CrosswordFile.h"
@@ -19,19 +20,6 @@
 #include <QSpinBox>
 
 namespace {
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // Kind, answer, typed letter and mark of every cell of the crossword on view.
 QStringList Cells()
@@ -221,8 +209,8 @@ private:
     void Start()
     {
         QVERIFY(fixture->Start());
-        crosswords = qobject_cast<TfrmCrosswords*>(fixture->main->Screens[ScreenCrosswords]);
-        search = qobject_cast<TfrmWordSearch*>(fixture->main->Screens[ScreenWordSearch]);
+        crosswords = fixture->ScreenAs<TfrmCrosswords>(ScreenCrosswords);
+        search = fixture->ScreenAs<TfrmWordSearch>(ScreenWordSearch);
         QVERIFY(crosswords && search);
         fixture->main->ChangeScreenClick(ScreenCrosswords);
     }

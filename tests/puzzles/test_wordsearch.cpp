@@ -3,6 +3,7 @@
 // the list for help, Fill and Clear, and press "New puzzle" after the selection has shrunk.
 
 #include "AppFixture.h"
+#include "GridMouse.h"
 
 #include "CategoryPicker.h"
 #include "LX_WordSearch.h"
@@ -23,11 +24,6 @@
 namespace {
 
 constexpr int Food = 5;
-
-QPoint Centre(LexGrid* grid, int col, int row)
-{
-    return grid->CellRect(col, row).center();
-}
 
 // Press on one cell, move over the cells between, release on the last (or at a point).
 void DragAcross(LexGrid* grid, QPoint from, QPoint to)
@@ -67,10 +63,7 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        fixture->main->ChangeScreenClick(ScreenWordSearch);
-        screen = qobject_cast<TfrmWordSearch*>(fixture->main->Screens[ScreenWordSearch]);
+        screen = fixture->OpenScreen<TfrmWordSearch>(ScreenWordSearch);
         QVERIFY(screen);
         QVERIFY(screen->PanelMain->isVisible());
         QCOMPARE(screen->HintSubMode(), 0);

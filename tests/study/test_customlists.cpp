@@ -170,7 +170,7 @@ private slots:
 
         // Word Lists offers the new category and its word.
         QTest::mouseClick(fixture->main->Boxes[0], Qt::LeftButton);
-        auto* lists = qobject_cast<TfrmWordLists*>(fixture->main->Screens[ScreenWordLists]);
+        auto* lists = fixture->ScreenAs<TfrmWordLists>(ScreenWordLists);
         QCOMPARE(lists->Picker->sgCategory->ColCount(), 2);
         ClickCell(lists->Picker->sgCategory, 1, 0);
         ClickCell(lists->Picker->sgSubCategory, 0, 0);
@@ -293,7 +293,7 @@ private slots:
             Preferences.SelectedCategory = stored;
             QVERIFY(SaveDataFile());
             QVERIFY(fixture->Start());
-            auto* lists = qobject_cast<TfrmWordLists*>(fixture->main->Screens[ScreenWordLists]);
+            auto* lists = fixture->ScreenAs<TfrmWordLists>(ScreenWordLists);
             QCOMPARE(lists->Picker->PickedCategory, 0);
             OpenScreen();
             QCOMPARE(screen->SelFixedCategory, 0);
@@ -312,8 +312,8 @@ private slots:
 private:
     void OpenScreen()
     {
-        QTest::mouseClick(fixture->main->Boxes[6], Qt::LeftButton);
-        screen = qobject_cast<TfrmCustomLists*>(fixture->main->Screens[ScreenCustomLists]);
+        fixture->ClickBox(ScreenCustomLists);
+        screen = fixture->ScreenAs<TfrmCustomLists>(ScreenCustomLists);
         QVERIFY(screen);
         QVERIFY(screen->isVisible());
     }

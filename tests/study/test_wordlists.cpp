@@ -2,6 +2,7 @@
 // arrows and the "All" buttons, sort, and find the marks again after a restart.
 
 #include "AppFixture.h"
+#include "GridMouse.h"
 
 #include "CategoryPicker.h"
 #include "LX_WordLists.h"
@@ -18,13 +19,6 @@
 #include <QToolButton>
 
 namespace {
-
-void ClickCell(LexGrid* grid, int col, int row)
-{
-    const QRect cell = grid->CellRect(col, row);
-    QVERIFY2(cell.isValid(), "cell not on screen");
-    QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
-}
 
 std::vector<std::string> FirstWords(const std::vector<WordListRow>& rows)
 {
@@ -51,9 +45,7 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
-        screen = qobject_cast<TfrmWordLists*>(fixture->main->Screens[ScreenWordLists]);
+        screen = fixture->StartWith<TfrmWordLists>(ScreenWordLists);
         QVERIFY(screen);
     }
     void cleanup() { fixture.reset(); }
@@ -126,7 +118,7 @@ private slots:
         fixture->Stop();
         std::fill(std::begin(LearnedFlags), std::end(LearnedFlags), uint8_t{0});
         QVERIFY(fixture->Start());
-        screen = qobject_cast<TfrmWordLists*>(fixture->main->Screens[ScreenWordLists]);
+        screen = fixture->ScreenAs<TfrmWordLists>(ScreenWordLists);
         QCOMPARE(static_cast<int>(screen->Lists.Learned.size()), 1);
         QCOMPARE(screen->Lists.Learned[0].WordIndex, word);
         QCOMPARE(WordTable[word].Learned, uint8_t{1});

@@ -3,6 +3,7 @@
 // the test; and the returns to the screen that must draw a new one.
 
 #include "AppFixture.h"
+#include "GridMouse.h"
 
 #include "AppGlobals.h"
 #include "FontScheme.h"
@@ -50,13 +51,11 @@ private slots:
     void init()
     {
         fixture = std::make_unique<AppFixture>();
-        QVERIFY(fixture->WriteDataFile());
-        QVERIFY(fixture->Start());
+        screen = fixture->StartWith<TfrmWordTests>(ScreenWordTests);
+        QVERIFY(screen);
         fixture->main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fixture->main.get()));
-        screen = qobject_cast<TfrmWordTests*>(fixture->main->Screens[ScreenWordTests]);
-        QVERIFY(screen);
-        ClickBox(ScreenWordTests);
+        fixture->ClickBox(ScreenWordTests);
     }
     void cleanup() { fixture.reset(); }
 
@@ -110,10 +109,10 @@ private slots:
         const QStringList before = Rows();
         for (auto [font, width, height] : {std::tuple{3, 1260, 960}, std::tuple{3, 1000, 720}, std::tuple{1, 800, 600}}) {
             if (Preferences.FontSizeMode != font) {
-                ClickBox(ScreenOptions);
+                fixture->ClickBox(ScreenOptions);
                 (font == 3 ? fixture->options().rbFont3 : fixture->options().rbFont1)->click();
                 QCOMPARE(Preferences.FontSizeMode, font);
-                ClickBox(ScreenWordTests);
+                fixture->ClickBox(ScreenWordTests);
             }
             fixture->main->resize(width, height);
             QTRY_COMPARE(screen->width(), PageWidth);
@@ -142,9 +141,9 @@ private slots:
                 WordTable[i].English = "WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMMMM " + std::to_string(i % 1000);
                 WordTable[i].Spanish = "una descripcion extraordinariamente larga de veras";
             }
-        ClickBox(ScreenWordLists);
+        fixture->ClickBox(ScreenWordLists);
         BuildWordLengthTables();
-        ClickBox(ScreenWordTests);
+        fixture->ClickBox(ScreenWordTests);
         QCOMPARE(screen->edAns[0]->text(), QString());
         QCOMPARE(Answer(0), QStringLiteral("una descripcion extraordinariamente larga de veras"));
         QVERIFY(screen->RowFontSize >= TfrmWordTests::MinRowFontSize);
@@ -169,24 +168,24 @@ private slots:
         QVERIFY(screen->imgN[rows - 1]->isVisible());
 
         // Nothing changed elsewhere: the test stays, typed text and marks included.
-        ClickBox(ScreenWordLists);
-        ClickBox(ScreenWordTests);
+        fixture->ClickBox(ScreenWordLists);
+        fixture->ClickBox(ScreenWordTests);
         QCOMPARE(screen->edAns[0]->text(), QStringLiteral("abc"));
         QVERIFY(screen->imgN[0]->isVisible());
 
         // A category chosen elsewhere stays in the picker only ...
-        auto* lists = qobject_cast<TfrmWordLists*>(fixture->main->Screens[ScreenWordLists]);
-        ClickBox(ScreenWordLists);
+        auto* lists = fixture->ScreenAs<TfrmWordLists>(ScreenWordLists);
+        fixture->ClickBox(ScreenWordLists);
         ClickCell(lists->Picker->sgCategory, 0, 1);  // Body
-        ClickBox(ScreenWordTests);
+        fixture->ClickBox(ScreenWordTests);
         QCOMPARE(screen->Picker->PickedCategory, 1);
         QCOMPARE(screen->edAns[0]->text(), QStringLiteral("abc"));
         QCOMPARE(WordTable[screen->Test.Rows[0].WordIndex].Category, 0);
 
         // ... until a filter changed elsewhere: then the new test draws from it.
-        ClickBox(ScreenWordLists);
+        fixture->ClickBox(ScreenWordLists);
         lists->rbNotCommon->click();
-        ClickBox(ScreenWordTests);
+        fixture->ClickBox(ScreenWordTests);
         QVERIFY(screen->rbNotCommon->isChecked());
         QCOMPARE(screen->edAns[0]->text(), QString());
         for (const WordTestRow& row : screen->Test.Rows) {
@@ -196,9 +195,9 @@ private slots:
 
         // Another answer language: a new test that asks for English.
         screen->edAns[0]->setText("abc");
-        ClickBox(ScreenOptions);
+        fixture->ClickBox(ScreenOptions);
         fixture->options().rbEnglishAns->click();
-        ClickBox(ScreenWordTests);
+        fixture->ClickBox(ScreenWordTests);
         QCOMPARE(screen->edAns[0]->text(), QString());
         QCOMPARE(screen->Test.Rows[0].Answer, WordTable[screen->Test.Rows[0].WordIndex].English.str());
     }
@@ -227,19 +226,6 @@ private slots:
 
 private:
     QString Answer(int row) const { return ToQt(screen->Test.Rows[row].Answer); }
-
-    void ClickBox(int screenNumber)
-    {
-        QTest::mouseClick(fixture->main->Boxes[screenNumber - 1], Qt::LeftButton);
-        QCOMPARE(fixture->main->CurrentScreen, screenNumber);
-    }
-
-    static void ClickCell(LexGrid* grid, int col, int row)
-    {
-        const QRect cell = grid->CellRect(col, row);
-        QVERIFY2(cell.isValid(), "cell not on screen");
-        QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
-    }
 
     // Typed text, marks and score of every row.
     QStringList Rows() const

@@ -110,6 +110,43 @@ struct AppFixture {
         return QTest::qWaitFor([this] { return main->StartedUp(); }, 30000);
     }
 
+    // The form the program built for a screen, or null.
+    template <class Form>
+    Form* ScreenAs(int screen) const
+    {
+        return qobject_cast<Form*>(main->Screens[screen]);
+    }
+
+    // The user clicks a screen's tool-bar box, and the screen comes on view.
+    void ClickBox(int screen)
+    {
+        QTest::mouseClick(main->Boxes[screen - 1], Qt::LeftButton);
+        QCOMPARE(main->CurrentScreen, screen);
+    }
+
+    // A data file written and the program started; the form of a screen, or null (the failure
+    // reported) when a step fails.
+    template <class Form>
+    Form* StartWith(int screen)
+    {
+        if (!QTest::qVerify(WriteDataFile(), "WriteDataFile()", "", __FILE__, __LINE__) ||
+            !QTest::qVerify(Start(), "Start()", "", __FILE__, __LINE__))
+            return nullptr;
+        Form* form = ScreenAs<Form>(screen);
+        return QTest::qVerify(form != nullptr, "the screen's form", "", __FILE__, __LINE__) ? form : nullptr;
+    }
+
+    // The same, and the screen opened from its tool-bar box.
+    template <class Form>
+    Form* OpenScreen(int screen)
+    {
+        Form* form = StartWith<Form>(screen);
+        if (!form)
+            return nullptr;
+        ClickBox(screen);
+        return QTest::currentTestFailed() ? nullptr : form;
+    }
+
     // Closes the program unless the test already has, and forgets it.
     void Stop()
     {

@@ -1,19 +1,18 @@
 #pragma once
-// What the word-game widget tests share: the mouse on grids, and the way to a game from the
-// tool bar.
+// The mouse on grid cells as the widget tests drive it: clicks, drags from one cell to another
+// cell or point, and the colour a cell is painted.
 
-#include "AppFixture.h"
-
-#include "CategoryPicker.h"
-#include "LX_WordGames.h"
 #include "LexGrid.h"
 
-#include "LX_Globals.h"
-#include "Selection.h"
-
 #include <QApplication>
-#include <QPushButton>
+#include <QImage>
 #include <QRadioButton>
+#include <QTest>
+
+inline QPoint Centre(LexGrid* grid, int col, int row)
+{
+    return grid->CellRect(col, row).center();
+}
 
 inline void ClickCell(LexGrid* grid, int col, int row)
 {
@@ -34,9 +33,15 @@ inline void DragTo(LexGrid* source, int col, int row, const QPoint& globalEnd)
     QTest::mouseRelease(source, Qt::LeftButton, {}, end);
 }
 
-inline void Drag(LexGrid* source, int col, int row, LexGrid* target, int targetCol, int targetRow)
+// The same, released at a point in the target's coordinates.
+inline void DragToPoint(LexGrid* source, int col, int row, QWidget* target, const QPoint& at)
 {
-    DragTo(source, col, row, target->mapToGlobal(target->CellRect(targetCol, targetRow).center()));
+    DragTo(source, col, row, target->mapToGlobal(at));
+}
+
+inline void DragCell(LexGrid* source, int col, int row, LexGrid* target, int targetCol, int targetRow)
+{
+    DragToPoint(source, col, row, target, Centre(target, targetCol, targetRow));
 }
 
 // The colour painted at a cell's corner, clear of its text.
@@ -45,26 +50,8 @@ inline QColor PaintedColour(LexGrid* grid, int col, int row)
     return grid->grab().toImage().pixelColor(grid->CellRect(col, row).topLeft() + QPoint(3, 3));
 }
 
+// A click on the radio button's circle, not its text.
 inline void ClickRadio(QRadioButton* rb)
 {
     QTest::mouseClick(rb, Qt::LeftButton, {}, QPoint(6, rb->height() / 2));
-}
-
-// Word Games from the tool bar, a game chosen, Animals - Birds started.
-inline void StartFromToolBar(AppFixture& fixture, TfrmWordGames* games, QRadioButton* game)
-{
-    QTest::mouseClick(fixture.main->Boxes[3], Qt::LeftButton, {}, fixture.main->Boxes[3]->rect().center());
-    ClickRadio(game);
-    ClickCell(games->Picker->sgCategory, 0, 0);
-    ClickCell(games->Picker->sgSubCategory, 0, 0);
-    QTest::mouseClick(games->bnStartGame, Qt::LeftButton);
-}
-
-// All words of Animals - Birds but the first `keep` learned.
-inline void KeepUnlearnedBirds(int keep)
-{
-    int left = 0;
-    for (int i = 1; i <= WordCount; ++i)
-        if (InSelection(WordTable[i], WordSelection{}))
-            MarkWordLearned(i, ++left > keep);
 }
