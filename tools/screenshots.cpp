@@ -9,6 +9,7 @@
 #include "LX_Options.h"
 #include "LX_Data.h"
 #include "LX_PuzzlesMain.h"
+#include "LX_WordGames.h"
 #include "Platform.h"
 #include "ScreenForm.h"
 #include "ShowMsg.h"
@@ -39,6 +40,32 @@ void ShotContext::Save(const QString& name)
     const bool ok = main.grab().save(out + "/" + name + ".png");
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(name));
     failures += !ok;
+}
+
+void ShotContext::UseWindow(int fontSizeMode, int width, int height)
+{
+    Preferences.FontSizeMode = fontSizeMode;
+    main.ApplyFontScheme();
+    main.resize(width, height);
+}
+
+ShotState ShotContext::Keep() const
+{
+    return {Preferences, main.size()};
+}
+
+void ShotContext::Restore(const ShotState& state)
+{
+    Preferences = state.preferences;
+    main.ApplyFontScheme();
+    main.resize(state.size);
+}
+
+void ShowWordGameOptions(ShotContext& shots, TfrmWordGames& games)
+{
+    shots.main.ChangeScreenClick(ScreenWordGames);
+    if (games.GameMode != GameOptionsPage)
+        games.bnReturnClick();
 }
 
 namespace {

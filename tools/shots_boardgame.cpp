@@ -12,16 +12,25 @@
 #include <QPushButton>
 #include <QSlider>
 
+namespace {
+
+// The view at the smallest window and font, then the usual window again.
+void SaveSmall(ShotContext& shots, const QString& name)
+{
+    shots.UseWindow(1, 800, 600);
+    shots.Save(name);
+    shots.UseWindow(2, 1260, 960);
+}
+
+}  // namespace
+
 void ShotsBoardGame(ShotContext& shots)
 {
-    auto* screen = qobject_cast<TfrmBoardGame*>(shots.main.Screens[ScreenBoardGame]);
+    auto* screen = shots.ScreenAs<TfrmBoardGame>(ScreenBoardGame);
     if (!screen)
         return;
-    const TPreferences saved = Preferences;
-    const QSize windowSize = shots.main.size();
-    Preferences.FontSizeMode = 2;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(1260, 960);
+    const ShotState saved = shots.Keep();
+    shots.UseWindow(2, 1260, 960);
     shots.main.ChangeScreenClick(ScreenBoardGame);
     RandSeed(7);
     screen->edName[0]->setText("Ana");
@@ -31,19 +40,11 @@ void ShotsBoardGame(ShotContext& shots)
     screen->tbTarget[1]->setValue(25);
     screen->bnRandom->click();
     shots.Save("boardgame-setup");
-    Preferences.FontSizeMode = 1;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(800, 600);
-    shots.Save("boardgame-setup-800x600");
-    Preferences.FontSizeMode = 2;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(1260, 960);
+    SaveSmall(shots, "boardgame-setup-800x600");
 
     screen->bnStartGame->click();  // the confirmation is answered with "O.K."
     if (!screen->GameInProgress) {
-        Preferences = saved;
-        shots.main.ApplyFontScheme();
-        shots.main.resize(windowSize);
+        shots.Restore(saved);
         return;
     }
     // A game some turns in: the markers spread round the board.
@@ -58,13 +59,7 @@ void ShotsBoardGame(ShotContext& shots)
     shots.Save("boardgame-roll");
     screen->imDiceClick();
     shots.Save("boardgame-move");
-    Preferences.FontSizeMode = 1;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(800, 600);
-    shots.Save("boardgame-move-800x600");
-    Preferences.FontSizeMode = 2;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(1260, 960);
+    SaveSmall(shots, "boardgame-move-800x600");
     if (Option1Square > 0)
         screen->PanelOption1Click();
     else
@@ -101,7 +96,5 @@ void ShotsBoardGame(ShotContext& shots)
     }
     shots.Save("boardgame-end");
     screen->bnReturn->click();
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(windowSize);
+    shots.Restore(saved);
 }

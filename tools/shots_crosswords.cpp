@@ -15,11 +15,10 @@
 
 void ShotsCrosswords(ShotContext& shots)
 {
-    auto* form = qobject_cast<TfrmCrosswords*>(shots.main.Screens[ScreenCrosswords]);
+    auto* form = shots.ScreenAs<TfrmCrosswords>(ScreenCrosswords);
     if (!form)
         return;
-    const TPreferences saved = Preferences;
-    const QSize size = shots.main.size();
+    const ShotState saved = shots.Keep();
     shots.main.resize(1260, 960);
 
     shots.main.ChangeScreenClick(ScreenCrosswords);
@@ -50,20 +49,14 @@ void ShotsCrosswords(ShotContext& shots)
                 form->PanelCheck.All->click();
                 shots.Save("crosswords-11x11-S-checked");
                 // The same at the smallest window and font.
-                Preferences.FontSizeMode = 1;
-                shots.main.ApplyFontScheme();
-                shots.main.resize(800, 600);
+                shots.UseWindow(1, 800, 600);
                 form->FormShow();
                 shots.Save("crosswords-11x11-S-800x600");
-                Preferences.FontSizeMode = saved.FontSizeMode;
-                shots.main.ApplyFontScheme();
-                shots.main.resize(1260, 960);
+                shots.UseWindow(saved.preferences.FontSizeMode, 1260, 960);
             }
             form->bnReturn->click();
         }
     }
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(size);
+    shots.Restore(saved);
     form->FormShow();
 }

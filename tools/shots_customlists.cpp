@@ -14,14 +14,12 @@
 
 void ShotsCustomLists(ShotContext& shots)
 {
-    auto* screen = qobject_cast<TfrmCustomLists*>(shots.main.Screens[ScreenCustomLists]);
+    auto* screen = shots.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
     if (!screen)
         return;
     const TPreferences saved = Preferences;
     const QSize size = shots.main.size();
-    Preferences.FontSizeMode = 2;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(1260, 960);
+    shots.UseWindow(2, 1260, 960);
     shots.main.ChangeScreenClick(ScreenCustomLists);
 
     auto addName = [&](QToolButton* button, QLineEdit* box, QPushButton* save, const char* name) {

@@ -20,11 +20,10 @@
 
 void ShotsFreeFormat(ShotContext& shots)
 {
-    auto* form = qobject_cast<TfrmCrosswords*>(shots.main.Screens[ScreenCrosswords]);
+    auto* form = shots.ScreenAs<TfrmCrosswords>(ScreenCrosswords);
     if (!form)
         return;
-    const TPreferences saved = Preferences;
-    const QSize size = shots.main.size();
+    const ShotState saved = shots.Keep();
     shots.main.resize(1260, 960);
 
     shots.main.ChangeScreenClick(ScreenCrosswords);
@@ -61,8 +60,6 @@ void ShotsFreeFormat(ShotContext& shots)
         shots.Save(QStringLiteral("freeformat-20-%1-checked").arg(language));
         form->bnReturn->click();
     }
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(size);
+    shots.Restore(saved);
     form->FormShow();
 }

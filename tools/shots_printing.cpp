@@ -100,15 +100,14 @@ void MakeWideFreeFormat()
 
 void ShotsPrinting(ShotContext& shots)
 {
-    const TPreferences saved = Preferences;
-    const QSize savedSize = shots.main.size();
+    const ShotState saved = shots.Keep();
     shots.main.resize(1260, 960);
     Preferences.FontSizeMode = 2;
     Preferences.AnswerLanguage = "S";
     shots.main.ApplyFontScheme();
     shots.main.FormResize();
 
-    if (auto* form = qobject_cast<TfrmCrosswords*>(shots.main.Screens[ScreenCrosswords])) {
+    if (auto* form = shots.ScreenAs<TfrmCrosswords>(ScreenCrosswords)) {
         shots.main.ChangeScreenClick(ScreenCrosswords);
         for (int sizeIndex : {1, 5}) {
             if (XWordMode != 0)
@@ -147,7 +146,7 @@ void ShotsPrinting(ShotContext& shots)
         form->FormShow();
     }
 
-    if (auto* search = qobject_cast<TfrmWordSearch*>(shots.main.Screens[ScreenWordSearch])) {
+    if (auto* search = shots.ScreenAs<TfrmWordSearch>(ScreenWordSearch)) {
         shots.main.ChangeScreenClick(ScreenWordSearch);
         for (int words : {10, 40}) {
             search->bnReturnClick();
@@ -167,7 +166,7 @@ void ShotsPrinting(ShotContext& shots)
         search->bnReturnClick();
     }
 
-    if (auto* games = qobject_cast<TfrmWordGames*>(shots.main.Screens[ScreenWordGames])) {
+    if (auto* games = shots.ScreenAs<TfrmWordGames>(ScreenWordGames)) {
         shots.main.ChangeScreenClick(ScreenWordGames);
         if (games->GameMode != GameOptionsPage)
             games->bnScrambleReturn->click();
@@ -222,7 +221,5 @@ void ShotsPrinting(ShotContext& shots)
         SetMessageFormAnswer([](TfrmShowMsg& form) { form.bnOK->click(); });
     }
 
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(savedSize);
+    shots.Restore(saved);
 }

@@ -14,20 +14,15 @@
 
 void ShotsWordGames(ShotContext& shots)
 {
-    auto* games = qobject_cast<TfrmWordGames*>(shots.main.Screens[ScreenWordGames]);
+    auto* games = shots.ScreenAs<TfrmWordGames>(ScreenWordGames);
     if (!games)
         return;
-    const TPreferences saved = Preferences;
-    const QSize savedSize = shots.main.size();
-    Preferences.FontSizeMode = 2;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(1260, 960);
+    const ShotState saved = shots.Keep();
+    shots.UseWindow(2, 1260, 960);
     for (const char* language : {"S", "E"}) {
         Preferences.AnswerLanguage = language;
         const QString suffix = QStringLiteral("-%1").arg(language);
-        shots.main.ChangeScreenClick(ScreenWordGames);
-        if (games->GameMode != GameOptionsPage)
-            games->bnScrambleReturn->click();
+        ShowWordGameOptions(shots, *games);
         games->rbScrambledWords->click();
         games->Picker->sgCategorySelectCell(0, 0);
         shots.Save("wordgames-options" + suffix);
@@ -58,9 +53,7 @@ void ShotsWordGames(ShotContext& shots)
     }
     // The smallest window, with a long-worded selection.
     Preferences.AnswerLanguage = "S";
-    Preferences.FontSizeMode = 1;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(800, 600);
+    shots.UseWindow(1, 800, 600);
     shots.main.ChangeScreenClick(ScreenWordGames);
     shots.Save("wordgames-options-800x600");
     RandSeed(11);
@@ -69,7 +62,5 @@ void ShotsWordGames(ShotContext& shots)
     shots.Save("wordgames-scrambled-800x600");
     games->bnScrambleReturn->click();
 
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(savedSize);
+    shots.Restore(saved);
 }

@@ -31,16 +31,13 @@ void StartGame(TfrmWordGames* games, QRadioButton* game, uint32_t seed)
 
 void ShotsWordGames2(ShotContext& shots)
 {
-    auto* games = qobject_cast<TfrmWordGames*>(shots.main.Screens[ScreenWordGames]);
+    auto* games = shots.ScreenAs<TfrmWordGames>(ScreenWordGames);
     if (!games)
         return;
-    const TPreferences saved = Preferences;
-    const QSize savedSize = shots.main.size();
-    Preferences.FontSizeMode = 2;
+    const ShotState saved = shots.Keep();
     Preferences.AnswerLanguage = "S";
     Preferences.UncoverRows = 6;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(1260, 960);
+    shots.UseWindow(2, 1260, 960);
     shots.main.ChangeScreenClick(ScreenWordGames);
 
     // Match Words: a few words placed, one of them wrongly; then checked; then filled.
@@ -124,9 +121,7 @@ void ShotsWordGames2(ShotContext& shots)
 
     // English answers on the smallest window.
     Preferences.AnswerLanguage = "E";
-    Preferences.FontSizeMode = 1;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(800, 600);
+    shots.UseWindow(1, 800, 600);
     shots.main.ChangeScreenClick(ScreenWordGames);
     StartGame(games, games->rbMatchWords, 3);
     match->bnMatchFillAll->click();
@@ -141,7 +136,5 @@ void ShotsWordGames2(ShotContext& shots)
     shots.Save("wordgames-sink-800x600-E");
     games->bnReturnClick();
 
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(savedSize);
+    shots.Restore(saved);
 }

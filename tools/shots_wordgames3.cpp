@@ -64,20 +64,15 @@ void PlaySelectLetters(SelectLettersPanel* panel, int rows)
 
 void ShotsWordGames3(ShotContext& shots)
 {
-    auto* games = qobject_cast<TfrmWordGames*>(shots.main.Screens[ScreenWordGames]);
+    auto* games = shots.ScreenAs<TfrmWordGames>(ScreenWordGames);
     if (!games)
         return;
-    const TPreferences saved = Preferences;
-    const QSize savedSize = shots.main.size();
-    Preferences.FontSizeMode = 2;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(1260, 960);
+    const ShotState saved = shots.Keep();
+    shots.UseWindow(2, 1260, 960);
     for (const char* language : {"S", "E"}) {
         Preferences.AnswerLanguage = language;
         const QString suffix = QStringLiteral("-%1").arg(language);
-        shots.main.ChangeScreenClick(ScreenWordGames);
-        if (games->GameMode != GameOptionsPage)
-            games->bnReturnClick();
+        ShowWordGameOptions(shots, *games);
         games->Picker->sgCategorySelectCell(0, 0);
 
         games->rbCodeWords->click();
@@ -105,9 +100,7 @@ void ShotsWordGames3(ShotContext& shots)
 
     // The smallest window.
     Preferences.AnswerLanguage = "S";
-    Preferences.FontSizeMode = 1;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(800, 600);
+    shots.UseWindow(1, 800, 600);
     shots.main.ChangeScreenClick(ScreenWordGames);
     games->rbCodeWords->click();
     RandSeed(11);
@@ -121,7 +114,5 @@ void ShotsWordGames3(ShotContext& shots)
     shots.Save("wordgames-select-800x600");
     games->bnReturnClick();
 
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(savedSize);
+    shots.Restore(saved);
 }

@@ -15,7 +15,7 @@
 // forwards and backwards), an answer shown and a clue area, then the same filled.
 void ShotsWordSearch(ShotContext& shots)
 {
-    auto* screen = qobject_cast<TfrmWordSearch*>(shots.main.Screens[ScreenWordSearch]);
+    auto* screen = shots.ScreenAs<TfrmWordSearch>(ScreenWordSearch);
     if (!screen)
         return;
     const TPreferences saved = Preferences;
@@ -70,9 +70,7 @@ void ShotsWordSearch(ShotContext& shots)
         screen->FormShow();
         shots.Save(name);
     }
-    Preferences.FontSizeMode = 1;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(800, 600);
+    shots.UseWindow(1, 800, 600);
     screen->FormShow();
     shots.Save("wordsearch-800x600");
     screen->bnReturnClick();

@@ -28,16 +28,13 @@ void AnswerSome(TfrmWordTests& screen)
 
 void ShotsWordTests(ShotContext& shots)
 {
-    auto* screen = qobject_cast<TfrmWordTests*>(shots.main.Screens[ScreenWordTests]);
+    auto* screen = shots.ScreenAs<TfrmWordTests>(ScreenWordTests);
     if (!screen)
         return;
-    const TPreferences saved = Preferences;
-    const QSize size = shots.main.size();
+    const ShotState saved = shots.Keep();
 
     Preferences.AnswerLanguage = "S";
-    Preferences.FontSizeMode = 2;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(1260, 960);
+    shots.UseWindow(2, 1260, 960);
     shots.main.ChangeScreenClick(ScreenWordTests);
     screen->bnNewTest->click();
     shots.Save("wordtests-fresh");
@@ -52,16 +49,12 @@ void ShotsWordTests(ShotContext& shots)
 
     // The smallest window, with a long-clued category, part answered and filled.
     Preferences.AnswerLanguage = "S";
-    Preferences.FontSizeMode = 1;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(800, 600);
+    shots.UseWindow(1, 800, 600);
     shots.main.ChangeScreenClick(ScreenWordTests);
     AnswerSome(*screen);
     shots.Save("wordtests-800x600");
     screen->bnFill->click();
     shots.Save("wordtests-800x600-filled");
 
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
-    shots.main.resize(size);
+    shots.Restore(saved);
 }
