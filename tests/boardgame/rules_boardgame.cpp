@@ -10,6 +10,7 @@
 #include "Random.h"
 
 #include <gtest/gtest.h>
+#include "RulesSupport.h"
 
 #include <set>
 #include <string>
@@ -19,8 +20,7 @@ namespace {
 
 void UseVocabulary()
 {
-    InitWordTables();
-    BuildWordLengthTables();
+    UseBuiltInVocabulary();
     Preferences.AnswerLanguage = "S";
 }
 
@@ -36,11 +36,7 @@ void UseTable(const std::vector<Word>& words)
     for (const Word& w : words)
         lines.push_back(",D,,M," + w.english + "," + w.spanish + "," + w.english + "s," + w.spanish + "s," +
                         w.category + "," + w.sub + "," + std::to_string(w.level) + "," + std::to_string(++n) + ", ");
-    std::vector<const char*> ptrs;
-    for (const std::string& l : lines)
-        ptrs.push_back(l.c_str());
-    InitWordTablesFrom(ptrs.data(), static_cast<int>(ptrs.size()));
-    BuildWordLengthTables();
+    UseRecordLines(lines);
     Preferences.AnswerLanguage = "S";
 }
 

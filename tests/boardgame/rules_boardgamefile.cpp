@@ -8,6 +8,7 @@
 #include "RecordIO.h"
 
 #include <gtest/gtest.h>
+#include "RulesSupport.h"
 
 #include <functional>
 
@@ -40,8 +41,7 @@ class BoardGameFile : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        InitWordTables();
-        BuildWordLengthTables();
+        UseBuiltInVocabulary();
         Preferences.AnswerLanguage = "S";
     }
     // Three players, player 2 to play; two slots of custom categories.

@@ -9,6 +9,7 @@
 #include "TextCodec.h"
 
 #include <gtest/gtest.h>
+#include "RulesSupport.h"
 
 #include <algorithm>
 #include <set>
@@ -259,8 +260,7 @@ TEST(WordChoice, OnlyTheFirstThousandQualifyingWordsCanBeDrawn)
 
 TEST(WordChoice, WholeVocabularyDrawsStayInTheirSelection)
 {
-    InitWordTables();
-    BuildWordLengthTables();
+    UseBuiltInVocabulary();
     for (bool spanish : {true, false}) {
         for (int category = 0; category < TotalCategoryCount; ++category) {
             RandSeed(static_cast<uint32_t>(category + 1));

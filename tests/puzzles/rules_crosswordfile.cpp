@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RulesSupport.h"
+
 #include "AnswerIndex.h"
 #include "CrosswordFile.h"
 #include "CrosswordGenerator.h"
@@ -19,13 +21,6 @@ namespace {
 
 namespace F = XWordFileOffset;
 namespace C = XWordCellOffset;
-
-std::string TextAt(const std::vector<uint8_t>& rec, size_t at, int capacity)
-{
-    std::string s;
-    EXPECT_TRUE(RecordReader(rec).Text(at, capacity, s));
-    return s;
-}
 
 // A numbered free-format grid from rows of letters ('.' none, '>' an end marker).
 void LayFreeFormat(const std::vector<std::string>& rows)
@@ -47,8 +42,7 @@ void LayFreeFormat(const std::vector<std::string>& rows)
 // A regular 13 x 13 crossword: a word filled, three letters typed, everything checked.
 void RegularInProgress()
 {
-    InitWordTables();
-    BuildWordLengthTables();
+    UseBuiltInVocabulary();
     InitGridTemplates();
     RandSeed(17);
     ASSERT_TRUE(StartRegularCrossword(2, FilterAllWords, true));

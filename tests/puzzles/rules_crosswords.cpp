@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RulesSupport.h"
+
 #include "AnswerIndex.h"
 #include "CrosswordGenerator.h"
 #include "GridTemplates.h"
@@ -58,10 +60,9 @@ void UseWords(const std::vector<TestWord>& words)
     BuildWordLengthTables();
 }
 
-void UseBuiltInVocabulary()
+void UseVocabularyAndTemplates()
 {
-    InitWordTables();
-    BuildWordLengthTables();
+    UseBuiltInVocabulary();
     InitGridTemplates();
 }
 
@@ -379,7 +380,7 @@ TEST(CrosswordSlots, UncrossedWordsComeLastInScanOrder)
         EXPECT_EQ(Row(0), "bats###f#");
         EXPECT_EQ(Row(4), "lemons###");
     }
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
 }
 
 // ---- The fill ----
@@ -411,7 +412,7 @@ TEST(CrosswordFill, StepsBackToTheSlotThatBlocks)
         EXPECT_EQ(XWordGrid[3][1].FillStamp, 3);
         EXPECT_EQ(XWordGrid[1][2].FillStamp, 4);
     }
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
 }
 
 TEST(CrosswordFill, AWordIsPlacedOnlyOnce)
@@ -434,7 +435,7 @@ TEST(CrosswordFill, AWordIsPlacedOnlyOnce)
             answers.insert(w.Answer);
         EXPECT_EQ(answers.size(), 4u);
     }
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
 }
 
 TEST(CrosswordFill, UntypableAnswersAreNotEligible)
@@ -463,12 +464,12 @@ TEST(CrosswordFill, UntypableAnswersAreNotEligible)
         EXPECT_EQ(Row(0), "xenon####");
         EXPECT_EQ(Row(2), "sweats###");
     }
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
 }
 
 TEST(CrosswordFill, SameResultsAsTheFullScan)
 {
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
     int filled = 0, failed = 0;
     for (int sizeIndex = 1; sizeIndex <= GridSizeCount; ++sizeIndex)
         for (const bool spanish : {true, false})
@@ -495,7 +496,7 @@ TEST(CrosswordFill, SameResultsAsTheFullScan)
 
 TEST(CrosswordFill, FilledGridsKeepTheirRules)
 {
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
     for (int sizeIndex = 1; sizeIndex <= GridSizeCount; ++sizeIndex)
         for (const bool spanish : {true, false})
             for (int filter = 0; filter <= 2; ++filter) {
@@ -528,7 +529,7 @@ TEST(CrosswordFill, FilledGridsKeepTheirRules)
 
 TEST(CrosswordStart, AvoidsTheLastTemplate)
 {
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
     for (uint32_t seed = 1; seed <= 40; ++seed) {
         const int sizeIndex = 1 + static_cast<int>(seed % GridSizeCount);
         LastTemplate = 1 + static_cast<int>(seed % TemplatesPerSize);
@@ -551,7 +552,7 @@ TEST(CrosswordStart, AvoidsTheLastTemplate)
 
 TEST(CrosswordStart, ASingleTemplateIsUsedAgain)
 {
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
     UseWords({{"bat", "bate", 0}});  // fills nothing: every try runs
     InitGridTemplates();             // run alone, no earlier test has loaded them
     TemplateCount[2] = 1;
@@ -563,13 +564,13 @@ TEST(CrosswordStart, ASingleTemplateIsUsedAgain)
     EXPECT_EQ(LastTemplate, 1);
     EXPECT_EQ(XWordMode, 1);
     EXPECT_EQ(XWordCols, 13);
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
 }
 
 // Every built-in template fills in at least half its single tries with common words only.
 TEST(CrosswordTemplates, EveryTemplateFillsWithCommonWords)
 {
-    UseBuiltInVocabulary();
+    UseVocabularyAndTemplates();
     constexpr int Tries = 8;
     for (const bool spanish : {true, false}) {
         const RegularWordPool pool(spanish, FilterCommonOnly);

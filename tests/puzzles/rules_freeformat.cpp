@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RulesSupport.h"
+
 #include "AnswerIndex.h"
 #include "CrosswordGenerator.h"
 #include "FreeFormatGenerator.h"
@@ -58,8 +60,7 @@ class FreeFormat : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        InitWordTables();
-        BuildWordLengthTables();
+        UseBuiltInVocabulary();
     }
     void Area() { XWordCols = XWordRows = FreeFormatSide; }
 };
@@ -183,8 +184,7 @@ void CheckPlacement(int result)
 
 TEST_F(FreeFormat, PlacementInvariantsHoldOverManySeedsAndSubCategories)
 {
-    InitWordTables();
-    BuildWordLengthTables();
+    UseBuiltInVocabulary();
     int attempts = 0;
     for (const bool spanish : {true, false})
         for (int category = 0; category < CategoryCount; ++category)

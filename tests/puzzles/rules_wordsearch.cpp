@@ -7,6 +7,7 @@
 #include "LX_Data.h"
 #include "LX_Globals.h"
 #include "Random.h"
+#include "RulesSupport.h"
 #include "TextCodec.h"
 
 #include <gtest/gtest.h>
@@ -26,17 +27,7 @@ void UseWords(const std::vector<std::pair<std::string, std::string>>& words, int
     for (size_t i = 0; i < words.size(); ++i)
         lines.push_back(",D,,M," + words[i].first + "," + Cp1252FromUtf8(words[i].second) + ",,,Cat,Sub," +
                         std::to_string(lessCommon) + "," + std::to_string(i + 1) + ", ");
-    std::vector<const char*> ptrs;
-    for (const std::string& l : lines)
-        ptrs.push_back(l.c_str());
-    InitWordTablesFrom(ptrs.data(), static_cast<int>(ptrs.size()));
-    BuildWordLengthTables();
-}
-
-void UseVocabulary()
-{
-    InitWordTables();
-    BuildWordLengthTables();
+    UseRecordLines(lines);
 }
 
 WordSelection AllOf(int category)
@@ -213,7 +204,7 @@ TEST(WordSearchBuild, SideRule)
 
 TEST(WordSearchBuild, RealSelectionsHoldEveryInvariantOverManySeeds)
 {
-    UseVocabulary();
+    UseBuiltInVocabulary();
     int categoriesTried = 0;
     for (int category = 0; category < CategoryCount; ++category) {
         for (const char* language : {"S", "E"}) {

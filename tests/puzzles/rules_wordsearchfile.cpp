@@ -4,6 +4,7 @@
 #include "WordSearchFile.h"
 
 #include "Random.h"
+#include "RulesSupport.h"
 #include "RecordIO.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +15,6 @@ namespace {
 
 namespace O = SearchFileOffset;
 namespace C = SearchCellOffset;
-
-std::string TextAt(const std::vector<uint8_t>& rec, size_t at, int capacity)
-{
-    std::string s;
-    EXPECT_TRUE(RecordReader(rec).Text(at, capacity, s));
-    return s;
-}
 
 // A puzzle of 20 x 20 in all directions ("Río" keeps its accent): words 3 and 5 found, answer 8
 // shown, the clue area of word 10 on view.
