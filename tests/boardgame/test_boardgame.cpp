@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "GridMouse.h"
+#include "TestVocabulary.h"
 
 #include "AlphabetGrid.h"
 #include "BoardGameRules.h"
@@ -280,11 +281,9 @@ private slots:
     void startNeverBeginsWithAFreeOrEmptySlot()
     {
         // A vocabulary of three sub-categories: the random fill stops with free slots left.
-        static const char* const lines[] = {
-            ",D,,M,cat,gato,cats,gatos,Animals,Pets,0,1, ", ",D,,M,dog,perro,dogs,perros,Animals,Pets,0,2, ",
-            ",D,,F,hen,gallina,hens,gallinas,Animals,Farm,1,3, ", ",D,,M,bus,autobus,buses,autobuses,Travel,Road,0,4, "};
-        InitWordTablesFrom(lines, 4);
-        BuildWordLengthTables();
+        UseRecordLines({",D,,M,cat,gato,cats,gatos,Animals,Pets,0,1, ", ",D,,M,dog,perro,dogs,perros,Animals,Pets,0,2, ",
+                        ",D,,F,hen,gallina,hens,gallinas,Animals,Farm,1,3, ",
+                        ",D,,M,bus,autobus,buses,autobuses,Travel,Road,0,4, "});
         screen->FormShow();
         QTest::keyClicks(screen->edName[0], "Ana");
         fixture->choiceAnswer = 1;
@@ -304,11 +303,7 @@ private slots:
         for (int i = 0; i < 40; ++i)
             many.push_back(",D,,M,w" + std::to_string(i) + ",p" + std::to_string(i) + ",ws,ps,Animals,Pets,0," +
                            std::to_string(i + 1) + ", ");
-        std::vector<const char*> ptrs;
-        for (const std::string& l : many)
-            ptrs.push_back(l.c_str());
-        InitWordTablesFrom(ptrs.data(), static_cast<int>(ptrs.size()));
-        BuildWordLengthTables();
+        UseRecordLines(many);
         fixture->shown.clear();
         screen->bnStartGame->click();
         QCOMPARE(fixture->messages(), QStringList{"There are no words in category : Travel - Road"});

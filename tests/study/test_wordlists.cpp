@@ -3,6 +3,7 @@
 
 #include "AppFixture.h"
 #include "GridMouse.h"
+#include "TestVocabulary.h"
 
 #include "CategoryPicker.h"
 #include "LX_WordLists.h"
@@ -26,14 +27,6 @@ std::vector<std::string> FirstWords(const std::vector<WordListRow>& rows)
     for (const auto& r : rows)
         out.push_back(r.FirstWord);
     return out;
-}
-
-// A small table of our own: keys that test byte order and ties.
-void UseTable(std::initializer_list<const char*> lines)
-{
-    std::vector<const char*> v(lines);
-    InitWordTablesFrom(v.data(), static_cast<int>(v.size()));
-    BuildWordLengthTables();
 }
 
 }  // namespace
@@ -194,7 +187,7 @@ private slots:
     {
         const std::string inverted = Cp1252FromUtf8(",D,,,¡hola!,hola,,,Cat,Sub,0,3, ");
         const std::string accented = Cp1252FromUtf8(",D,,F,apple,manzana,apples,manzanas,Cat,Sub,0,5, ");
-        UseTable({",D,,M,zebra,cebra,zebras,cebras,Cat,Sub,0,1, ", inverted.c_str(),
+        UseRecordLines({",D,,M,zebra,cebra,zebras,cebras,Cat,Sub,0,1, ", inverted.c_str(),
                   ",D,,M,1 dollar,un dólar,,,Cat,Sub,0,2, ", ",D,,M,bee,abeja,bees,abejas,Cat,Sub,0,4, ",
                   accented.c_str(), ",D,,M,bee,zángano,bees,zánganos,Cat,Sub,0,6, "});
         WordSelection all;
@@ -219,7 +212,7 @@ private slots:
 
     void emptySelectionAndSortModeDefault()
     {
-        UseTable({",D,,M,zebra,cebra,zebras,cebras,Cat,Sub,1,1, "});
+        UseRecordLines({",D,,M,zebra,cebra,zebras,cebras,Cat,Sub,1,1, "});
         WordSelection common;
         common.CommonFilter = 0;
         const WordLists lists = BuildWordListRows(common, true, 1);
@@ -232,7 +225,7 @@ private slots:
 
     void typeTextsAndNotes()
     {
-        UseTable({",D,/a,M,cousin,primo,cousins,primos,Cat,Sub,0,1, ", ",D,,FP,scissors,tijeras,,,Cat,Sub,0,2, ",
+        UseRecordLines({",D,/a,M,cousin,primo,cousins,primos,Cat,Sub,0,1, ", ",D,,FP,scissors,tijeras,,,Cat,Sub,0,2, ",
                   ",D,,VR,get up,levantarse,,,Cat,Sub,0,3, "});
         WordSelection all;
         all.AllSubCategories = true;
@@ -245,7 +238,7 @@ private slots:
 
     void customWordMarkGoesToItsRecord()
     {
-        UseTable({",D,,M,zebra,cebra,zebras,cebras,Cat,Sub,0,7, "});
+        UseRecordLines({",D,,M,zebra,cebra,zebras,cebras,Cat,Sub,0,7, "});
         CustomWordCount = 1;
         CustomWords[1] = TCustomWordRecord{};
         CustomWords[1].Category = 15;
