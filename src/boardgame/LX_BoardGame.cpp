@@ -51,14 +51,6 @@ void TPaintBox::paintEvent(QPaintEvent*)
 
 namespace {
 
-void SetBackground(QWidget* w, uint32_t bgr)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, BlueHigh(bgr));
-    w->setPalette(pal);
-}
-
 void SetTextColour(QWidget* w, const QColor& colour)
 {
     QPalette pal = w->palette();
