@@ -7,18 +7,7 @@
 #include "LX_Data.h"
 #include "LX_Globals.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
-
-namespace {
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-}  // namespace
+#include "FuzzRecord.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -30,9 +19,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static std::vector<uint8_t> record(BoardGameFileSize);
-    std::fill(record.begin(), record.end(), uint8_t{0});
-    std::memcpy(record.data(), data, std::min(size, BoardGameFileSize));
+    const std::vector<uint8_t>& record = FitToRecord(data, size, BoardGameFileSize);
 
     auto saved = ReadBoardGameRecord(record);
     if (!saved)

@@ -5,24 +5,11 @@
 #include "CrosswordPlay.h"
 #include "XWordGrid.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
-
-namespace {
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-}  // namespace
+#include "FuzzRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static std::vector<uint8_t> record(SavedXWordSize);
-    std::fill(record.begin(), record.end(), uint8_t{0});
-    std::memcpy(record.data(), data, std::min(size, SavedXWordSize));
+    const std::vector<uint8_t>& record = FitToRecord(data, size, SavedXWordSize);
 
     const auto saved = ReadCrosswordRecord(record);
     if (!saved)

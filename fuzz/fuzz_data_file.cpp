@@ -6,11 +6,9 @@
 #include "LX_Data.h"
 #include "LX_Globals.h"
 
+#include "FuzzRecord.h"
+
 #include <algorithm>
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -26,12 +24,6 @@ void RestoreTables()
     std::copy(CategorySnapshot.begin(), CategorySnapshot.end(), CategoryTable);
     WordCount = BuiltInWordCount;
     TotalCategoryCount = CategoryCount;
-}
-
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
 }
 
 void ApplyRecord(const std::vector<uint8_t>& record)
@@ -51,9 +43,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static std::vector<uint8_t> record(DataFileSize);
-    std::fill(record.begin(), record.end(), uint8_t{0});
-    std::memcpy(record.data(), data, std::min(size, DataFileSize));
+    const std::vector<uint8_t>& record = FitToRecord(data, size, DataFileSize);
 
     RestoreTables();
     ApplyRecord(record);

@@ -3,24 +3,11 @@
 
 #include "WordSearchFile.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
-
-namespace {
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-}  // namespace
+#include "FuzzRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static std::vector<uint8_t> record(SearchSaveSize);
-    std::fill(record.begin(), record.end(), uint8_t{0});
-    std::memcpy(record.data(), data, std::min(size, SearchSaveSize));
+    const std::vector<uint8_t>& record = FitToRecord(data, size, SearchSaveSize);
 
     auto saved = ReadSearchRecord(record);
     if (!saved)

@@ -73,20 +73,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
     return label;
 }
 
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& text)
-{
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(name);
-    return radio;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 // An instruction box: header-coloured, its lines as given.
 QLabel* MakeInstruction(QWidget* parent, const char* name, std::initializer_list<const char*> lines)
 {
@@ -155,7 +141,7 @@ TfrmOptions::TfrmOptions(QWidget* mainWindow) : TScreenForm(mainWindow)
     pbInstruct->resize(700, 457);
     lblTest = MakeLabel(PanelInstruct, "lblTest", QString());
     lblTest->hide();
-    bnContinue = MakeButton(PanelInstruct, "bnContinue", "Continue");
+    bnContinue = MakePushButton(PanelInstruct, "bnContinue", "Continue");
     PanelOverview2 = MakePanel(PanelInstruct, "PanelOverview2", true);
     cbOverview2 = new QCheckBox(PanelOverview2);
     cbOverview2->setObjectName("cbOverview2");
@@ -195,7 +181,7 @@ TfrmOptions::TfrmOptions(QWidget* mainWindow) : TScreenForm(mainWindow)
 
     PanelSearch = MakePanel(PanelInfo, "PanelSearch", true);
     lblSearch = MakeLabel(PanelSearch, "lblSearch", "Search for words");
-    bnSearch = MakeButton(PanelSearch, "bnSearch", "Search for words");
+    bnSearch = MakePushButton(PanelSearch, "bnSearch", "Search for words");
 
     PanelText = MakePanel(PanelChangeIt, "PanelText", false);
     PanelScreenInstruct = MakeInstruction(PanelText, "PanelScreenInstruct",
@@ -213,7 +199,7 @@ TfrmOptions::TfrmOptions(QWidget* mainWindow) : TScreenForm(mainWindow)
                                         {"Select a font size.  The optimal font size will",
                                          "depend on your personal preference, as well as",
                                          "your system font size and your screen resolution."});
-    bnEndSetupOK = MakeButton(PanelChangeIt, "bnEndSetupOK", "Continue");
+    bnEndSetupOK = MakePushButton(PanelChangeIt, "bnEndSetupOK", "Continue");
 
     BuildSearchPage();
 
@@ -399,7 +385,7 @@ int TfrmOptions::HintSubMode() const
 void TfrmOptions::BuildSearchPage()
 {
     PanelSearchIt = MakePanel(this, "PanelSearchIt", false);
-    bnReturn = MakeButton(PanelSearchIt, "bnReturn", "Return to main");
+    bnReturn = MakePushButton(PanelSearchIt, "bnReturn", "Return to main");
     rbStarting = MakeRadio(PanelSearchIt, "rbStarting", "Search for words starting with : ");
     rbContaining = MakeRadio(PanelSearchIt, "rbContaining", "Search for words containing   : ");
     rbContaining->setChecked(true);
@@ -410,16 +396,13 @@ void TfrmOptions::BuildSearchPage()
     edSearch = new QLineEdit(PanelSearchIt);
     edSearch->setObjectName("edSearch");
     edSearch->setMaxLength(ShortString::Capacity);
-    bnClear = MakeButton(PanelSearchIt, "bnClear", "Clear input");
-    bnSearchSpanish = MakeButton(PanelSearchIt, "bnSearchSpanish", "Search Spanish");
-    bnSearchEnglish = MakeButton(PanelSearchIt, "bnSearchEnglish", "Search English");
+    bnClear = MakePushButton(PanelSearchIt, "bnClear", "Clear input");
+    bnSearchSpanish = MakePushButton(PanelSearchIt, "bnSearchSpanish", "Search Spanish");
+    bnSearchEnglish = MakePushButton(PanelSearchIt, "bnSearchEnglish", "Search English");
 
     // The accent typing rules beside the box.
     PanelMemo1 = MakePanel(PanelSearchIt, "PanelMemo1", true);
-    PanelMemo1->setAutoFillBackground(true);
-    QPalette memo = PanelMemo1->palette();
-    memo.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    PanelMemo1->setPalette(memo);
+    SetBackground(PanelMemo1, ColorHeader);
     auto* rules = new QGridLayout(PanelMemo1);
     rules->setContentsMargins(Padding, Padding / 2, Padding, Padding / 2);
     rules->setHorizontalSpacing(Padding);

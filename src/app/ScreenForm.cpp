@@ -3,13 +3,14 @@
 #include "AppGlobals.h"
 #include "QtText.h"
 
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+
 TScreenForm::TScreenForm(QWidget* mainWindow) : QWidget(mainWindow)
 {
     hide();
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorMainWindow));
-    setPalette(pal);
+    SetBackground(this, ColorMainWindow);
     setGeometry(PageLeft, PageTop, PageWidth, PageHeight);
 }
 
@@ -31,4 +32,47 @@ void TScreenForm::FormResize()
 void TScreenForm::FitToPage()
 {
     setGeometry(PageLeft, PageTop, PageWidth, PageHeight);
+}
+
+void SetWindowColour(QWidget* w, const QColor& colour)
+{
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+}
+
+void SetBackground(QWidget* w, uint32_t bgr)
+{
+    SetWindowColour(w, BlueHigh(bgr));
+}
+
+QFrame* ColouredFrame(QWidget* parent, const QString& name, uint32_t bgr)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    SetBackground(frame, bgr);
+    return frame;
+}
+
+QFrame* BoxFrame(QWidget* parent, const QString& name)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::Box);
+    return frame;
+}
+
+QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* radio = new QRadioButton(text, parent);
+    radio->setObjectName(name);
+    return radio;
+}
+
+QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
 }

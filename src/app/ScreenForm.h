@@ -2,7 +2,14 @@
 // The frame of every screen: a borderless child of the main window laid in the page
 // rectangle, created once and afterwards only shown and hidden.
 
+#include <QColor>
 #include <QWidget>
+
+#include <cstdint>
+
+class QFrame;
+class QPushButton;
+class QRadioButton;
 
 class TScreenForm : public QWidget {
     Q_OBJECT
@@ -33,3 +40,15 @@ private:
 // Refreshes the Quick Hints window with the text of the screen on view; nothing while it is
 // closed. Screens call it wherever their sub-mode or page changes.
 void RefreshQuickHints();
+
+// Fills the widget's background with the colour.
+void SetWindowColour(QWidget* w, const QColor& colour);
+// The same with a colour given blue-high (ColorHeader, ColorMainWindow, ...).
+void SetBackground(QWidget* w, uint32_t bgr);
+// A named frame without a border, filled with a colour given blue-high.
+QFrame* ColouredFrame(QWidget* parent, const QString& name, uint32_t bgr);
+
+// Named children as every form builds them.
+QFrame* BoxFrame(QWidget* parent, const QString& name);
+QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text);
+QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString& text);

@@ -126,15 +126,8 @@ void ApplyBoardGameRecord(const SavedBoardGame& saved)
     for (int k = 1; k <= MaxPlayers; ++k)
         BoardPlayers[k] = saved.Players[k];
     CategorySlots = saved.Slots;
+    StartGame();
     CurrentPlayer = saved.CurrentPlayer;
-    BuildAllQuestionPools();
-    BuildBoard();
-    FreeMove = 0;
-    DoublePoints = 0;
-    MoveAllowed = 0;
-    DiceStopped = 0;
-    DropSquare = -1;
-    Option1Square = Option2Square = -1;
 }
 
 bool GameIsFinished()

@@ -51,14 +51,6 @@ void TPaintBox::paintEvent(QPaintEvent*)
 
 namespace {
 
-void SetBackground(QWidget* w, uint32_t bgr)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, BlueHigh(bgr));
-    w->setPalette(pal);
-}
-
 void SetTextColour(QWidget* w, const QColor& colour)
 {
     QPalette pal = w->palette();
@@ -365,10 +357,21 @@ void TfrmBoardGame::BuildGamePage()
     connect(bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
 }
 
+QFrame* TfrmBoardGame::MakeCentrePanel(const char* name)
+{
+    QFrame* panel = MakePanel(PanelBoard, name);
+    SetBackground(panel, ColorMainWindow);
+    return panel;
+}
+
+std::array<QFrame*, 5> TfrmBoardGame::CentrePanels() const
+{
+    return {PanelRoll, PanelClue, PanelAnswer, PanelCards, PanelGusmaro};
+}
+
 void TfrmBoardGame::BuildRollPanel()
 {
-    PanelRoll = MakePanel(PanelBoard, "PanelRoll");
-    SetBackground(PanelRoll, ColorMainWindow);
+    PanelRoll = MakeCentrePanel("PanelRoll");
     PanelPlayerName[0] = MakeLabel(PanelRoll, "", "PanelPlayerName0");
     PanelRollInstruct = MakeLabel(PanelRoll, "Click to stop the dice roll.", "PanelRollInstruct");
     SetBackground(PanelRollInstruct, ColorHeader);
@@ -415,8 +418,7 @@ void TfrmBoardGame::BuildRollPanel()
 
 void TfrmBoardGame::BuildCluePanel()
 {
-    PanelClue = MakePanel(PanelBoard, "PanelClue");
-    SetBackground(PanelClue, ColorMainWindow);
+    PanelClue = MakeCentrePanel("PanelClue");
     const QuestionHead head = MakeQuestionHead(PanelClue, "PanelPlayerName2", "PanelCategory", "PanelEnglish");
     PanelPlayerName[2] = head.Player;
     PanelCategory = head.Category;
@@ -455,8 +457,7 @@ void TfrmBoardGame::BuildCluePanel()
 
 void TfrmBoardGame::BuildAnswerPanel()
 {
-    PanelAnswer = MakePanel(PanelBoard, "PanelAnswer");
-    SetBackground(PanelAnswer, ColorMainWindow);
+    PanelAnswer = MakeCentrePanel("PanelAnswer");
     const QuestionHead head = MakeQuestionHead(PanelAnswer, "PanelPlayerName3", "PanelCategory1", "PanelEnglish1");
     PanelPlayerName[3] = head.Player;
     PanelCategory1 = head.Category;
@@ -479,8 +480,7 @@ void TfrmBoardGame::BuildAnswerPanel()
 
 void TfrmBoardGame::BuildCardsPanel()
 {
-    PanelCards = MakePanel(PanelBoard, "PanelCards");
-    SetBackground(PanelCards, ColorMainWindow);
+    PanelCards = MakeCentrePanel("PanelCards");
     PanelPlayerName[1] = MakeLabel(PanelCards, "", "PanelPlayerName1");
     PanelCardInstruct = MakeLabel(PanelCards, "Click the cards to select one.", "PanelCardInstruct");
     SetBackground(PanelCardInstruct, ColorHeader);
@@ -513,8 +513,7 @@ void TfrmBoardGame::BuildCardsPanel()
 
 void TfrmBoardGame::BuildGusmaroPanel()
 {
-    PanelGusmaro = MakePanel(PanelBoard, "PanelGusmaro");
-    SetBackground(PanelGusmaro, ColorMainWindow);
+    PanelGusmaro = MakeCentrePanel("PanelGusmaro");
     PanelPlayerGusmaro = MakeLabel(PanelGusmaro, "", "PanelPlayerGusmaro");
     lblGusmaroThrow = MakeLabel(PanelGusmaro, "", "lblGusmaroThrow");
     lblGusmaroPoints = MakeLabel(PanelGusmaro, "", "lblGusmaroPoints");
@@ -816,7 +815,7 @@ void TfrmBoardGame::ShowPlayerName(QLabel* label, int player)
 
 void TfrmBoardGame::ShowCentrePanel(QFrame* panel)
 {
-    for (QFrame* f : {static_cast<QFrame*>(PanelRoll), PanelClue, PanelAnswer, PanelCards, PanelGusmaro})
+    for (QFrame* f : CentrePanels())
         f->setVisible(f == panel);
     if (panel)
         panel->raise();
@@ -1444,7 +1443,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     const int line = fm.height() + 6;
     const int w = inner.width();
     const int h = inner.height();
-    for (QFrame* f : {static_cast<QFrame*>(PanelRoll), PanelClue, PanelAnswer, PanelCards, PanelGusmaro})
+    for (QFrame* f : CentrePanels())
         f->setGeometry(inner);
     const int margin = 30;  // room for the arrows at the edges of the die panel
     const int textWidth = w - 2 * margin;
@@ -1540,7 +1539,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     lblGusmaroPoints->setGeometry(pad, pad + 3 * line, w - 2 * pad, line);
     bnGusmaroContinue->setGeometry((w - 140) / 2, pad + 5 * line, 140, line + 4);
 
-    for (QFrame* f : {static_cast<QFrame*>(PanelRoll), PanelClue, PanelAnswer, PanelCards, PanelGusmaro})
+    for (QFrame* f : CentrePanels())
         CentreContent(f);
     if (MoveAllowed && !FreeMove && !PanelRoll->isHidden() && !PanelMoveInstruct->isHidden())
         ShowArrows();

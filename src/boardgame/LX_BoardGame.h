@@ -204,6 +204,9 @@ private:
     void BuildAnswerPanel();
     void BuildCardsPanel();
     void BuildGusmaroPanel();
+    // One of the panels shown one at a time in the middle of the board.
+    QFrame* MakeCentrePanel(const char* name);
+    std::array<QFrame*, 5> CentrePanels() const;
     void ShowSlotNames();
     void UpdateSlotButtons();
     void ShowCentrePanel(QFrame* panel);

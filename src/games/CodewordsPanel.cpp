@@ -3,6 +3,7 @@
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
+#include "ScreenForm.h"
 #include "WordGameGrids.h"
 
 #include <QLabel>
@@ -46,7 +47,7 @@ CodewordsPanel::CodewordsPanel(QWidget* parent)
         lblCodeEnglish[i] = new QLabel(this);
         lblCodeEnglish[i]->setObjectName(QStringLiteral("lblCodeEnglish%1").arg(k));
         lblCodeEnglish[i]->hide();
-        bnCodeEnglish[i] = MakeGameButton(this, QStringLiteral("bnCodeEnglish%1").arg(k), "Show English");
+        bnCodeEnglish[i] = MakePushButton(this, QStringLiteral("bnCodeEnglish%1").arg(k), "Show English");
         connect(bnCodeEnglish[i], &QPushButton::clicked, this, [this, k] { bnCodeEnglishClick(k); });
     }
 

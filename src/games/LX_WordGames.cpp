@@ -32,26 +32,6 @@ namespace {
 // Below this the letters no longer fit their cells; a narrower page clips the row instead.
 constexpr int MinScrambleCellWidth = 12;
 
-QFrame* BoxFrame(QWidget* parent, const QString& name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::Box);
-    return frame;
-}
-
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text)
-{
-    auto* rb = new QRadioButton(text, parent);
-    rb->setObjectName(name);
-    return rb;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text)
-{
-    return MakeGameButton(parent, name, text);
-}
-
 int TextWidth(const QFontMetrics& fm, const QString& text) { return fm.horizontalAdvance(text); }
 
 const char* const HeaderPrefix[7] = {"",           "Scrambled words : ", "Match words : ", "Uncover squares : ",
@@ -133,7 +113,7 @@ void TfrmWordGames::BuildOptionsPage()
 
     Picker = new CategoryPicker(PanelStep[2]);
 
-    bnStartGame = MakeButton(PanelMain, "bnStartGame", "Start selected word game");
+    bnStartGame = MakePushButton(PanelMain, "bnStartGame", "Start selected word game");
     connect(bnStartGame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::StartButton); });
 }
 
@@ -165,10 +145,10 @@ void TfrmWordGames::BuildScrambledWords()
 
         PanelScrambleBtns[i] = new QFrame(PanelScrambledWords);
         PanelScrambleBtns[i]->setObjectName(QStringLiteral("PanelScrambleBtns%1").arg(k));
-        bnShowEnglish[i] = MakeButton(PanelScrambleBtns[i], QStringLiteral("bnShowEnglish%1").arg(k), "Show English");
-        bnClue[i] = MakeButton(PanelScrambleBtns[i], QStringLiteral("bnClue%1").arg(k), "Clue");
-        bnFill[i] = MakeButton(PanelScrambleBtns[i], QStringLiteral("bnFill%1").arg(k), "Fill");
-        bnCheck[i] = MakeButton(PanelScrambleBtns[i], QStringLiteral("bnCheck%1").arg(k), "Check");
+        bnShowEnglish[i] = MakePushButton(PanelScrambleBtns[i], QStringLiteral("bnShowEnglish%1").arg(k), "Show English");
+        bnClue[i] = MakePushButton(PanelScrambleBtns[i], QStringLiteral("bnClue%1").arg(k), "Clue");
+        bnFill[i] = MakePushButton(PanelScrambleBtns[i], QStringLiteral("bnFill%1").arg(k), "Fill");
+        bnCheck[i] = MakePushButton(PanelScrambleBtns[i], QStringLiteral("bnCheck%1").arg(k), "Check");
         lblScrambleEng[i] = new QLabel(PanelScrambleBtns[i]);
         lblScrambleEng[i]->setObjectName(QStringLiteral("lblScrambleEng%1").arg(k));
         lblScrambleEng[i]->hide();
@@ -217,10 +197,10 @@ void TfrmWordGames::BuildScrambledWords()
         InstallGameDrag(boxes, boxRules);
     }
 
-    bnScramblePrint = MakeButton(PanelScrambledWords, "bnScramblePrint", "Print");
+    bnScramblePrint = MakePushButton(PanelScrambledWords, "bnScramblePrint", "Print");
     connect(bnScramblePrint, &QPushButton::clicked, this, [this] { bnPrintClick(GameScrambledWords); });
-    bnScrambleSame = MakeButton(PanelScrambledWords, "bnScrambleSame", "New game");
-    bnScrambleReturn = MakeButton(PanelScrambledWords, "bnScrambleReturn", "Change options");
+    bnScrambleSame = MakePushButton(PanelScrambledWords, "bnScrambleSame", "New game");
+    bnScrambleReturn = MakePushButton(PanelScrambledWords, "bnScrambleReturn", "Change options");
     connect(bnScrambleSame, &QPushButton::clicked, this, [this] { bnStartGameClick(Caller::NewGame); });
     connect(bnScrambleReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
 }

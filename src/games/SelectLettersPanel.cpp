@@ -3,6 +3,7 @@
 #include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
+#include "ScreenForm.h"
 #include "WordGameGrids.h"
 
 #include <QLabel>
@@ -77,7 +78,7 @@ SelectLettersPanel::SelectLettersPanel(QWidget* parent)
     PanelSelectBtns->setObjectName("PanelSelectBtns");
     for (int i = 0; i < SelectRowCount; ++i) {
         const int k = i + 1;
-        bnSelectEng[i] = MakeGameButton(PanelSelectBtns, QStringLiteral("bnSelectEng%1").arg(k), "Show English");
+        bnSelectEng[i] = MakePushButton(PanelSelectBtns, QStringLiteral("bnSelectEng%1").arg(k), "Show English");
         lblSelectEng[i] = new QLabel(PanelSelectBtns);
         lblSelectEng[i]->setObjectName(QStringLiteral("lblSelectEng%1").arg(k));
         lblSelectEng[i]->hide();

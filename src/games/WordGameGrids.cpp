@@ -2,6 +2,7 @@
 
 #include "LexGrid.h"
 #include "QtText.h"
+#include "ScreenForm.h"
 
 #include "FontScheme.h"
 
@@ -93,21 +94,9 @@ void InstallGameDrag(LexGrid* grid, const GameDragRules& rules)
 
 QFrame* MakeInstructionFrame(QWidget* parent, const QString& name)
 {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setAutoFillBackground(true);
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    frame->setPalette(pal);
+    QFrame* frame = ColouredFrame(parent, name, ColorHeader);
     frame->setFrameShape(QFrame::Box);
     return frame;
-}
-
-QPushButton* MakeGameButton(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* bn = new QPushButton(text, parent);
-    bn->setObjectName(name);
-    return bn;
 }
 
 GameBand LayOutGameFrame(int width, int height, QLabel* header, QFrame* instruct, const std::vector<QLabel*>& lines,

@@ -50,10 +50,8 @@ struct GameDragRules {
 };
 void InstallGameDrag(LexGrid* grid, const GameDragRules& rules);
 
-// The pieces every game panel is built of: the instruction panel in the header colour, and
-// named buttons.
+// The instruction panel every game panel has, in the header colour.
 QFrame* MakeInstructionFrame(QWidget* parent, const QString& name);
-QPushButton* MakeGameButton(QWidget* parent, const QString& name, const QString& text);
 
 // Lays out what every game panel has around its game: the header across the top, the
 // instruction panel (its lines stacked) centred below it, and the bottom row of buttons

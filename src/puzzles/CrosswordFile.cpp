@@ -2,69 +2,81 @@
 
 #include "RecordIO.h"
 
+#include <iterator>
+
 namespace {
 
 namespace C = XWordCellOffset;
 
+// The cell's fields and where each stands in its stored record; texts with their capacity.
+struct ByteField {
+    size_t At;
+    uint8_t XWordCell::*Member;
+};
+struct IntField {
+    size_t At;
+    int32_t XWordCell::*Member;
+};
+struct TextField {
+    size_t At;
+    ShortString XWordCell::*Member;
+    int Capacity;
+};
+
+constexpr ByteField ByteFields[] = {
+    {C::Kind, &XWordCell::Kind},
+    {C::AcrossInOrder, &XWordCell::AcrossInOrder},
+    {C::DownInOrder, &XWordCell::DownInOrder},
+    {C::AcrossBlocked, &XWordCell::AcrossBlocked},
+    {C::DownBlocked, &XWordCell::DownBlocked},
+};
+constexpr IntField IntFields[] = {
+    {C::AcrossNumber, &XWordCell::AcrossNumber},
+    {C::DownNumber, &XWordCell::DownNumber},
+    {C::AcrossLength, &XWordCell::AcrossLength},
+    {C::DownLength, &XWordCell::DownLength},
+    {C::AcrossStart, &XWordCell::AcrossStart},
+    {C::DownStart, &XWordCell::DownStart},
+    {C::AcrossCrossings, &XWordCell::AcrossCrossings},
+    {C::DownCrossings, &XWordCell::DownCrossings},
+    {C::AcrossCrossingsOrdered, &XWordCell::AcrossCrossingsOrdered},
+    {C::DownCrossingsOrdered, &XWordCell::DownCrossingsOrdered},
+    {C::FillStamp, &XWordCell::FillStamp},
+};
+constexpr TextField TextFields[] = {
+    {C::Highlight, &XWordCell::Highlight, 1},
+    {C::AcrossClue, &XWordCell::AcrossClue, ShortString::Capacity},
+    {C::DownClue, &XWordCell::DownClue, ShortString::Capacity},
+    {C::Answer, &XWordCell::Answer, 1},
+    {C::Typed, &XWordCell::Typed, 1},
+    {C::CheckMark, &XWordCell::CheckMark, 1},
+    {C::Spare, &XWordCell::Spare, 1},
+};
+constexpr size_t TextFieldCount = std::size(TextFields);
+
 void WriteCell(RecordWriter& w, size_t at, const XWordCell& cell)
 {
-    w.U8(at + C::Kind, cell.Kind);
-    w.Text(at + C::Highlight, cell.Highlight.view(), 1);
-    w.I32(at + C::AcrossNumber, cell.AcrossNumber);
-    w.I32(at + C::DownNumber, cell.DownNumber);
-    w.Text(at + C::AcrossClue, cell.AcrossClue.view(), ShortString::Capacity);
-    w.Text(at + C::DownClue, cell.DownClue.view(), ShortString::Capacity);
-    w.Text(at + C::Answer, cell.Answer.view(), 1);
-    w.Text(at + C::Typed, cell.Typed.view(), 1);
-    w.Text(at + C::CheckMark, cell.CheckMark.view(), 1);
-    w.Text(at + C::Spare, cell.Spare.view(), 1);
-    w.I32(at + C::AcrossLength, cell.AcrossLength);
-    w.I32(at + C::DownLength, cell.DownLength);
-    w.I32(at + C::AcrossStart, cell.AcrossStart);
-    w.I32(at + C::DownStart, cell.DownStart);
-    w.I32(at + C::AcrossCrossings, cell.AcrossCrossings);
-    w.I32(at + C::DownCrossings, cell.DownCrossings);
-    w.I32(at + C::AcrossCrossingsOrdered, cell.AcrossCrossingsOrdered);
-    w.I32(at + C::DownCrossingsOrdered, cell.DownCrossingsOrdered);
-    w.U8(at + C::AcrossInOrder, cell.AcrossInOrder);
-    w.U8(at + C::DownInOrder, cell.DownInOrder);
-    w.I32(at + C::FillStamp, cell.FillStamp);
-    w.U8(at + C::AcrossBlocked, cell.AcrossBlocked);
-    w.U8(at + C::DownBlocked, cell.DownBlocked);
+    for (const ByteField& f : ByteFields)
+        w.U8(at + f.At, cell.*f.Member);
+    for (const IntField& f : IntFields)
+        w.I32(at + f.At, cell.*f.Member);
+    for (const TextField& f : TextFields)
+        w.Text(at + f.At, (cell.*f.Member).view(), f.Capacity);
 }
 
-// False when a text's length byte is past its capacity.
+// False when a text's length byte is past its capacity; the cell is then left as it was.
 bool ReadCell(const RecordReader& r, size_t at, XWordCell& cell)
 {
-    std::string highlight, acrossClue, downClue, answer, typed, checkMark, spare;
-    if (!r.Text(at + C::Highlight, 1, highlight) || !r.Text(at + C::AcrossClue, ShortString::Capacity, acrossClue) ||
-        !r.Text(at + C::DownClue, ShortString::Capacity, downClue) || !r.Text(at + C::Answer, 1, answer) ||
-        !r.Text(at + C::Typed, 1, typed) || !r.Text(at + C::CheckMark, 1, checkMark) ||
-        !r.Text(at + C::Spare, 1, spare))
-        return false;
-    cell.Kind = r.U8(at + C::Kind);
-    cell.Highlight = highlight;
-    cell.AcrossNumber = r.I32(at + C::AcrossNumber);
-    cell.DownNumber = r.I32(at + C::DownNumber);
-    cell.AcrossClue = acrossClue;
-    cell.DownClue = downClue;
-    cell.Answer = answer;
-    cell.Typed = typed;
-    cell.CheckMark = checkMark;
-    cell.Spare = spare;
-    cell.AcrossLength = r.I32(at + C::AcrossLength);
-    cell.DownLength = r.I32(at + C::DownLength);
-    cell.AcrossStart = r.I32(at + C::AcrossStart);
-    cell.DownStart = r.I32(at + C::DownStart);
-    cell.AcrossCrossings = r.I32(at + C::AcrossCrossings);
-    cell.DownCrossings = r.I32(at + C::DownCrossings);
-    cell.AcrossCrossingsOrdered = r.I32(at + C::AcrossCrossingsOrdered);
-    cell.DownCrossingsOrdered = r.I32(at + C::DownCrossingsOrdered);
-    cell.AcrossInOrder = r.U8(at + C::AcrossInOrder);
-    cell.DownInOrder = r.U8(at + C::DownInOrder);
-    cell.FillStamp = r.I32(at + C::FillStamp);
-    cell.AcrossBlocked = r.U8(at + C::AcrossBlocked);
-    cell.DownBlocked = r.U8(at + C::DownBlocked);
+    std::string texts[TextFieldCount];
+    for (size_t i = 0; i < TextFieldCount; ++i)
+        if (!r.Text(at + TextFields[i].At, TextFields[i].Capacity, texts[i]))
+            return false;
+    for (size_t i = 0; i < TextFieldCount; ++i)
+        cell.*TextFields[i].Member = texts[i];
+    for (const ByteField& f : ByteFields)
+        cell.*f.Member = r.U8(at + f.At);
+    for (const IntField& f : IntFields)
+        cell.*f.Member = r.I32(at + f.At);
     return true;
 }
 

@@ -44,6 +44,23 @@ void FillCell(int col, int row, uint32_t colour)
                          BlueHigh(colour));
 }
 
+// Paints each cell laid out in CellX/CellY: silver where no letter goes, white under what
+// drawLetter puts where one does.
+template <typename DrawLetter>
+void PaintGridCells(int cols, int rows, DrawLetter drawLetter)
+{
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            const XWordCell& cell = XWordGrid[c][r];
+            if (cell.Kind != 2) {
+                FillCell(c, r, ColorSilver);
+                continue;
+            }
+            FillCell(c, r, 0xFFFFFF);
+            drawLetter(c, r, cell);
+        }
+}
+
 void SetEdges(int32_t* edges, int first, int step, int count)
 {
     edges[0] = first;
@@ -110,19 +127,12 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
     else
         SetFont("Small Fonts", 7, true);
     const int box = s * 5 / 12;
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) {
-            const XWordCell& cell = XWordGrid[c][r];
-            if (cell.Kind != 2) {
-                FillCell(c, r, ColorSilver);
-                continue;
-            }
-            FillCell(c, r, 0xFFFFFF);
-            const int number = cell.AcrossNumber > 0 ? cell.AcrossNumber : cell.DownNumber;
-            if (number > 0)
-                DrawRectText(CellX[c], CellX[c] + box, CellY[r], CellY[r] + box, AlignCentre, AlignMiddle,
-                             (number < 10 ? " " : "") + QString::number(number));
-        }
+    PaintGridCells(cols, rows, [box](int c, int r, const XWordCell& cell) {
+        const int number = cell.AcrossNumber > 0 ? cell.AcrossNumber : cell.DownNumber;
+        if (number > 0)
+            DrawRectText(CellX[c], CellX[c] + box, CellY[r], CellY[r] + box, AlignCentre, AlignMiddle,
+                         (number < 10 ? " " : "") + QString::number(number));
+    });
 
     QPen pen(Qt::black);
     pen.setWidth(2);
@@ -176,16 +186,9 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
     SetEdges(CellY, bottom + m, s2, rows);
     SetEdges(CellX, m, s2, cols);
     SetFont("MS Sans Serif", cols <= 15 ? 8 : 10, false);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) {
-            const XWordCell& cell = XWordGrid[c][r];
-            if (cell.Kind != 2) {
-                FillCell(c, r, ColorSilver);
-                continue;
-            }
-            FillCell(c, r, 0xFFFFFF);
-            DrawCellText(c, r, AlignCentre, AlignMiddle, ToQt(cell.Answer));
-        }
+    PaintGridCells(cols, rows, [](int c, int r, const XWordCell& cell) {
+        DrawCellText(c, r, AlignCentre, AlignMiddle, ToQt(cell.Answer));
+    });
 }
 
 bool PrintCrossword(QWidget* parent, const QString& freeFormHeader)

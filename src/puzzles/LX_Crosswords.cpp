@@ -60,14 +60,6 @@ private:
 using ClickLabel = Clickable<QLabel>;
 using ClickFrame = Clickable<QFrame>;
 
-void PaintBackground(QWidget* w, uint32_t colour)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, BlueHigh(colour));
-    w->setPalette(pal);
-}
-
 const char* const GridSizeTexts[] = {"11 x 11", "13 x 13", "15 x 15", "17 x 17", "19 x 19"};
 
 // The Windows virtual-key code of a Qt key, with whether Shift is part of it; 0 for a key the
@@ -116,7 +108,7 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
         PanelSteps[i] = new QFrame(PanelMain);
         PanelSteps[i]->setFrameShape(QFrame::Box);
         lblStepTitles[i] = new QLabel(StepTitles[i], PanelSteps[i]);
-        PaintBackground(lblStepTitles[i], ColorHeader);
+        SetBackground(lblStepTitles[i], ColorHeader);
         lblStepTitles[i]->setAlignment(Qt::AlignCenter);
     }
 
@@ -262,7 +254,7 @@ TfrmCrosswords::TfrmCrosswords(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelRecalc = new QFrame(this);
     PanelRecalc->setObjectName("PanelRecalc");
     PanelRecalc->setFrameShape(QFrame::Box);
-    PaintBackground(PanelRecalc, ColorHeader);
+    SetBackground(PanelRecalc, ColorHeader);
     lblRecalc = new QLabel("Recalculating crossword", PanelRecalc);
     lblRecalc->setAlignment(Qt::AlignCenter);
     PanelRecalc->hide();

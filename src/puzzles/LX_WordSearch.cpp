@@ -31,34 +31,9 @@ QLabel* HeaderColouredLabel(QWidget* parent, const char* name, const QString& te
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setAutoFillBackground(true);
     label->setAlignment(Qt::AlignCenter);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    label->setPalette(pal);
+    SetBackground(label, ColorHeader);
     return label;
-}
-
-QFrame* StepPanel(QWidget* parent, const char* name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::Box);
-    return frame;
-}
-
-QRadioButton* Radio(QWidget* parent, const char* name, const char* text)
-{
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(name);
-    return radio;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 // The direction pictures: arrows out of a centre, four forward ones or all eight.
@@ -133,10 +108,10 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
     // ---- set-up panel
     PanelMain = new QFrame(this);
     PanelMain->setObjectName("PanelMain");
-    PanelStep1 = StepPanel(PanelMain, "PanelStep1");
-    PanelStep2 = StepPanel(PanelMain, "PanelStep2");
-    PanelStep3 = StepPanel(PanelMain, "PanelStep3");
-    PanelStep4 = StepPanel(PanelMain, "PanelStep4");
+    PanelStep1 = BoxFrame(PanelMain, "PanelStep1");
+    PanelStep2 = BoxFrame(PanelMain, "PanelStep2");
+    PanelStep3 = BoxFrame(PanelMain, "PanelStep3");
+    PanelStep4 = BoxFrame(PanelMain, "PanelStep4");
     PanelInstructStep1 = HeaderColouredLabel(PanelStep1, "PanelInstructStep1", "Step 1 : Select the play options");
     PanelInstructStep2 = HeaderColouredLabel(PanelStep2, "PanelInstructStep2", "Step 2 : Filter for common words");
     PanelInstructStep3 =
@@ -149,8 +124,8 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
     senWords->setRange(10, SearchMaxWords);
     senWords->setValue(20);
     connect(senWords, &QSpinBox::valueChanged, this, [this] { senWordsChange(); });
-    rbForward = Radio(PanelStep1, "rbForward", "Forward directions only");
-    rbAllDir = Radio(PanelStep1, "rbAllDir", "Words in all directions");
+    rbForward = MakeRadio(PanelStep1, "rbForward", "Forward directions only");
+    rbAllDir = MakeRadio(PanelStep1, "rbAllDir", "Words in all directions");
     imgForward = new QLabel(PanelStep1);
     imgForward->setPixmap(DirectionPicture(false));
     imgAllDir = new QLabel(PanelStep1);
@@ -172,9 +147,9 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
     MakeFilterRadios(PanelStep4, WordFilterKind::Learned, rbLearned, rbNotLearned, rbAllLearned,
                      [this] { rbLearnedClick(); });
 
-    bnLoadExisting = Button(PanelMain, "bnLoadExisting", "Previously saved word search puzzle");
+    bnLoadExisting = MakePushButton(PanelMain, "bnLoadExisting", "Previously saved word search puzzle");
     connect(bnLoadExisting, &QPushButton::clicked, this, [this] { bnLoadExistingClick(); });
-    bnStartGame = Button(PanelMain, "bnStartGame", "Start new word search puzzle");
+    bnStartGame = MakePushButton(PanelMain, "bnStartGame", "Start new word search puzzle");
     connect(bnStartGame, &QPushButton::clicked, this, [this] { bnStartGameClick(false); });
 
     // ---- puzzle panel
@@ -206,7 +181,7 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
         sgWordSearchEndDrag(col, row);
     };
 
-    bnShowSpanish = Button(PanelWordSearch, "bnShowSpanish", "Click to show Spanish words");
+    bnShowSpanish = MakePushButton(PanelWordSearch, "bnShowSpanish", "Click to show Spanish words");
     connect(bnShowSpanish, &QPushButton::clicked, this, [this] { bnShowSpanishClick(); });
     sgWords = new LexGrid(PanelWordSearch);
     sgWords->setObjectName("sgWords");
@@ -228,25 +203,20 @@ TfrmWordSearch::TfrmWordSearch(QWidget* mainWindow)
         PanelWordSearch, "PanelInstruct",
         "Instructions : Find words in the grid.  Click the start letter and release at the end of the word.");
     PanelInstruct->setFrameShape(QFrame::Box);
-    bnFill = Button(PanelWordSearch, "bnFill", "Fill");
-    bnClear = Button(PanelWordSearch, "bnClear", "Clear");
-    bnReturn = Button(PanelWordSearch, "bnReturn", "Change options");
-    bnSame = Button(PanelWordSearch, "bnSame", "New puzzle");
-    bnPrint = Button(PanelWordSearch, "bnPrint", "Print");
-    bnSave = Button(PanelWordSearch, "bnSave", "Save");
+    bnFill = MakePushButton(PanelWordSearch, "bnFill", "Fill");
+    bnClear = MakePushButton(PanelWordSearch, "bnClear", "Clear");
+    bnReturn = MakePushButton(PanelWordSearch, "bnReturn", "Change options");
+    bnSame = MakePushButton(PanelWordSearch, "bnSame", "New puzzle");
+    bnPrint = MakePushButton(PanelWordSearch, "bnPrint", "Print");
+    bnSave = MakePushButton(PanelWordSearch, "bnSave", "Save");
     connect(bnSave, &QPushButton::clicked, this, [this] { bnSaveClick(); });
     connect(bnFill, &QPushButton::clicked, this, [this] { bnFillClick(); });
     connect(bnClear, &QPushButton::clicked, this, [this] { bnClearClick(); });
     connect(bnReturn, &QPushButton::clicked, this, [this] { bnReturnClick(); });
     connect(bnSame, &QPushButton::clicked, this, [this] { bnSameClick(); });
     connect(bnPrint, &QPushButton::clicked, this, [this] { bnPrintClick(); });
-    PanelInstruct2 = new QFrame(PanelWordSearch);
-    PanelInstruct2->setObjectName("PanelInstruct2");
+    PanelInstruct2 = ColouredFrame(PanelWordSearch, "PanelInstruct2", ColorHeader);
     PanelInstruct2->setFrameShape(QFrame::Box);
-    PanelInstruct2->setAutoFillBackground(true);
-    QPalette header = PanelInstruct2->palette();
-    header.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    PanelInstruct2->setPalette(header);
     lblInstruct2 = new QLabel(PanelInstruct2);
     lblInstruct2->setObjectName("lblInstruct2");
     lblInstruct2->setAlignment(Qt::AlignCenter);

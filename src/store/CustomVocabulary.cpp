@@ -66,20 +66,6 @@ void SelectFirstCategoryAll()
     Preferences.SelectedSubCategory = CategoryTable[0].SubCount;
 }
 
-void EmptyWordRecord(TWordRecord& w)
-{
-    w.Mark = -1;
-    w.English.clear();
-    w.Spanish.clear();
-    w.SpanishLetters.clear();
-    w.SpanishSortKey.clear();
-    w.EnglishSortKey.clear();
-    w.Note.clear();
-    w.WordType = WordOther;
-    w.Category = -1;
-    w.SubCategory = -1;
-}
-
 }  // namespace
 
 void SortCustomCategories()

@@ -16,6 +16,20 @@ int32_t TotalCategoryCount = 0;
 const std::string VersionText = "Version 2.10";
 const std::string VersionDate = "January 2012";
 
+void EmptyWordRecord(TWordRecord& w)
+{
+    w.Mark = -1;
+    w.English.clear();
+    w.Spanish.clear();
+    w.SpanishLetters.clear();
+    w.SpanishSortKey.clear();
+    w.EnglishSortKey.clear();
+    w.Note.clear();
+    w.WordType = WordOther;
+    w.Category = -1;
+    w.SubCategory = -1;
+}
+
 namespace {
 
 bool CategoryPass = false;
@@ -32,17 +46,8 @@ void ClearWordSlot(TWordRecord& w)
 {
     // EnglishLetters, the plurals and the enumerations are left alone: the derived-form
     // rebuild writes them before anything reads them.
+    EmptyWordRecord(w);
     w.Id = -1;
-    w.Mark = -1;
-    w.English.clear();
-    w.Spanish.clear();
-    w.SpanishLetters.clear();
-    w.SpanishSortKey.clear();
-    w.EnglishSortKey.clear();
-    w.Note.clear();
-    w.WordType = WordOther;
-    w.Category = -1;
-    w.SubCategory = -1;
     w.LessCommon = -1;
     w.Learned = 0;
 }

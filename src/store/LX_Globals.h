@@ -83,6 +83,8 @@ void InitWordTablesFrom(const char* const* lines, int count);
 void ParseWordRecord(std::string_view line);
 // Selects the pass ParseWordRecord works in; InitWordTables runs both.
 void SetCategoryPass(bool categoryPass);
+// Empties a word's texts, type, mark and category; its Id, LessCommon and Learned stay.
+void EmptyWordRecord(TWordRecord& w);
 
 // The word type code of a record line's type field ("M" 0 .. "adj" 6, anything else 7).
 uint8_t WordTypeFromCode(std::string_view code);

@@ -37,22 +37,6 @@ const char* const LineBreak = "\n\r";
 const char* const DataTypeNames[8] = {"Masc.",        "Fem.",        "Masc. + Fem", "Masc. plural",
                                       "Fem. plural",  "Verb",        "Adjective",   "Other"};
 
-void SetWindowColour(QWidget* w, const QColor& colour)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-}
-
-QFrame* ColouredFrame(QWidget* parent, const char* name, uint32_t colour)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    SetWindowColour(frame, BlueHigh(colour));
-    return frame;
-}
-
 LexGrid* MakeGrid(QWidget* parent, const char* name, int columns, int rows)
 {
     auto* grid = new LexGrid(parent);

@@ -21,17 +21,6 @@
 
 namespace {
 
-QFrame* HeaderColouredFrame(QWidget* parent, const char* name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setAutoFillBackground(true);
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    frame->setPalette(pal);
-    return frame;
-}
-
 void DrawCentred(QPainter& p, const QRect& rect, const QString& text)
 {
     const QFontMetrics fm = p.fontMetrics();
@@ -66,7 +55,7 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     PanelLearn = new QFrame(this);
     PanelInstruct = new QFrame(PanelLearn);
     PanelInstruct->setFrameShape(QFrame::Box);
-    PanelTopInstruct = HeaderColouredFrame(PanelInstruct, "PanelTopInstruct");
+    PanelTopInstruct = ColouredFrame(PanelInstruct, "PanelTopInstruct", ColorHeader);
     static const char* const Instructions[] = {
         "- Select the required category and sub category", "   by clicking within the lists to the right.",
         "- Select whether to include common and/or less",  "   common words, using the radio buttons",
@@ -114,8 +103,8 @@ TfrmWordLists::TfrmWordLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     connect(bnAllToLearned, &QPushButton::clicked, this, [this] { bnAllClick(true); });
     connect(bnAllToData, &QPushButton::clicked, this, [this] { bnAllClick(false); });
 
-    PanelSort1 = HeaderColouredFrame(PanelLearn, "PanelSort1");
-    PanelSort2 = HeaderColouredFrame(PanelLearn, "PanelSort2");
+    PanelSort1 = ColouredFrame(PanelLearn, "PanelSort1", ColorHeader);
+    PanelSort2 = ColouredFrame(PanelLearn, "PanelSort2", ColorHeader);
     auto sortButton = [this](QFrame* panel, Qt::ArrowType arrow, int mode, const char* name) {
         return MakeSortButton(panel, arrow, name, [this, mode] { SetSortMode(mode); });
     };

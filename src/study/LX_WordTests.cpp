@@ -80,10 +80,7 @@ TfrmWordTests::TfrmWordTests(QWidget* mainWindow) : TScreenForm(mainWindow)
 
     PanelCategory = Panel(PanelTest, "PanelCategory", true);
     PanelInstruct = Panel(PanelCategory, "PanelInstruct", true);
-    PanelInstruct->setAutoFillBackground(true);
-    QPalette header = PanelInstruct->palette();
-    header.setColor(QPalette::Window, BlueHigh(ColorHeader));
-    PanelInstruct->setPalette(header);
+    SetBackground(PanelInstruct, ColorHeader);
     lblInstruct1 = Label(PanelInstruct, "Step 1 : Select the required parameters below.", "lblInstruct1");
     lblInstruct2 = Label(PanelInstruct, "Step 2 : Press 'New test' to create a new test.", "lblInstruct2");
     lblInstruct3 = Label(PanelInstruct, "Step 3 : Fill the test answers in the grid on the right.", "lblInstruct3");
