@@ -117,6 +117,18 @@ public:
         DragCell(grid, from.x(), from.y(), target, to.x(), to.y());
     }
 
+    QPoint AnyPoint(QWidget* w) { return QPoint(Pick(w->width()), Pick(w->height())); }
+
+    // Press on a cell and let go anywhere: on the grid's blank edge, another grid, the form.
+    void DragAnywhere(LexGrid* grid)
+    {
+        const QPoint from = VisibleCell(grid);
+        if (from.x() < 0)
+            return;
+        QWidget* screen = app_->main->CurrentScreenForm;
+        DragToPoint(grid, from.x(), from.y(), screen, AnyPoint(screen));
+    }
+
     void Act()
     {
         const std::vector<QWidget*> targets = Targets();
@@ -124,25 +136,36 @@ public:
             return;
         QWidget* w = targets[Pick(int(targets.size()))];
         if (auto* grid = qobject_cast<LexGrid*>(w)) {
-            const int what = Pick(4);
-            if (what == 0) {
-                Drag(grid);
-            } else if (what == 1) {
-                TypeKeys(grid);
-            } else {
+            switch (Pick(8)) {
+            case 0: Drag(grid); break;
+            case 1: DragAnywhere(grid); break;
+            case 2: TypeKeys(grid); break;
+            case 3:  // the mouse passes over the grid, cells and blank edge alike
+                for (int i = 0; i < 3; ++i)
+                    QTest::mouseMove(grid, AnyPoint(grid));
+                break;
+            case 4: QTest::mouseClick(grid, OneIn(4) ? Qt::RightButton : Qt::LeftButton, {}, AnyPoint(grid)); break;
+            case 5: QTest::mouseDClick(grid, Qt::LeftButton, {}, AnyPoint(grid)); break;
+            default: {
                 const QPoint cell = VisibleCell(grid);
                 if (cell.x() >= 0)
                     QTest::mouseClick(grid, OneIn(8) ? Qt::RightButton : Qt::LeftButton, {},
                                       Centre(grid, cell.x(), cell.y()));
             }
+            }
         } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) || OneIn(6)) {
             if (OneIn(2))
-                QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(Pick(w->width()), Pick(w->height())));
+                QTest::mouseClick(w, Qt::LeftButton, {}, AnyPoint(w));
             if (w->isVisible() && w->isEnabled())
                 TypeKeys(w);
+        } else if (OneIn(10)) {
+            QTest::mouseDClick(w, Qt::LeftButton, {}, AnyPoint(w));
         } else {
-            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(Pick(w->width()), Pick(w->height())));
+            QTest::mouseClick(w, Qt::LeftButton, {}, AnyPoint(w));
         }
+        // Keys the form sees whatever has the focus.
+        if (OneIn(10) && app_->main->CurrentScreenForm)
+            TypeKeys(app_->main->CurrentScreenForm);
     }
 
     // A random choice among the options on view, or Cancel; an O.K. for a message.
