@@ -6,6 +6,7 @@
 
 #include "AppFixture.h"
 #include "GridMouse.h"
+#include "LX_QuickHints.h"
 #include "LexGrid.h"
 #include "Platform.h"
 
@@ -48,7 +49,10 @@ public:
         QWidget* screen = app_->main->CurrentScreenForm;
         if (!screen)
             return found;
-        for (QWidget* w : screen->findChildren<QWidget*>()) {
+        QList<QWidget*> widgets = screen->findChildren<QWidget*>();
+        if (frmQuickHints && frmQuickHints->isVisible())  // the hints window's own buttons too
+            widgets += frmQuickHints->findChildren<QWidget*>();
+        for (QWidget* w : widgets) {
             if (!w->isVisible() || !w->isEnabled() || w->width() <= 0 || w->height() <= 0)
                 continue;
             if (qobject_cast<QPushButton*>(w) || qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w) ||
@@ -86,11 +90,19 @@ public:
         w->setFocus();
         const int count = 1 + Pick(5);
         for (int i = 0; i < count && w->isVisible(); ++i) {
-            if (Pick(3) > 0) {
+            const int kind = Pick(12);
+            if (kind < 7) {
                 const char letter = static_cast<char>((OneIn(4) ? 'A' : 'a') + Pick(26));
                 QTest::keyClick(w, letter);
+            } else if (kind == 7) {  // a digit, or a letter straight from a Spanish keyboard
+                static const QString others = QStringLiteral("0123456789\u00F1\u00E9\u00E1\u00FC\u00BF ");
+                const QChar c = others[Pick(int(others.size()))];
+                QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+            } else if (kind == 8) {  // Shift or Control with an arrow or a letter
+                static const Qt::Key held[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_A};
+                QTest::keyClick(w, held[Pick(int(std::size(held)))], OneIn(2) ? Qt::ShiftModifier : Qt::ControlModifier);
             } else {
-                const Qt::Key key = keys[Pick(std::size(keys))];
+                const Qt::Key key = keys[Pick(int(std::size(keys)))];
                 const QString text = key == Qt::Key_Apostrophe  ? QStringLiteral("'")
                                      : key == Qt::Key_AsciiTilde ? QStringLiteral("~")
                                      : key == Qt::Key_QuoteDbl   ? QStringLiteral("\"")
@@ -187,6 +199,7 @@ public:
 
     AppFixture* app_ = nullptr;
     int formsAnswered = 0;
+    int printsAsked = 0;
     std::mt19937 rng_;
 };
 
@@ -222,6 +235,7 @@ private slots:
         // Printing goes to a PDF in the program's temporary folder, or is cancelled.
         const QString pdf = app.path + "/printed.pdf";
         SetPrintDialogAnswer([&monkey, pdf](QPrinter& printer, QWidget*) {
+            ++monkey.printsAsked;
             if (monkey.OneIn(2))
                 return false;
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -236,7 +250,7 @@ private slots:
                 monkey.Act();
             if (qEnvironmentVariableIsSet("LEXORY_MONKEY_TRACE"))
                 qDebug() << "box" << box << "screen" << app.main->CurrentScreen << "targets"
-                         << monkey.Targets().size() << "forms" << monkey.formsAnswered;
+                         << monkey.Targets().size() << "forms" << monkey.formsAnswered << "prints" << monkey.printsAsked;
             QApplication::processEvents();
             QVERIFY2(app.main->isVisible(), qPrintable(QString("round %1: the window closed").arg(round)));
             QVERIFY2(app.main->CurrentScreenForm && app.main->CurrentScreenForm->isVisible(),
