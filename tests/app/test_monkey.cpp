@@ -229,8 +229,12 @@ private slots:
         Monkey monkey(seed);  // outlives the program, which may still ask on closing
         AppFixture app;
         monkey.app_ = &app;
+        // Some users have a small screen or a large-font desktop.
+        static const ScreenFigures screens[] = {
+            {1280, 1024, 96, false}, {1024, 768, 96, true}, {1600, 1200, 120, false}, {800, 600, 96, false}};
+        const ScreenFigures& screen = screens[monkey.Pick(int(std::size(screens)))];
         QVERIFY(app.WriteDataFile());
-        QVERIFY(app.Start());
+        QVERIFY(app.Start(screen));
         SetMessageFormAnswer([&monkey](TfrmShowMsg& form) { monkey.Answer(form); });
         // Printing goes to a PDF in the program's temporary folder, or is cancelled.
         const QString pdf = app.path + "/printed.pdf";
