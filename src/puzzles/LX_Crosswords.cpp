@@ -604,17 +604,9 @@ void TfrmCrosswords::bnLoadExistingClick()
     RefreshQuickHints();
     lblFreeFormHeader->setText(freeFormat ? ToQt(saved->Header) : QString());
     lblFreeFormHeader->setVisible(freeFormat);
-    sgCross->SetColCount(XWordCols);
-    sgCross->SetRowCount(XWordRows);
-    sgClues->SetRowCount(XWordClues.RowCount);
     ShowPuzzleGrids(true);
     PanelRecalc->hide();
-    PanelMain->hide();
-    PanelXWord->show();
-    FormResize();
-    StartPlay();
-    FormResize();
-    AfterPlay();
+    ShowNewPuzzle();
 }
 
 void TfrmCrosswords::AnyMouseDown()
