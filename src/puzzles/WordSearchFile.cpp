@@ -17,6 +17,19 @@ bool ListTextValid(const std::string& text)
     return text.size() >= 2 && IsFlag(text[0], '1') && IsFlag(text[1], '1');
 }
 
+void WriteLayerCell(RecordWriter& w, size_t at, const TSearchCell& cell)
+{
+    w.I32(at + C::Start, cell.Start);
+    w.I32(at + C::Length, cell.Length);
+    w.I32(at + C::Direction, cell.Direction);
+    w.I32(at + C::SegCount, cell.SegCount);
+    for (int s = 0; s < SearchMaxSegments; ++s) {
+        w.I32(at + C::SegKind + 4 * s, cell.SegKind[s]);
+        w.I32(at + C::SegWord + 4 * s, cell.SegWord[s]);
+        w.U8(at + C::SegFound + s, cell.SegFound[s]);
+    }
+}
+
 bool ReadLayerCell(const RecordReader& r, size_t at, TSearchCell& cell)
 {
     cell.Start = r.I32(at + C::Start);
@@ -53,19 +66,8 @@ std::vector<uint8_t> AssembleSearchRecord(const WordSearchPuzzle& p, std::string
     }
     for (int layer = 1; layer <= SearchLayerCount; ++layer)
         for (int c = 0; c < SearchMaxSide; ++c)
-            for (int r = 0; r < SearchMaxSide; ++r) {
-                const TSearchCell& cell = p.Layer(layer, c, r);
-                const size_t at = O::LayerCell(layer, c, r);
-                w.I32(at + C::Start, cell.Start);
-                w.I32(at + C::Length, cell.Length);
-                w.I32(at + C::Direction, cell.Direction);
-                w.I32(at + C::SegCount, cell.SegCount);
-                for (int s = 0; s < SearchMaxSegments; ++s) {
-                    w.I32(at + C::SegKind + 4 * s, cell.SegKind[s]);
-                    w.I32(at + C::SegWord + 4 * s, cell.SegWord[s]);
-                    w.U8(at + C::SegFound + s, cell.SegFound[s]);
-                }
-            }
+            for (int r = 0; r < SearchMaxSide; ++r)
+                WriteLayerCell(w, O::LayerCell(layer, c, r), p.Layer(layer, c, r));
     return record;
 }
 
