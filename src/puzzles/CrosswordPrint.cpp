@@ -109,16 +109,11 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
 
     // The puzzle grid.
     const int h = PH * 14 / 24 - m;
-    int s;
-    int top = m;
-    SetEdges(CellX, m, 0, 0);
-    if (freeFormat) {
-        s = RoundQuotient(h, longest + 2);
+    // A free-format grid gives up one row of cells to its header above it.
+    const int s = RoundQuotient(h, longest + (freeFormat ? 2 : 1));
+    const int top = freeFormat ? m + s : m;
+    if (freeFormat)
         DrawRectText(m, m + cols * s, m, m + s, AlignCentre, AlignMiddle, freeFormHeader);
-        top = m + s;
-    } else {
-        s = RoundQuotient(h, longest + 1);
-    }
     SetEdges(CellX, m, s, cols);
     SetEdges(CellY, top, s, rows);
 
