@@ -29,10 +29,7 @@ TfrmQuickHints::TfrmQuickHints(TfrmMain* main) : QWidget(main, Qt::Window), main
     frmQuickHints = this;
     setObjectName("frmQuickHints");
     setWindowTitle("Quick Hints");
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorMainWindow));
-    setPalette(pal);
+    SetBackground(this, ColorMainWindow);
 
     lblHeader = new QLabel(this);
     lblHeader->setObjectName("lblHeader");
