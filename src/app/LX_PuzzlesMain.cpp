@@ -339,7 +339,7 @@ void TfrmMain::ChangeScreenClick(int screen)
     CurrentScreenForm->FormShow();
     if (leftOptions)
         ShowCurrentScreen();
-    if (QuickHintsOpen && !frmOptions->OpenedAtStart)
+    if (!frmOptions->OpenedAtStart)
         RefreshQuickHints();
 }
 
