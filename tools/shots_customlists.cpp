@@ -17,8 +17,7 @@ void ShotsCustomLists(ShotContext& shots)
     auto* screen = shots.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
     if (!screen)
         return;
-    const TPreferences saved = Preferences;
-    const QSize size = shots.main.size();
+    const ShotState saved = shots.Keep();
     shots.UseWindow(2, 1260, 960);
     shots.main.ChangeScreenClick(ScreenCustomLists);
 
@@ -48,7 +47,5 @@ void ShotsCustomLists(ShotContext& shots)
     shots.Save("customlists-edit-category");
     screen->CancelPanel(screen->EditCategory);
 
-    shots.main.resize(size);
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
+    shots.Restore(saved);
 }

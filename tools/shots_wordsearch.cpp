@@ -18,8 +18,7 @@ void ShotsWordSearch(ShotContext& shots)
     auto* screen = shots.ScreenAs<TfrmWordSearch>(ScreenWordSearch);
     if (!screen)
         return;
-    const TPreferences saved = Preferences;
-    const QSize savedSize = shots.main.size();
+    const ShotState saved = shots.Keep();
     shots.main.resize(1260, 960);
     Preferences.FontSizeMode = 2;
     shots.main.ApplyFontScheme();
@@ -75,8 +74,6 @@ void ShotsWordSearch(ShotContext& shots)
     shots.Save("wordsearch-800x600");
     screen->bnReturnClick();
     shots.Save("wordsearch-setup-800x600");
-    shots.main.resize(savedSize);
-    Preferences = saved;
-    shots.main.ApplyFontScheme();
+    shots.Restore(saved);
     shots.main.FormResize();
 }

@@ -339,7 +339,7 @@ void TfrmMain::ChangeScreenClick(int screen)
     CurrentScreenForm->FormShow();
     if (leftOptions)
         ShowCurrentScreen();
-    if (QuickHintsOpen && !frmOptions->OpenedAtStart)
+    if (!frmOptions->OpenedAtStart)
         RefreshQuickHints();
 }
 
@@ -455,9 +455,14 @@ void TfrmMain::MainPaint(TToolBarBox* box)
 void TfrmMain::bnHelpClick()
 {
     // The page of the screen on view; the start-up Options pages count as Options.
-    const TScreenForm* form = CurrentScreen == ScreenNone ? frmOptions : CurrentScreenForm;
     const int screen = CurrentScreen == ScreenNone ? ScreenOptions : CurrentScreen;
-    OpenHelp(this, ProgramDir + "/help/" + HelpPageFor(screen, form ? form->HintSubMode() : 0));
+    OpenHelp(this, ProgramDir + "/help/" + HelpPageFor(screen, TopicSubMode()));
+}
+
+int TfrmMain::TopicSubMode() const
+{
+    const TScreenForm* form = CurrentScreen == ScreenNone ? frmOptions : CurrentScreenForm;
+    return form ? form->HintSubMode() : 0;
 }
 
 void TfrmMain::bnHintsClick()

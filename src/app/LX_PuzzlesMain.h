@@ -68,6 +68,10 @@ public:
     int CurrentScreen = ScreenNone;
     int UsableScreenHeight = 0;
 
+    // The sub-mode of the screen on view, for its hints and its help page; the start-up
+    // Options pages count as Options.
+    int TopicSubMode() const;
+
     void FormShow();
     void TimerStartTimer();
     void StartUp();

@@ -29,10 +29,7 @@ TfrmQuickHints::TfrmQuickHints(TfrmMain* main) : QWidget(main, Qt::Window), main
     frmQuickHints = this;
     setObjectName("frmQuickHints");
     setWindowTitle("Quick Hints");
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, BlueHigh(ColorMainWindow));
-    setPalette(pal);
+    SetBackground(this, ColorMainWindow);
 
     lblHeader = new QLabel(this);
     lblHeader->setObjectName("lblHeader");
@@ -83,10 +80,7 @@ void TfrmQuickHints::FormShow()
 
     // The start-up Options pages have no screen number; their hints are those of Options.
     topicScreen_ = main_->CurrentScreen;
-    const TScreenForm* form = topicScreen_ == ScreenNone || topicScreen_ == ScreenOptions
-                                  ? static_cast<TScreenForm*>(main_->frmOptions)
-                                  : main_->CurrentScreenForm;
-    topicSubMode_ = form ? form->HintSubMode() : 0;
+    topicSubMode_ = main_->TopicSubMode();
     WriteHintText(topicScreen_, topicSubMode_, HintTitle, HintLines);
 
     lblHeader->setText(HintTitle);

@@ -10,12 +10,8 @@
 std::string SearchQuery(const QString& typed)
 {
     std::string bytes;
-    for (const char32_t c : typed.toUcs4()) {
-        const int b = UnicodeToCp1252(c);
-        if (b < 0)
-            return {};  // a letter no word can hold
-        bytes += static_cast<char>(b);
-    }
+    if (!FromQtExact(typed, bytes))
+        return {};  // a letter no word can hold
     return LowerAscii(Trim(bytes));
 }
 

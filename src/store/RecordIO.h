@@ -20,12 +20,7 @@ public:
         for (int i = 0; i < 4; ++i)
             buf_[offset + i] = static_cast<uint8_t>(v >> (8 * i));
     }
-    void Str(size_t offset, const ShortString& text)
-    {
-        buf_[offset] = static_cast<uint8_t>(text.size());
-        for (int i = 0; i < ShortString::Capacity; ++i)
-            buf_[offset + 1 + i] = i < text.size() ? static_cast<uint8_t>(text[i]) : 0;
-    }
+    void Str(size_t offset, const ShortString& text) { Text(offset, text.view(), ShortString::Capacity); }
     void Bytes(size_t offset, std::span<const uint8_t> bytes)
     {
         for (size_t i = 0; i < bytes.size(); ++i)
