@@ -161,12 +161,12 @@ void TfrmWordGames::BuildScrambledWords()
         LexGrid* boxes = sgGridAns[i];
         pool->OnDrawCell = [pool](QPainter& p, int col, int row, const QRect& rect, bool) {
             const QString cell = pool->Cell(col, row);
-            DrawGameCell(p, rect, col, row, cell, PoolColour(cell.isEmpty() ? QChar('0') : cell[0]),
+            DrawGameCell(p, rect, col, row, cell, PoolColour(CellState(cell)),
                          MakeFont(FontScheme.Letter, true));
         };
         boxes->OnDrawCell = [boxes](QPainter& p, int col, int row, const QRect& rect, bool) {
             const QString cell = boxes->Cell(col, row);
-            DrawGameCell(p, rect, col, row, cell, BoxColour(cell.isEmpty() ? QChar('0') : cell[0]),
+            DrawGameCell(p, rect, col, row, cell, BoxColour(CellState(cell)),
                          MakeFont(FontScheme.Letter, true));
         };
 

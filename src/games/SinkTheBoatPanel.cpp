@@ -113,7 +113,7 @@ TSinkTheBoatPanel::TSinkTheBoatPanel(QWidget* parent)
     };
     sgAlphabet->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
         const QString cell = sgAlphabet->Cell(col, row);
-        DrawGameCell(p, rect, col, row, cell, PoolColour(cell.isEmpty() ? QChar('0') : cell[0]),
+        DrawGameCell(p, rect, col, row, cell, PoolColour(CellState(cell)),
                      MakeFont(FontScheme.Letter, true));
     };
     sgSinkAns->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {

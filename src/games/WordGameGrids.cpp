@@ -28,6 +28,11 @@ void SetupGameGrid(LexGrid* grid, int cols, int rows)
     grid->SetDragEnabled(true);
 }
 
+QChar CellState(const QString& cell)
+{
+    return cell.isEmpty() ? QChar('0') : cell[0];
+}
+
 QColor BoxColour(QChar state)
 {
     if (state == QLatin1Char('1'))

@@ -22,6 +22,9 @@ class QWidget;
 // needed, dragging on.
 void SetupGameGrid(LexGrid* grid, int cols, int rows);
 
+// A cell's state character, its first; '0' for an empty cell.
+QChar CellState(const QString& cell);
+
 // Colours by the state character: boxes light green when correct, red when wrong, else white;
 // pool cells grey once used, else white.
 QColor BoxColour(QChar state);
