@@ -80,11 +80,7 @@ CodewordsPanel::CodewordsPanel(QWidget* parent)
     sgCodeAlphabet = new LexGrid(this);
     sgCodeAlphabet->setObjectName("sgCodeAlphabet");
     SetupGameGrid(sgCodeAlphabet, AlphabetCols, AlphabetRows);
-    sgCodeAlphabet->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
-        const QString cell = sgCodeAlphabet->Cell(col, row);
-        DrawGameCell(p, rect, col, row, cell, PoolColour(CellState(cell)),
-                     MakeFont(FontScheme.Letter, true));
-    };
+    DrawAsLetterPool(sgCodeAlphabet);
 
     // A press on any column of a key row counts as its letter.
     GameDragRules alphabetRules;

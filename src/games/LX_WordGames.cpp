@@ -159,11 +159,7 @@ void TfrmWordGames::BuildScrambledWords()
 
         LexGrid* pool = sgGridMix[i];
         LexGrid* boxes = sgGridAns[i];
-        pool->OnDrawCell = [pool](QPainter& p, int col, int row, const QRect& rect, bool) {
-            const QString cell = pool->Cell(col, row);
-            DrawGameCell(p, rect, col, row, cell, PoolColour(CellState(cell)),
-                         MakeFont(FontScheme.Letter, true));
-        };
+        DrawAsLetterPool(pool);
         boxes->OnDrawCell = [boxes](QPainter& p, int col, int row, const QRect& rect, bool) {
             const QString cell = boxes->Cell(col, row);
             DrawGameCell(p, rect, col, row, cell, BoxColour(CellState(cell)),

@@ -47,6 +47,14 @@ QColor PoolColour(QChar state)
     return BlueHigh(state == QLatin1Char('1') ? ColorUsed : ColorWhite);
 }
 
+void DrawAsLetterPool(LexGrid* grid)
+{
+    grid->OnDrawCell = [grid](QPainter& p, int col, int row, const QRect& rect, bool) {
+        const QString cell = grid->Cell(col, row);
+        DrawGameCell(p, rect, col, row, cell, PoolColour(CellState(cell)), MakeFont(FontScheme.Letter, true));
+    };
+}
+
 void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,
                   const QFont& font, const QColor& text)
 {

@@ -39,6 +39,9 @@ void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QStrin
 void DrawGameText(QPainter& p, const QRect& rect, int col, int row, const QString& text, const QColor& background,
                   const QFont& font, const QColor& textColour = Qt::black);
 
+// Paints a grid as a pool of letters: each cell a state character and a letter, grey once used.
+void DrawAsLetterPool(LexGrid* grid);
+
 // Grey, for the text of a used word.
 QColor UsedColour();
 
