@@ -37,7 +37,7 @@ CodewordsPanel::CodewordsPanel(QWidget* parent)
         grid->OnDrawCell = [this, grid](QPainter& p, int col, int row, const QRect& rect, bool) {
             const QString cell = grid->Cell(col, row);
             if (row == 0)
-                DrawGameCell(p, rect, col, row, cell, BoxColour(cell.isEmpty() ? QChar('0') : cell[0]),
+                DrawGameCell(p, rect, col, row, cell, BoxColour(CellState(cell)),
                              MakeFont(FontScheme.Letter, true));
             else
                 DrawGameText(p, rect, col, row, cell, BlueHigh(ColorWhite), MakeFont(FontScheme.TinyLetter, true),
@@ -66,7 +66,7 @@ CodewordsPanel::CodewordsPanel(QWidget* parent)
         case 4: {
             // The letter takes the colour its check gave the true letter beside it.
             const QString truth = sgCode->Cell(col + 1, row);
-            DrawGameText(p, rect, col, row, sgCode->Cell(col, row), BoxColour(truth.isEmpty() ? QChar('0') : truth[0]),
+            DrawGameText(p, rect, col, row, sgCode->Cell(col, row), BoxColour(CellState(truth)),
                          letter);
             break;
         }
@@ -80,11 +80,7 @@ CodewordsPanel::CodewordsPanel(QWidget* parent)
     sgCodeAlphabet = new LexGrid(this);
     sgCodeAlphabet->setObjectName("sgCodeAlphabet");
     SetupGameGrid(sgCodeAlphabet, AlphabetCols, AlphabetRows);
-    sgCodeAlphabet->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
-        const QString cell = sgCodeAlphabet->Cell(col, row);
-        DrawGameCell(p, rect, col, row, cell, PoolColour(cell.isEmpty() ? QChar('0') : cell[0]),
-                     MakeFont(FontScheme.Letter, true));
-    };
+    DrawAsLetterPool(sgCodeAlphabet);
 
     // A press on any column of a key row counts as its letter.
     GameDragRules alphabetRules;

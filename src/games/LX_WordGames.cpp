@@ -32,8 +32,6 @@ namespace {
 // Below this the letters no longer fit their cells; a narrower page clips the row instead.
 constexpr int MinScrambleCellWidth = 12;
 
-int TextWidth(const QFontMetrics& fm, const QString& text) { return fm.horizontalAdvance(text); }
-
 const char* const HeaderPrefix[7] = {"",           "Scrambled words : ", "Match words : ", "Uncover squares : ",
                                      "Sink the boat : ", "Codewords : ",  "Select letters : "};
 
@@ -159,14 +157,10 @@ void TfrmWordGames::BuildScrambledWords()
 
         LexGrid* pool = sgGridMix[i];
         LexGrid* boxes = sgGridAns[i];
-        pool->OnDrawCell = [pool](QPainter& p, int col, int row, const QRect& rect, bool) {
-            const QString cell = pool->Cell(col, row);
-            DrawGameCell(p, rect, col, row, cell, PoolColour(cell.isEmpty() ? QChar('0') : cell[0]),
-                         MakeFont(FontScheme.Letter, true));
-        };
+        DrawAsLetterPool(pool);
         boxes->OnDrawCell = [boxes](QPainter& p, int col, int row, const QRect& rect, bool) {
             const QString cell = boxes->Cell(col, row);
-            DrawGameCell(p, rect, col, row, cell, BoxColour(cell.isEmpty() ? QChar('0') : cell[0]),
+            DrawGameCell(p, rect, col, row, cell, BoxColour(CellState(cell)),
                          MakeFont(FontScheme.Letter, true));
         };
 
@@ -514,14 +508,14 @@ void TfrmWordGames::LayOutOptionsPage()
     const QFontMetrics fm(MakeFont(FontScheme.Main));
     const int lineHeight = fm.height() + 6;  // the reference label: every radio button's height
     const int headHeight = lineHeight + 6;
-    auto radioWidth = [&](QRadioButton* rb) { return TextWidth(fm, rb->text()) + LayoutExtraWidth; };
+    auto radioWidth = [&](QRadioButton* rb) { return fm.horizontalAdvance(rb->text()) + LayoutExtraWidth; };
     const int pad = 10;
 
     // Left column: steps 1, 2 and 4; right column: step 3 (the category grids).
     int radioCol = 0, noteCol = 0;
     for (int i = 0; i < 6; ++i) {
         radioCol = std::max(radioCol, radioWidth(GameRadios[i]));
-        noteCol = std::max(noteCol, TextWidth(fm, GameNotes[i]->text()));
+        noteCol = std::max(noteCol, fm.horizontalAdvance(GameNotes[i]->text()));
     }
     int row2 = 0, row4 = 0;
     for (QRadioButton* rb : {rbCommon, rbNotCommon, rbAllCommon})
@@ -530,7 +524,7 @@ void TfrmWordGames::LayOutOptionsPage()
         row4 += radioWidth(rb) + pad;
     int leftWidth = std::max({2 * pad + radioCol + pad + noteCol, pad + row2, pad + row4});
     for (int s : {0, 1, 3})
-        leftWidth = std::max(leftWidth, TextWidth(fm, lblStep[s]->text()) + 4 * pad);
+        leftWidth = std::max(leftWidth, fm.horizontalAdvance(lblStep[s]->text()) + 4 * pad);
     const int step1Height = headHeight + 6 * lineHeight + 2 * pad;
     const int step2Height = headHeight + lineHeight + 2 * pad;
     const int gap = 10;
@@ -589,7 +583,7 @@ void TfrmWordGames::LayOutOptionsPage()
     for (QFrame* step : PanelStep)
         step->show();
 
-    const int buttonWidth = TextWidth(fm, bnStartGame->text()) + 40;
+    const int buttonWidth = fm.horizontalAdvance(bnStartGame->text()) + 40;
     bnStartGame->setGeometry((PageWidth - buttonWidth) / 2, top + columnHeight + gap, buttonWidth, buttonHeight);
 }
 
@@ -609,10 +603,10 @@ void TfrmWordGames::LayOutScrambledWords()
     const int maxLen = std::max(1, drawn_ ? Draw.MaxAnswerLen : 10);
 
     auto buttonWidth = [&](QPushButton* bn, bool showButton) {
-        return std::max(TextWidth(fm, showButton ? "Show Spanish" : "Check"), TextWidth(fm, bn->text())) + 24;
+        return std::max(fm.horizontalAdvance(showButton ? "Show Spanish" : "Check"), fm.horizontalAdvance(bn->text())) + 24;
     };
     // "Show English" gives way to the prefixed clue, so its place is wide enough for a word.
-    const int showSlot = std::max(buttonWidth(bnShowEnglish[0], true), TextWidth(fm, "Spanish : ") + 110);
+    const int showSlot = std::max(buttonWidth(bnShowEnglish[0], true), fm.horizontalAdvance("Spanish : ") + 110);
     const int buttonPanelWidth = showSlot + buttonWidth(bnClue[0], false) + buttonWidth(bnFill[0], false)
                                + buttonWidth(bnCheck[0], false) + 3 * 4 + 12;
 

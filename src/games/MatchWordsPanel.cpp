@@ -32,7 +32,7 @@ TMatchWordsPanel::TMatchWordsPanel(QWidget* parent)
         if (col == 0)  // the clue: plain text, no state character
             DrawGameCell(p, rect, col, row, QLatin1Char(' ') + cell, Qt::white, font);
         else
-            DrawGameCell(p, rect, col, row, cell, BoxColour(cell.isEmpty() ? QChar('0') : cell[0]), font);
+            DrawGameCell(p, rect, col, row, cell, BoxColour(CellState(cell)), font);
     };
     sgMatchMix->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
         const QString cell = sgMatchMix->Cell(col, row);

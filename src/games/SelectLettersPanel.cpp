@@ -32,7 +32,7 @@ SelectLettersPanel::SelectLettersPanel(QWidget* parent)
     SetupGameGrid(sgSelectAns, LayoutLengthBeforeGame, SelectRowCount);
     sgSelectAns->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
         const QString cell = sgSelectAns->Cell(col, row);
-        const QChar state = cell.isEmpty() ? QChar('0') : cell[0];
+        const QChar state = CellState(cell);
         DrawGameCell(p, rect, col, row, cell, state == QLatin1Char('3') ? BlueHigh(ColorNoBox) : BoxColour(state),
                      MakeFont(FontScheme.Letter, true));
     };

@@ -111,11 +111,7 @@ TSinkTheBoatPanel::TSinkTheBoatPanel(QWidget* parent)
         if (button == Qt::LeftButton)
             AlphabetClick(col, row);
     };
-    sgAlphabet->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
-        const QString cell = sgAlphabet->Cell(col, row);
-        DrawGameCell(p, rect, col, row, cell, PoolColour(cell.isEmpty() ? QChar('0') : cell[0]),
-                     MakeFont(FontScheme.Letter, true));
-    };
+    DrawAsLetterPool(sgAlphabet);
     sgSinkAns->OnDrawCell = [this](QPainter& p, int col, int row, const QRect& rect, bool) {
         const QString cell = sgSinkAns->Cell(col, row);
         const QFont font = MakeFont(FontScheme.Letter, true);

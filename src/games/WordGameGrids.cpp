@@ -28,6 +28,11 @@ void SetupGameGrid(LexGrid* grid, int cols, int rows)
     grid->SetDragEnabled(true);
 }
 
+QChar CellState(const QString& cell)
+{
+    return cell.isEmpty() ? QChar('0') : cell[0];
+}
+
 QColor BoxColour(QChar state)
 {
     if (state == QLatin1Char('1'))
@@ -40,6 +45,14 @@ QColor BoxColour(QChar state)
 QColor PoolColour(QChar state)
 {
     return BlueHigh(state == QLatin1Char('1') ? ColorUsed : ColorWhite);
+}
+
+void DrawAsLetterPool(LexGrid* grid)
+{
+    grid->OnDrawCell = [grid](QPainter& p, int col, int row, const QRect& rect, bool) {
+        const QString cell = grid->Cell(col, row);
+        DrawGameCell(p, rect, col, row, cell, PoolColour(CellState(cell)), MakeFont(FontScheme.Letter, true));
+    };
 }
 
 void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QString& cell, const QColor& background,

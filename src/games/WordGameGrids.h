@@ -22,6 +22,9 @@ class QWidget;
 // needed, dragging on.
 void SetupGameGrid(LexGrid* grid, int cols, int rows);
 
+// A cell's state character, its first; '0' for an empty cell.
+QChar CellState(const QString& cell);
+
 // Colours by the state character: boxes light green when correct, red when wrong, else white;
 // pool cells grey once used, else white.
 QColor BoxColour(QChar state);
@@ -35,6 +38,9 @@ void DrawGameCell(QPainter& p, const QRect& rect, int col, int row, const QStrin
 // The same for a cell of plain text (no state character), in the given text colour.
 void DrawGameText(QPainter& p, const QRect& rect, int col, int row, const QString& text, const QColor& background,
                   const QFont& font, const QColor& textColour = Qt::black);
+
+// Paints a grid as a pool of letters: each cell a state character and a letter, grey once used.
+void DrawAsLetterPool(LexGrid* grid);
 
 // Grey, for the text of a used word.
 QColor UsedColour();
