@@ -75,3 +75,10 @@ void DrawVLine(int x, int y1, int y2)
 {
     DrawBlueLine(x, y1, x, y2);
 }
+
+void SetEdges(int32_t* edges, int first, int step, int count)
+{
+    edges[0] = first;
+    for (int i = 1; i <= count && i <= 100; ++i)
+        edges[i] = edges[i - 1] + step;
+}

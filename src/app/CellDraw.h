@@ -12,6 +12,9 @@ extern QPainter* CellCanvas;
 extern int32_t CellX[101];  // column c spans CellX[c] .. CellX[c + 1]
 extern int32_t CellY[101];  // row r spans CellY[r] .. CellY[r + 1]
 
+// Evenly spaced edges: edges[0] = first, then count more, step apart (never past edge 100).
+void SetEdges(int32_t* edges, int first, int step, int count);
+
 enum : uint8_t { AlignLeft = 0, AlignCentre = 1, AlignRight = 2 };  // horizontal
 enum : uint8_t { AlignTop = 0, AlignMiddle = 1, AlignBottom = 2 };   // vertical
 

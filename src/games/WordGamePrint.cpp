@@ -14,13 +14,6 @@ namespace {
 
 constexpr uint32_t ColorNoBox = 0xC0C0C0;
 
-void SetEdges(int32_t* edges, int first, int step, int count)
-{
-    edges[0] = first;
-    for (int i = 1; i <= count && i <= 100; ++i)
-        edges[i] = edges[i - 1] + step;
-}
-
 void SetFont(int size, bool underline = false)
 {
     QFont font = MakeFont("MS Sans Serif", size);

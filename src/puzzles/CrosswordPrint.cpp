@@ -61,13 +61,6 @@ void PaintGridCells(int cols, int rows, DrawLetter drawLetter)
         }
 }
 
-void SetEdges(int32_t* edges, int first, int step, int count)
-{
-    edges[0] = first;
-    for (int i = 1; i <= count && i <= 100; ++i)
-        edges[i] = edges[i - 1] + step;
-}
-
 void SetFont(const QString& name, int size, bool bold, bool underline = false)
 {
     QFont font = MakeFont(name, size, bold);

@@ -13,13 +13,6 @@
 
 namespace {
 
-void SetEdges(int32_t* edges, int first, int step, int count)
-{
-    edges[0] = first;
-    for (int i = 1; i <= count && i <= 100; ++i)
-        edges[i] = edges[i - 1] + step;
-}
-
 void GridLines(int side)
 {
     QPen pen = CellCanvas->pen();
