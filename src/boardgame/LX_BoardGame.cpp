@@ -713,20 +713,25 @@ void TfrmBoardGame::bnStartGameClick(QObject* sender)
     if (ShowMessageForm(frmShowMsg, text, 2) != 1)
         return;
 
+    StartGame();
+    ShowSlotNames();
+    gameOver_ = false;
+    ShowGamePage();
+    StartTurn();
+}
+
+void TfrmBoardGame::ShowGamePage()
+{
     for (int k = 1; k <= MaxPlayers; ++k) {
         PanelScore[k]->setVisible(k <= PlayerCount);
         sgPlayer[k]->setVisible(k <= PlayerCount);
     }
-    StartGame();
-    ShowSlotNames();
-    gameOver_ = false;
     PanelGame->show();
     PanelMain->hide();
     GameInProgress = 1;
     RefreshQuickHints();
     FormResize();
     RepaintScores();
-    StartTurn();
 }
 
 void TfrmBoardGame::bnReturnClick()
@@ -787,17 +792,8 @@ void TfrmBoardGame::bnLoadExistingClick()
         cbGusmaroClick();
     ShowSlotNames();
     UpdateSlotButtons();
-    for (int k = 1; k <= MaxPlayers; ++k) {
-        PanelScore[k]->setVisible(k <= PlayerCount);
-        sgPlayer[k]->setVisible(k <= PlayerCount);
-    }
     gameOver_ = GameIsFinished();
-    PanelGame->show();
-    PanelMain->hide();
-    GameInProgress = 1;
-    RefreshQuickHints();
-    FormResize();
-    RepaintScores();
+    ShowGamePage();
     if (gameOver_)
         ShowCentrePanel(nullptr);  // a finished game stays finished: no turn follows
     else

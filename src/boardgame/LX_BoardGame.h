@@ -188,6 +188,7 @@ public:
     void GameOver();
     // The turn of the current player: the computer's own, or the die for a person.
     void StartTurn();
+    void ShowGamePage();  // after a start or a load: the score boxes and markers of the players
 
     int SquareSize() const { return squareSize_; }
 
