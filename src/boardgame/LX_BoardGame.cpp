@@ -835,10 +835,7 @@ void TfrmBoardGame::BeginTurn()
         ShowPlayerName(name, CurrentPlayer);
     PanelRollInstruct->show();
     PanelMoveInstruct->hide();
-    for (int k = 0; k < 8; ++k) {
-        imgArrow1[k]->hide();
-        imgArrow2[k]->hide();
-    }
+    HideArrows();
     ShowCentrePanel(PanelRoll);
     MoveAllowed = 0;
     DiceStopped = 0;
@@ -889,6 +886,14 @@ void TfrmBoardGame::FillOptionPanel(TClickFrame* panel, const std::array<TClickL
         labels[2]->setText(sq.Points == 1 ? QStringLiteral("for 1 point") : QStringLiteral("for %1 points").arg(sq.Points));
     }
     SetBackground(panel, colour);
+}
+
+void TfrmBoardGame::HideArrows()
+{
+    for (int k = 0; k < 8; ++k) {
+        imgArrow1[k]->hide();
+        imgArrow2[k]->hide();
+    }
 }
 
 void TfrmBoardGame::ShowArrows()
@@ -983,10 +988,7 @@ void TfrmBoardGame::MoveToSquare(int square)
     sgPlayer[player]->move(SquareToPixel(square));
     sgPlayer[player]->update();
     sgPlayer[player]->raise();
-    for (int k = 0; k < 8; ++k) {
-        imgArrow1[k]->hide();
-        imgArrow2[k]->hide();
-    }
+    HideArrows();
     if (corner)
         ShowChanceCards();
     else

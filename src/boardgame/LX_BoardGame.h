@@ -214,6 +214,7 @@ private:
     void ShowPlayerName(QLabel* label, int player);
     void PlaceMarkers();
     void ShowArrows();
+    void HideArrows();
     void FillOptionPanel(TClickFrame* panel, const std::array<TClickLabel*, 3>& labels, int square, bool forward);
     void RepaintScores();
     void ApplyFonts();
