@@ -674,11 +674,10 @@ void TfrmCustomLists::bnSaveEditSubCategoryClick()
 
 void TfrmCustomLists::ShowCustomVocabulary()
 {
-    FillCustomWordList();
-    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory, dgCustomWords})
+    FillCustomWordList();  // which lays the screen out
+    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory})
         g->update();
     UpdateCustomButtons();
-    FormResize();
 }
 
 void TfrmCustomLists::bnDeleteCategoryClick()
