@@ -713,20 +713,25 @@ void TfrmBoardGame::bnStartGameClick(QObject* sender)
     if (ShowMessageForm(frmShowMsg, text, 2) != 1)
         return;
 
+    StartGame();
+    ShowSlotNames();
+    gameOver_ = false;
+    ShowGamePage();
+    StartTurn();
+}
+
+void TfrmBoardGame::ShowGamePage()
+{
     for (int k = 1; k <= MaxPlayers; ++k) {
         PanelScore[k]->setVisible(k <= PlayerCount);
         sgPlayer[k]->setVisible(k <= PlayerCount);
     }
-    StartGame();
-    ShowSlotNames();
-    gameOver_ = false;
     PanelGame->show();
     PanelMain->hide();
     GameInProgress = 1;
     RefreshQuickHints();
     FormResize();
     RepaintScores();
-    StartTurn();
 }
 
 void TfrmBoardGame::bnReturnClick()
@@ -787,17 +792,8 @@ void TfrmBoardGame::bnLoadExistingClick()
         cbGusmaroClick();
     ShowSlotNames();
     UpdateSlotButtons();
-    for (int k = 1; k <= MaxPlayers; ++k) {
-        PanelScore[k]->setVisible(k <= PlayerCount);
-        sgPlayer[k]->setVisible(k <= PlayerCount);
-    }
     gameOver_ = GameIsFinished();
-    PanelGame->show();
-    PanelMain->hide();
-    GameInProgress = 1;
-    RefreshQuickHints();
-    FormResize();
-    RepaintScores();
+    ShowGamePage();
     if (gameOver_)
         ShowCentrePanel(nullptr);  // a finished game stays finished: no turn follows
     else
@@ -839,10 +835,7 @@ void TfrmBoardGame::BeginTurn()
         ShowPlayerName(name, CurrentPlayer);
     PanelRollInstruct->show();
     PanelMoveInstruct->hide();
-    for (int k = 0; k < 8; ++k) {
-        imgArrow1[k]->hide();
-        imgArrow2[k]->hide();
-    }
+    HideArrows();
     ShowCentrePanel(PanelRoll);
     MoveAllowed = 0;
     DiceStopped = 0;
@@ -893,6 +886,14 @@ void TfrmBoardGame::FillOptionPanel(TClickFrame* panel, const std::array<TClickL
         labels[2]->setText(sq.Points == 1 ? QStringLiteral("for 1 point") : QStringLiteral("for %1 points").arg(sq.Points));
     }
     SetBackground(panel, colour);
+}
+
+void TfrmBoardGame::HideArrows()
+{
+    for (int k = 0; k < 8; ++k) {
+        imgArrow1[k]->hide();
+        imgArrow2[k]->hide();
+    }
 }
 
 void TfrmBoardGame::ShowArrows()
@@ -987,10 +988,7 @@ void TfrmBoardGame::MoveToSquare(int square)
     sgPlayer[player]->move(SquareToPixel(square));
     sgPlayer[player]->update();
     sgPlayer[player]->raise();
-    for (int k = 0; k < 8; ++k) {
-        imgArrow1[k]->hide();
-        imgArrow2[k]->hide();
-    }
+    HideArrows();
     if (corner)
         ShowChanceCards();
     else

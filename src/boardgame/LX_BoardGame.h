@@ -188,6 +188,7 @@ public:
     void GameOver();
     // The turn of the current player: the computer's own, or the die for a person.
     void StartTurn();
+    void ShowGamePage();  // after a start or a load: the score boxes and markers of the players
 
     int SquareSize() const { return squareSize_; }
 
@@ -213,6 +214,7 @@ private:
     void ShowPlayerName(QLabel* label, int player);
     void PlaceMarkers();
     void ShowArrows();
+    void HideArrows();
     void FillOptionPanel(TClickFrame* panel, const std::array<TClickLabel*, 3>& labels, int square, bool forward);
     void RepaintScores();
     void ApplyFonts();

@@ -572,6 +572,16 @@ bool TfrmCustomLists::ReadBox(QLineEdit* box, std::string& out)
     return false;
 }
 
+// Shows a name check's refusal, if any, and gives the box back the focus.
+bool TfrmCustomLists::Refused(QLineEdit* box, const std::string& refusal)
+{
+    if (refusal.empty())
+        return false;
+    ShowMessageForm(frmShowMsg, ToQt(refusal), 0);
+    box->setFocus();
+    return true;
+}
+
 // ---- Categories and sub-categories ----
 
 void TfrmCustomLists::bnAddCategoryClick()
@@ -613,13 +623,8 @@ void TfrmCustomLists::bnEditSubCategoryClick()
 void TfrmCustomLists::bnSaveAddCategoryClick()
 {
     std::string name;
-    if (!ReadBox(edAddCategory, name))
+    if (!ReadBox(edAddCategory, name) || Refused(edAddCategory, CheckCategoryName(name, -1)))
         return;
-    if (const std::string refusal = CheckCategoryName(name, -1); !refusal.empty()) {
-        ShowMessageForm(frmShowMsg, ToQt(refusal), 0);
-        edAddCategory->setFocus();
-        return;
-    }
     SelCustomCategory = AddCustomCategory(name);
     SelCustomSubCategory = 0;
     SelCustomWordRow = 0;
@@ -632,13 +637,8 @@ void TfrmCustomLists::bnSaveAddCategoryClick()
 void TfrmCustomLists::bnSaveEditCategoryClick()
 {
     std::string name;
-    if (!ReadBox(edEditCategory, name))
+    if (!ReadBox(edEditCategory, name) || Refused(edEditCategory, CheckCategoryName(name, SelCustomCategory)))
         return;
-    if (const std::string refusal = CheckCategoryName(name, SelCustomCategory); !refusal.empty()) {
-        ShowMessageForm(frmShowMsg, ToQt(refusal), 0);
-        edEditCategory->setFocus();
-        return;
-    }
     SelCustomCategory = RenameCustomCategory(SelCustomCategory, name);
     FillCustomWordList();
     sgCustomCategory->update();
@@ -649,13 +649,8 @@ void TfrmCustomLists::bnSaveEditCategoryClick()
 void TfrmCustomLists::bnSaveAddSubCategoryClick()
 {
     std::string name;
-    if (!ReadBox(edAddSubCategory, name))
+    if (!ReadBox(edAddSubCategory, name) || Refused(edAddSubCategory, CheckSubCategoryName(SelCustomCategory, name, -1)))
         return;
-    if (const std::string refusal = CheckSubCategoryName(SelCustomCategory, name, -1); !refusal.empty()) {
-        ShowMessageForm(frmShowMsg, ToQt(refusal), 0);
-        edAddSubCategory->setFocus();
-        return;
-    }
     const int entry = AddCustomSubCategory(SelCustomCategory, name);
     if (entry >= 0)
         SelCustomSubCategory = entry;
@@ -668,14 +663,9 @@ void TfrmCustomLists::bnSaveAddSubCategoryClick()
 void TfrmCustomLists::bnSaveEditSubCategoryClick()
 {
     std::string name;
-    if (!ReadBox(edEditSubCategory, name))
+    if (!ReadBox(edEditSubCategory, name) ||
+        Refused(edEditSubCategory, CheckSubCategoryName(SelCustomCategory, name, SelCustomSubCategory)))
         return;
-    if (const std::string refusal = CheckSubCategoryName(SelCustomCategory, name, SelCustomSubCategory);
-        !refusal.empty()) {
-        ShowMessageForm(frmShowMsg, ToQt(refusal), 0);
-        edEditSubCategory->setFocus();
-        return;
-    }
     SelCustomSubCategory = RenameCustomSubCategory(SelCustomCategory, SelCustomSubCategory, name);
     FillCustomWordList();
     sgCustomSubCategory->update();
@@ -684,11 +674,10 @@ void TfrmCustomLists::bnSaveEditSubCategoryClick()
 
 void TfrmCustomLists::ShowCustomVocabulary()
 {
-    FillCustomWordList();
-    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory, dgCustomWords})
+    FillCustomWordList();  // which lays the screen out
+    for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory})
         g->update();
     UpdateCustomButtons();
-    FormResize();
 }
 
 void TfrmCustomLists::bnDeleteCategoryClick()

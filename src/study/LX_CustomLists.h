@@ -159,6 +159,7 @@ private:
     void ClosePanel(EditPanel& panel);
     void SetWordPanelHeaders(EditPanel& panel);
     bool ReadBox(QLineEdit* box, std::string& out);
+    bool Refused(QLineEdit* box, const std::string& refusal);
     void LayOutPanel(EditPanel& panel, const QRect& area);
     void LayOutWordPanel(EditPanel& panel, QLineEdit* english, QLineEdit* spanish, QLineEdit* addOn, LexGrid* types,
                          QCheckBox* common, QPushButton* moreInfo, std::array<QLabel*, 5>& labels, QFrame* help,

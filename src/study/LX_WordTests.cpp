@@ -461,11 +461,9 @@ void TfrmWordTests::bnCheckClick(int row)
         first = last = row;
     }
     for (int n = first; n <= last; ++n) {
-        const QString typed = edAns[n]->text();
-        const std::string bytes = FromQt(typed);
-        // A letter the stored words cannot hold would come back as '?': never right.
-        const bool representable = ToQt(bytes) == typed;
-        const bool right = representable && AnswerIsRight(bytes, Test.Rows[n].Answer);
+        // A letter the stored words cannot hold is never right.
+        std::string bytes;
+        const bool right = FromQtExact(edAns[n]->text(), bytes) && AnswerIsRight(bytes, Test.Rows[n].Answer);
         Test.RecordCheck(n, right);
         ShowRowMarks(n, right);
     }
