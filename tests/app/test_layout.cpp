@@ -1,0 +1,330 @@
+// The layout audit: every screen and page, at every window size with every font size that size
+// allows, shows each label, button, radio and check box whole and inside its parent, and each
+// grid row that shows text at least as high as its font (tests/support/LayoutCheck.h).
+// One data row per screen; run one screen with its tag, e.g. `test_layout walk:Crosswords`
+// (tags: MainWindow WordLists WordTests Crosswords WordGames WordSearch BoardGame CustomLists Options
+// About QuickHints). ctest runs it twice: at 96 and at 120 pixels per inch (test_layout_120dpi).
+
+#include "AppFixture.h"
+#include "LayoutCheck.h"
+
+#include "BoardGameRules.h"
+#include "CategoryPicker.h"
+#include "LX_BoardGame.h"
+#include "LX_Crosswords.h"
+#include "LX_CustomLists.h"
+#include "LX_QuickHints.h"
+#include "LX_WordGames.h"
+#include "LX_WordSearch.h"
+#include "LX_WordTests.h"
+#include "LX_Data.h"
+#include "Random.h"
+#include "XWordGrid.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// What a screen walk is given: the running program, and an audit of what is on view.
+struct Walk {
+    AppFixture& app;
+    std::function<void(const QString& view, QWidget* root)> Audit;
+    std::function<void(const QString& failure)> Fail;
+    TfrmMain& main() { return *app.main; }
+    void Show(int screen)
+    {
+        main().ChangeScreenClick(screen);
+        main().FormResize();
+        QCoreApplication::processEvents();
+    }
+    // The screen on view, from its form down.
+    void Check(const QString& view = QString()) { Audit(view, main().CurrentScreenForm); }
+};
+
+using ScreenWalk = std::function<void(Walk&)>;
+
+void WalkWordLists(Walk& w)
+{
+    w.Show(ScreenWordLists);
+    w.Check();
+}
+
+void WalkWordTests(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmWordTests>(ScreenWordTests);
+    w.Show(ScreenWordTests);
+    w.Check("fresh");
+    screen->bnFill->click();
+    w.Check("filled");
+    screen->bnNewTest->click();
+}
+
+void WalkCrosswords(Walk& w)
+{
+    auto* form = w.app.ScreenAs<TfrmCrosswords>(ScreenCrosswords);
+    w.Show(ScreenCrosswords);
+    if (XWordMode != 0)
+        form->bnReturn->click();
+    form->rbXWord->click();
+    w.Check("set-up regular");
+    Preferences.GridSizeIndex = 5;  // the largest grid has the most clues
+    form->FormShow();
+    RandSeed(17);
+    form->bnStartCrossword->click();
+    w.Check("regular puzzle");
+    form->bnReturn->click();
+    form->rbFree->click();
+    form->Picker->sgCategorySelectCell(0, 5);
+    form->Picker->sgSubCategorySelectCell(CategoryTable[5].SubCount);
+    form->senWords->setValue(20);
+    w.Check("set-up free");
+    RandSeed(3);
+    form->bnStartCrossword->click();
+    w.Check("free-format puzzle");
+    form->bnReturn->click();
+}
+
+void WalkWordGames(Walk& w)
+{
+    auto* games = w.app.ScreenAs<TfrmWordGames>(ScreenWordGames);
+    w.Show(ScreenWordGames);
+    if (games->GameMode != GameOptionsPage)
+        games->bnReturnClick();
+    w.Check("options");
+    for (QRadioButton* game : games->GameRadios) {
+        game->click();
+        games->Picker->sgCategorySelectCell(0, 0);
+        RandSeed(5);
+        games->bnStartGame->click();
+        w.Check(layoutcheck::WithoutMnemonics(game->text()));
+        games->bnReturnClick();
+    }
+}
+
+void WalkWordSearch(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmWordSearch>(ScreenWordSearch);
+    w.Show(ScreenWordSearch);
+    if (screen->PuzzleShowing)
+        screen->bnReturnClick();
+    w.Check("set-up");
+    RandSeed(11);
+    screen->bnStartGame->click();
+    w.Check("puzzle");
+    screen->bnReturnClick();
+}
+
+void WalkBoardGame(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmBoardGame>(ScreenBoardGame);
+    w.Show(ScreenBoardGame);
+    if (screen->GameInProgress)
+        screen->bnReturn->click();
+    screen->edName[0]->setText("Ana");
+    screen->edName[1]->setText("Ben");
+    screen->edName[2]->setText("Carmen");
+    screen->cbGusmaro->setChecked(true);
+    RandSeed(7);
+    screen->bnRandom->click();
+    w.Check("set-up");
+    w.app.choiceAnswer = 1;
+    screen->bnStartGame->click();
+    w.app.choiceAnswer = 0;
+    if (!screen->GameInProgress)
+        return w.Check("game did not start");
+    screen->BeginTurn();
+    w.Check("roll");
+    screen->imDiceClick();
+    w.Check("move");
+    if (Option1Square > 0)
+        screen->PanelOption1Click();
+    else
+        screen->PanelOption2Click();
+    if (!screen->PanelClue->isHidden()) {
+        w.Check("question");
+        screen->bnSubmit->click();
+        w.Check("answer");
+    }
+    screen->BeginTurn();
+    MoveAllowed = 1;
+    FreeMove = 1;
+    screen->MoveToSquare(17);
+    w.Check("cards");
+    RandSeed(3);
+    screen->CardsClick();
+    w.Check("card drawn");
+    screen->bnReturn->click();
+}
+
+void WalkCustomLists(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
+    w.Show(ScreenCustomLists);
+    if (CustomCategoryCount == 0) {
+        screen->bnAddCategory->click();
+        screen->edAddCategory->setText("My Kitchen");
+        screen->AddCategory.Save->click();
+        screen->bnAddSubCategory->click();
+        screen->edAddSubCategory->setText("Tools");
+        screen->AddSubCategory.Save->click();
+        screen->sgCustomSubCategorySelectCell(0);
+        screen->dgFixedWordsMouseDown(2, 0);
+    }
+    w.Check("lists");
+    const std::pair<const char*, std::function<void()>> panels[] = {
+        {"add category", [&] { screen->bnAddCategoryClick(); }},
+        {"edit category", [&] { screen->bnEditCategoryClick(); }},
+        {"add sub-category", [&] { screen->bnAddSubCategoryClick(); }},
+        {"edit sub-category", [&] { screen->bnEditSubCategoryClick(); }},
+        {"add word", [&] { screen->bnAddWordsClick(); }},
+        {"edit word", [&] { screen->bnEditWordsClick(); }},
+    };
+    TfrmCustomLists::EditPanel* open[] = {&screen->AddCategory,    &screen->EditCategory, &screen->AddSubCategory,
+                                          &screen->EditSubCategory, &screen->AddData,     &screen->EditData};
+    for (size_t i = 0; i < std::size(panels); ++i) {
+        panels[i].second();
+        w.Check(QString::fromLatin1(panels[i].first) + " panel");
+        screen->CancelPanel(*open[i]);
+    }
+}
+
+void WalkOptions(Walk& w)
+{
+    TfrmOptions& o = w.app.options();
+    w.Show(ScreenOptions);
+    w.Check("settings");
+    o.ShowOverviewPage = 1;
+    o.FormShow();
+    w.Check("overview");
+    o.ShowOverviewPage = 0;
+    o.OpenedAtStart = 1;
+    o.FormShow();
+    w.Check("first-run set-up");
+    o.OpenedAtStart = 0;
+    o.FormShow();
+    o.bnSearch->click();
+    w.Check("search");
+    o.rbContaining->setChecked(true);
+    o.edSearch->setText("cas");
+    o.bnSearchSpanish->click();
+    w.Check("search results");
+    o.bnReturn->click();
+}
+
+void WalkAbout(Walk& w)
+{
+    w.Show(ScreenAbout);
+    w.Check();
+}
+
+void WalkQuickHints(Walk& w)
+{
+    for (int screen : {ScreenWordLists, ScreenOptions, ScreenAbout}) {
+        w.Show(screen);
+        if (!frmQuickHints || !frmQuickHints->isVisible())
+            w.main().bnHintsClick();
+        QCoreApplication::processEvents();
+        w.Audit(QStringLiteral("beside screen %1").arg(screen), frmQuickHints);
+    }
+    frmQuickHints->bnCloseClick();
+}
+
+// The main window's own part: the tool bar, and each screen's page inside the window.
+void WalkMainWindow(Walk& w)
+{
+    for (int screen : {ScreenWordLists, ScreenWordTests, ScreenCrosswords, ScreenWordGames, ScreenWordSearch,
+                       ScreenBoardGame, ScreenCustomLists, ScreenOptions, ScreenAbout}) {
+        w.Show(screen);
+        const QWidget* form = w.main().CurrentScreenForm;
+        if (!w.main().rect().contains(form->geometry()))
+            w.Fail(QStringLiteral("the page of screen %1 at (%2,%3 %4x%5) is not inside the window")
+                       .arg(screen).arg(form->x()).arg(form->y()).arg(form->width()).arg(form->height()));
+    }
+    w.Audit("tool bar", w.main().PanelToolBar);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(ScreenWalk)
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void walk_data();
+    void walk();
+};
+
+void TestLayout::walk_data()
+{
+    QTest::addColumn<ScreenWalk>("screenWalk");
+    QTest::newRow("MainWindow") << ScreenWalk(WalkMainWindow);
+    QTest::newRow("WordLists") << ScreenWalk(WalkWordLists);
+    QTest::newRow("WordTests") << ScreenWalk(WalkWordTests);
+    QTest::newRow("Crosswords") << ScreenWalk(WalkCrosswords);
+    QTest::newRow("WordGames") << ScreenWalk(WalkWordGames);
+    QTest::newRow("WordSearch") << ScreenWalk(WalkWordSearch);
+    QTest::newRow("BoardGame") << ScreenWalk(WalkBoardGame);
+    QTest::newRow("CustomLists") << ScreenWalk(WalkCustomLists);
+    QTest::newRow("Options") << ScreenWalk(WalkOptions);
+    QTest::newRow("About") << ScreenWalk(WalkAbout);
+    QTest::newRow("QuickHints") << ScreenWalk(WalkQuickHints);
+}
+
+void TestLayout::walk()
+{
+    QFETCH(ScreenWalk, screenWalk);
+    // The screen's fonts: 96 unless the run sets QT_FONT_DPI (ctest's second run sets 120).
+    const int ppi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    if (qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        QCOMPARE(ppi, qEnvironmentVariableIntValue("QT_FONT_DPI"));
+
+    AppFixture app;
+    QVERIFY(app.WriteDataFile());
+    QVERIFY(app.Start({1280, 1024, ppi, false}));
+    QStringList failures;
+    QString scene;
+    Walk walk{app, [&](const QString& view, QWidget* root) {
+                  QCoreApplication::processEvents();
+                  const QString where = QString::fromLatin1(QTest::currentDataTag()) +
+                                        (view.isEmpty() ? QString() : " " + view) + " " + scene;
+                  failures << CheckLayout(root, where);
+              },
+              [&](const QString& failure) { failures << failure + " " + scene; }};
+    // The message and choice forms the walk brings up are audited too.
+    SetMessageFormAnswer([&](TfrmShowMsg& form) {
+        failures << CheckLayout(&form, "message form \"" + layoutcheck::Shown(form.lblMessage->text()) + "\" " + scene);
+        const bool choice = !form.rgMessages->isHidden();
+        if (choice && app.choiceAnswer > 0)
+            form.Options[app.choiceAnswer - 1]->setChecked(true);
+        (choice && app.choiceAnswer == 0 ? form.bnCancel : form.bnOK)->click();
+    });
+
+    const QSize sizes[] = {{800, 600}, {1000, 720}, {1260, 960}};
+    for (const QSize size : sizes)
+        for (int mode = 1; mode <= 3; ++mode) {
+            const MinimumSize min = MinimumWindowSize(ppi, mode);
+            if (size.width() < min.Width || size.height() < min.Height)
+                continue;
+            scene = QStringLiteral("at %1x%2 font mode %3 %4 dpi").arg(size.width()).arg(size.height()).arg(mode).arg(ppi);
+            Preferences.FontSizeMode = mode;
+            app.main->ApplyFontScheme();
+            app.main->resize(size);
+            QCOMPARE(app.main->size(), size);
+            screenWalk(walk);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    QVERIFY2(failures.isEmpty(),
+             qPrintable(QStringLiteral("%1 layout faults:\n").arg(failures.size()) + failures.join('\n')));
+}
+
+QTEST_MAIN(TestLayout)
+#include "test_layout.moc"
