@@ -926,7 +926,9 @@ void TfrmCrosswords::ChooseClueFontLevel()
     ClueFontLevel = 4;
     for (int level = 4; level > 1; --level) {
         const QFontMetrics fm(ClueFont(level));
-        bool fits = true;
+        // A clue must fit its row's height as well as its column, or the tails of g, p and q
+        // are cut off.
+        bool fits = fm.height() <= sgClues->DefaultRowHeight();
         for (int row = 1; row < XWordClues.RowCount && row < XWordClueRows && fits; ++row)
             for (int col : {1, 3})
                 if (fm.horizontalAdvance(ToQt(XWordClues.At(col, row))) > sgClues->ColWidth(col))
@@ -935,6 +937,7 @@ void TfrmCrosswords::ChooseClueFontLevel()
             break;
         ClueFontLevel = level - 1;
     }
+    sgClues->setFont(ClueFont(ClueFontLevel));  // the grid's own font is the one it paints with
 }
 
 // ---- printing --------------------------------------------------------------------------------
