@@ -23,6 +23,7 @@
 #include <QSpinBox>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -522,7 +523,9 @@ void TfrmWordSearch::DrawListCell(QPainter& p, int col, int row, const QRect& re
     const FontPair& font = WordListFontStep == 1 ? FontScheme.Small
                            : WordListFontStep == 2 ? FontScheme.Main
                                                    : FontScheme.Alphabet;
-    p.setFont(MakeFont(font));
+    // Rows lower than the small font's line (40 words on a small page) take a smaller size of it.
+    p.setFont(WordListFontStep == 1 ? FitFont(MakeFont(font), INT_MAX, sgWords->DefaultRowHeight(), {}, sgWords)
+                                    : MakeFont(font));
     p.setPen(Qt::black);
     const QString shownText = ToQt(std::string_view(text).substr(2));
     const QFontMetrics fm = p.fontMetrics();
