@@ -51,6 +51,14 @@ void TPaintBox::paintEvent(QPaintEvent*)
 
 namespace {
 
+// An option line in the small font, or a smaller step of it where the line is too long for its
+// panel ("e.g. bonus points, roll again, loss of points" on a small page).
+void FitOptionLine(QLabel* line)
+{
+    line->setFont(
+        FitFont(MakeFont(FontScheme.Small), line->contentsRect().width(), line->height(), {line->text()}, line));
+}
+
 void SetTextColour(QWidget* w, const QColor& colour)
 {
     QPalette pal = w->palette();
@@ -885,6 +893,8 @@ void TfrmBoardGame::FillOptionPanel(TClickFrame* panel, const std::array<TClickL
         labels[1]->setText(ToQt(CategorySlots[std::clamp(sq.Slot, 0, SlotCount - 1)].Name));
         labels[2]->setText(sq.Points == 1 ? QStringLiteral("for 1 point") : QStringLiteral("for %1 points").arg(sq.Points));
     }
+    FitOptionLine(labels[1]);
+    FitOptionLine(labels[2]);
     SetBackground(panel, colour);
 }
 
@@ -1465,9 +1475,9 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
         panel->setGeometry(x, line + 6, optionWidth, line + 2 * optionLine + 8);
         (*labels)[0]->setGeometry(2, 2, optionWidth - 4, line);
         for (int i = 1; i < 3; ++i) {
-            (*labels)[i]->setFont(MakeFont(FontScheme.Small));
             (*labels)[i]->setWordWrap(false);
             (*labels)[i]->setGeometry(2, 2 + line + (i - 1) * optionLine, optionWidth - 4, optionLine);
+            FitOptionLine((*labels)[i]);
         }
     }
     const int footerTop = PanelOption1->geometry().bottom() + 6;
