@@ -119,6 +119,11 @@ void WalkWordSearch(Walk& w)
     screen->bnStartGame->click();
     w.Check("puzzle");
     screen->bnReturnClick();
+    screen->senWords->setValue(40);  // the longest word list has the lowest rows
+    RandSeed(11);
+    screen->bnStartGame->click();
+    w.Check("puzzle of 40 words");
+    screen->bnReturnClick();
 }
 
 void WalkBoardGame(Walk& w)
@@ -152,6 +157,15 @@ void WalkBoardGame(Walk& w)
         screen->bnSubmit->click();
         w.Check("answer");
     }
+    // A throw of 3 from square 14 offers a chance square: the longest option lines.
+    CurrentPlayer = 1;
+    screen->BeginTurn();
+    const int others[] = {23, 42, 58};
+    for (int k = 1, i = 0; k <= PlayerCount; ++k)
+        BoardPlayers[k].Position = k == CurrentPlayer ? 14 : others[i++];
+    Dice = 3;
+    screen->imDiceClick();
+    w.Check("move to a chance square");
     screen->BeginTurn();
     MoveAllowed = 1;
     FreeMove = 1;
