@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -142,6 +143,11 @@ inline TextNeed ButtonNeed(const QAbstractButton* button)
         const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
         need.Area = button->rect().adjusted(frame, frame, -frame, -frame);
         need.Align = Qt::AlignCenter;
+        if (tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon && !tool->icon().isNull()) {
+            // The glyph and 4 pixels stand above the caption.
+            need.Needed.rheight() += tool->iconSize().height() + 4;
+            need.Needed.rwidth() = std::max(need.Needed.width(), tool->iconSize().width());
+        }
     } else {
         if (auto* push = qobject_cast<const QPushButton*>(button)) {
             if (push->autoDefault())
@@ -280,7 +286,10 @@ inline QStringList CheckLayout(QWidget* root, const QString& where, const QStrin
         QWidget* parent = w->parentWidget();
         const TextNeed need = NeedOf(w);
         const QString what = need.Valid ? Name(w) + " \"" + Shown(need.Text) + "\"" : Name(w);
-        if (!parent->rect().contains(w->geometry()) && !w->geometry().isEmpty())
+        // A frame may hang its own border line outside its parent to hide it; its contents may not.
+        auto* frame = qobject_cast<QFrame*>(w);
+        const QRect placed = frame ? frame->contentsRect().translated(w->pos()) : w->geometry();
+        if (!parent->rect().contains(placed) && !placed.isEmpty())
             failures << QStringLiteral("%1: %2 at (%3,%4 %5x%6) is not inside %7 (%8x%9)")
                             .arg(where, what).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
                             .arg(Name(parent)).arg(parent->width()).arg(parent->height());
