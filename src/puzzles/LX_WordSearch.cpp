@@ -481,12 +481,14 @@ void TfrmWordSearch::DrawLetterCell(QPainter& p, int col, int row, const QRect& 
     const SearchGridCell& cell = puzzle_->Grid[col][row];
     p.fillRect(rect, BlueHigh(cell.Flag == '1' ? ColorHeader : cell.Flag == '2' ? 0x00FFFF : ColorWhite));
     const int size = sgWordSearch->DefaultRowHeight();
-    const FontPair& font = size < 14   ? FontScheme.TinyLetter
-                           : size < 18 ? FontScheme.SmallLetter
-                           : size <= 24 ? FontScheme.Letter
-                                        : FontScheme.LargeLetter;
+    const FontPair* const steps[] = {&FontScheme.TinyLetter, &FontScheme.SmallLetter, &FontScheme.Letter,
+                                     &FontScheme.LargeLetter};
+    int step = size < 14 ? 0 : size < 18 ? 1 : size <= 24 ? 2 : 3;
+    // A step whose line is taller than the cell (large screen fonts) gives way to the next smaller.
+    while (step > 0 && QFontMetrics(MakeFont(*steps[step]), sgWordSearch).height() > size)
+        --step;
     const int penWidth = size < 16 ? 1 : 2;
-    p.setFont(MakeFont(font));
+    p.setFont(MakeFont(*steps[step]));
     p.setPen(Qt::black);
     const QString letter = cell.Letter ? ToQt(std::string(1, cell.Letter)) : QString();
     const QFontMetrics fm = p.fontMetrics();
