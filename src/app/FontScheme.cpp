@@ -1,7 +1,5 @@
 #include "FontScheme.h"
 
-#include <QFontMetrics>
-
 FontSchemeValues FontScheme;
 
 QString& MainFontName = FontScheme.Main.Name;
@@ -91,20 +89,4 @@ QFont MakeFont(const QString& name, int size, bool bold)
 QFont MakeFont(const FontPair& pair, bool bold)
 {
     return MakeFont(pair.Name, pair.Size, bold);
-}
-
-QFont FitFont(QFont font, int width, int height, const QStringList& texts, const QPaintDevice* device)
-{
-    auto fits = [&] {
-        const QFontMetrics fm(font, device);
-        if (fm.height() > height)
-            return false;
-        for (const QString& text : texts)
-            if (fm.horizontalAdvance(text) > width)
-                return false;
-        return true;
-    };
-    for (int size = font.pointSize(); size > 4 && !fits(); --size)
-        font.setPointSize(size - 1);
-    return font;
 }

@@ -2,10 +2,7 @@
 // The shared font name and size pairs, one per role, set from the font-size mode.
 
 #include <QFont>
-
-class QPaintDevice;
 #include <QString>
-#include <QStringList>
 
 struct FontPair {
     QString Name;
@@ -49,9 +46,3 @@ bool SetFontSchemeValues(int mode, int pixelsPerInch);
 // A QFont of one pair.
 QFont MakeFont(const FontPair& pair, bool bold = false);
 QFont MakeFont(const QString& name, int size, bool bold = false);
-
-// The font at the largest point size, never above its own, at which its line height fits
-// height and every text fits width, measured on the device it is drawn on; never below 4
-// points. Where the scheme's sizes are too tall or too wide for a small page, a screen takes a
-// smaller step of the same face.
-QFont FitFont(QFont font, int width, int height, const QStringList& texts, const QPaintDevice* device);

@@ -55,8 +55,7 @@ namespace {
 // panel ("e.g. bonus points, roll again, loss of points" on a small page).
 void FitOptionLine(QLabel* line)
 {
-    line->setFont(
-        FitFont(MakeFont(FontScheme.Small), line->contentsRect().width(), line->height(), {line->text()}, line));
+    line->setFont(FontToFit(MakeFont(FontScheme.Small), {line->text()}, 0, line->contentsRect().width()));
 }
 
 void SetTextColour(QWidget* w, const QColor& colour)
@@ -1476,7 +1475,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
         (*labels)[0]->setGeometry(2, 2, optionWidth - 4, line);
         for (int i = 1; i < 3; ++i) {
             (*labels)[i]->setWordWrap(false);
-            (*labels)[i]->setGeometry(2, 2 + line + (i - 1) * optionLine, optionWidth - 4, optionLine);
+            (*labels)[i]->setGeometry(1, 2 + line + (i - 1) * optionLine, optionWidth - 2, optionLine);
             FitOptionLine((*labels)[i]);
         }
     }

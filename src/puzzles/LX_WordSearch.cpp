@@ -23,7 +23,6 @@
 #include <QSpinBox>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -525,9 +524,12 @@ void TfrmWordSearch::DrawListCell(QPainter& p, int col, int row, const QRect& re
     const FontPair& font = WordListFontStep == 1 ? FontScheme.Small
                            : WordListFontStep == 2 ? FontScheme.Main
                                                    : FontScheme.Alphabet;
+    QFont listFont = MakeFont(font);
     // Rows lower than the small font's line (40 words on a small page) take a smaller size of it.
-    p.setFont(WordListFontStep == 1 ? FitFont(MakeFont(font), INT_MAX, sgWords->DefaultRowHeight(), {}, sgWords)
-                                    : MakeFont(font));
+    while (WordListFontStep == 1 && listFont.pointSize() > 4 &&
+           QFontMetrics(listFont, sgWords).height() > sgWords->DefaultRowHeight())
+        listFont.setPointSize(listFont.pointSize() - 1);
+    p.setFont(listFont);
     p.setPen(Qt::black);
     const QString shownText = ToQt(std::string_view(text).substr(2));
     const QFontMetrics fm = p.fontMetrics();
