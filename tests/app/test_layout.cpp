@@ -51,20 +51,34 @@ struct Walk {
 
 using ScreenWalk = std::function<void(Walk&)>;
 
+// The screens whose columns and headers follow the answer language are walked in both.
+void InBothLanguages(Walk& w, const std::function<void(const QString& language)>& walk)
+{
+    for (const char* language : {"S", "E"}) {
+        Preferences.AnswerLanguage = language;
+        walk(QStringLiteral("%1 answers").arg(language));
+    }
+    Preferences.AnswerLanguage = "S";
+}
+
 void WalkWordLists(Walk& w)
 {
-    w.Show(ScreenWordLists);
-    w.Check();
+    InBothLanguages(w, [&](const QString& language) {
+        w.Show(ScreenWordLists);
+        w.Check(language);
+    });
 }
 
 void WalkWordTests(Walk& w)
 {
     auto* screen = w.app.ScreenAs<TfrmWordTests>(ScreenWordTests);
-    w.Show(ScreenWordTests);
-    w.Check("fresh");
-    screen->bnFill->click();
-    w.Check("filled");
-    screen->bnNewTest->click();
+    InBothLanguages(w, [&](const QString& language) {
+        w.Show(ScreenWordTests);
+        w.Check("fresh, " + language);
+        screen->bnFill->click();
+        w.Check("filled, " + language);
+        screen->bnNewTest->click();
+    });
 }
 
 void WalkCrosswords(Walk& w)
@@ -153,6 +167,16 @@ void WalkBoardGame(Walk& w)
         screen->bnSubmit->click();
         w.Check("answer");
     }
+    // The die's face is set before the click: a chance-card corner that far ahead.
+    screen->BeginTurn();
+    for (int corner : {17, 33, 49})
+        if (std::none_of(BoardPlayers + 1, BoardPlayers + PlayerCount + 1,
+                         [&](const TBoardPlayer& p) { return p.Position == corner; })) {
+            BoardPlayers[CurrentPlayer].Position = corner - Dice;
+            break;
+        }
+    screen->imDiceClick();
+    w.Check("move by a corner");
     screen->BeginTurn();
     MoveAllowed = 1;
     FreeMove = 1;
@@ -167,6 +191,10 @@ void WalkBoardGame(Walk& w)
 void WalkCustomLists(Walk& w)
 {
     auto* screen = w.app.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
+    Preferences.AnswerLanguage = "E";
+    w.Show(ScreenCustomLists);
+    w.Check("lists, E answers");
+    Preferences.AnswerLanguage = "S";
     w.Show(ScreenCustomLists);
     if (CustomCategoryCount == 0) {
         screen->bnAddCategory->click();
@@ -201,6 +229,12 @@ void WalkOptions(Walk& w)
     TfrmOptions& o = w.app.options();
     w.Show(ScreenOptions);
     w.Check("settings");
+    // The size and font radios' refusals: a choice form over the large font, a message over
+    // the smallest window (both leave the settings as they were).
+    if (Preferences.FontSizeMode == 3)
+        o.rbScreen800->click();
+    else if (w.main().width() == 800)
+        o.rbFont3->click();
     o.ShowOverviewPage = 1;
     o.FormShow();
     w.Check("overview");
@@ -293,7 +327,8 @@ void TestLayout::walk()
     QVERIFY(app.WriteDataFile());
     QVERIFY(app.Start({1280, 1024, ppi, false}));
     QStringList failures;
-    QSet<QString> seen;  // a fault is told once per scene, at the first view that shows it
+    QSet<QString> seen;
+    int formsShown = 0;  // a fault is told once per scene, at the first view that shows it
     QString scene;
     auto add = [&](const QStringList& found) {
         for (const QString& failure : found) {
@@ -313,7 +348,10 @@ void TestLayout::walk()
               [&](const QString& failure) { failures << failure + " " + scene; }};
     // The message and choice forms the walk brings up are audited too.
     SetMessageFormAnswer([&](TfrmShowMsg& form) {
+        form.show();
         add(CheckLayout(&form, "message form \"" + layoutcheck::Shown(form.lblMessage->text()) + "\" " + scene));
+        form.hide();
+        ++formsShown;
         const bool choice = !form.rgMessages->isHidden();
         if (choice && app.choiceAnswer > 0)
             form.Options[app.choiceAnswer - 1]->setChecked(true);
@@ -335,6 +373,8 @@ void TestLayout::walk()
             if (QTest::currentTestFailed())
                 return;
         }
+    if (QByteArray(QTest::currentDataTag()) == "Options")
+        QVERIFY(formsShown > 0);  // the message forms were audited
     for (const QString& failure : failures)
         qInfo().noquote() << failure;
     QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 layout faults, each told above").arg(failures.size())));

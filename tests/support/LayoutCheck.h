@@ -259,6 +259,26 @@ inline void CheckGrid(LexGrid* grid, const QString& where, QStringList& failures
         failures << failure;
 }
 
+// A widget that paints its own texts keeps each of them inside its rectangle.
+inline void CheckPaintedTexts(QWidget* w, const QString& where, QStringList& failures)
+{
+    TextRecorder recorder(w);
+    w->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    for (const TextRecorder::Item& item : recorder.Items) {
+        if (item.Text.trimmed().isEmpty())
+            continue;
+        const QFontMetrics fm(item.Font, w);
+        const QRect box(qRound(item.Baseline.x()), qRound(item.Baseline.y()) - fm.ascent(),
+                        fm.horizontalAdvance(item.Text), fm.height());
+        if (!w->rect().contains(box)) {
+            failures << QStringLiteral("%1: %2 paints \"%3\" at (%4,%5 %6x%7), outside its %8x%9 (%10)")
+                            .arg(where, Name(w), Shown(item.Text)).arg(box.x()).arg(box.y()).arg(box.width())
+                            .arg(box.height()).arg(w->width()).arg(w->height()).arg(FontName(item.Font));
+            return;  // one text tells the fault
+        }
+    }
+}
+
 // Widgets that are parts of a composite control, laid out by Qt itself.
 inline bool InsideComposite(const QWidget* w, const QWidget* root)
 {
@@ -293,8 +313,17 @@ inline QStringList CheckLayout(QWidget* root, const QString& where, const QStrin
             failures << QStringLiteral("%1: %2 at (%3,%4 %5x%6) is not inside %7 (%8x%9)")
                             .arg(where, what).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
                             .arg(Name(parent)).arg(parent->width()).arg(parent->height());
+        // Panels may run under the window's edge; the controls on them may not.
+        else if (!w->window()->rect().contains(placed.translated(parent->mapTo(w->window(), QPoint()))) &&
+                 !placed.isEmpty() && w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
+            failures << QStringLiteral("%1: %2 at (%3,%4 %5x%6) reaches out of the window (%7x%8)")
+                            .arg(where, what).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
+                            .arg(w->window()->width()).arg(w->window()->height());
         if (auto* grid = qobject_cast<LexGrid*>(w))
             CheckGrid(grid, where, failures);
+        else if (!need.Valid && !w->inherits("QAbstractButton") && !w->inherits("QLabel") &&
+                 !w->inherits("QLineEdit") && !w->inherits("QAbstractSpinBox"))  // edits scroll their text
+            CheckPaintedTexts(w, where, failures);
         if (!need.Valid)
             continue;
         if (need.Needed.width() > need.Area.width() || need.Needed.height() > need.Area.height())
