@@ -311,6 +311,7 @@ private slots:
     void initTestCase() { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false); }
     void walk_data();
     void walk();
+    void checkerFindsEachFault();
 };
 
 void TestLayout::walk_data()
@@ -392,6 +393,47 @@ void TestLayout::walk()
     for (const QString& failure : failures)
         qInfo().noquote() << failure;
     QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 layout faults, each told above").arg(failures.size())));
+}
+
+// The audit itself, on a small tree with one fault of each kind and one control that fits.
+void TestLayout::checkerFindsEachFault()
+{
+    QWidget top;
+    top.resize(300, 200);
+    QFont font = top.font();
+    font.setPointSize(10);
+    top.setFont(font);
+    const int line = QFontMetrics(font).height();
+    auto* fits = new QLabel("Fits", &top);
+    fits->setGeometry(0, 0, 100, line);
+    auto* narrow = new QLabel("All words", &top);
+    narrow->setGeometry(0, 40, 30, line);
+    auto* radio = new QRadioButton("Common words only", &top);
+    radio->setGeometry(0, 60, QFontMetrics(font).horizontalAdvance(radio->text()) + 5, line + 4);
+    auto* wrapped = new QLabel("one two three four five six seven", &top);
+    wrapped->setWordWrap(true);
+    wrapped->setGeometry(150, 0, 60, line);
+    auto* outside = new QPushButton("Delete", &top);
+    outside->setGeometry(240, 170, 80, 40);
+    auto* first = new QLabel("first", &top);
+    first->setGeometry(150, 100, 60, line);
+    auto* over = new QLabel("second", &top);
+    over->setGeometry(150, 100 + line / 2, 60, line);
+    auto* grid = new LexGrid(&top);
+    grid->setGeometry(0, 120, 120, 60);
+    grid->SetColCount(1);
+    grid->SetRowCount(2);
+    grid->SetDefaultRowHeight(line - 4);
+    grid->SetCell(0, 1, "pasaporte");
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+
+    const QString found = CheckLayout(&top, "self-check").join('\n');
+    QVERIFY2(!found.contains("\"Fits\""), qPrintable(found));
+    for (const char* fault : {"\"All words\" needs", "\"Common words only\" needs", "\"one two three",
+                              "\"Delete\" at (240,170 80x40) is not inside", "\"first\" and QLabel \"second\" overlap",
+                              "row 1 is"})
+        QVERIFY2(found.contains(QLatin1String(fault)), qPrintable(QStringLiteral("%1 not found in:\n%2").arg(fault, found)));
 }
 
 QTEST_MAIN(TestLayout)
