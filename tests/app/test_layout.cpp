@@ -4,6 +4,7 @@
 // One data row per screen; run one screen with its tag, e.g. `test_layout walk:Crosswords`
 // (tags: MainWindow WordLists WordTests Crosswords WordGames WordSearch BoardGame CustomLists Options
 // About QuickHints). ctest runs it twice: at 96 and at 120 pixels per inch (test_layout_120dpi).
+// checkerFindsEachFault makes sure the audit itself still reports each kind of fault.
 
 #include "AppFixture.h"
 #include "LayoutCheck.h"

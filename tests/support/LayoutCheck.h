@@ -24,7 +24,6 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTextDocument>
 #include <QToolButton>
 
 #include <map>
@@ -83,37 +82,20 @@ inline TextNeed LabelNeed(const QLabel* label)
     if (label->text().isEmpty() || label->pixmap().toImage().width() > 0)
         return need;
     const QFontMetrics fm = label->fontMetrics();
+    const int margin = label->margin();
     need.Align = static_cast<int>(label->alignment());
-    need.Area = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-    if (label->indent() > 0)
-        need.Area.adjust(need.Align & Qt::AlignLeft ? label->indent() : 0, 0,
-                         need.Align & Qt::AlignRight ? -label->indent() : 0, 0);
-    const bool rich = label->textFormat() == Qt::RichText ||
-                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    if (rich) {
-        QTextDocument doc;
-        doc.setDefaultFont(label->font());
-        doc.setDocumentMargin(0);
-        doc.setHtml(label->text());
-        if (label->wordWrap())
-            doc.setTextWidth(need.Area.width());
-        need.Text = doc.toPlainText();
-        need.Needed = QSize(qCeil(label->wordWrap() ? doc.idealWidth() : doc.size().width()),
-                            qCeil(doc.size().height()));
+    need.Area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    need.Text = label->text();
+    if (label->wordWrap()) {
+        // The widest word must fit, and the wrapped lines must fit the height.
+        const QRect wrapped = fm.boundingRect(QRect(0, 0, need.Area.width(), 100000),
+                                              Qt::TextWordWrap | (need.Align & Qt::AlignHorizontal_Mask), need.Text);
+        int widest = 0;
+        for (const QString& word : need.Text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+            widest = std::max(widest, fm.horizontalAdvance(word));
+        need.Needed = QSize(widest, wrapped.height());
     } else {
-        need.Text = label->buddy() ? WithoutMnemonics(label->text()) : label->text();
-        if (label->wordWrap()) {
-            // The widest word must fit, and the wrapped lines must fit the height.
-            const QRect wrapped = fm.boundingRect(QRect(0, 0, need.Area.width(), 100000),
-                                                  Qt::TextWordWrap | (need.Align & Qt::AlignHorizontal_Mask),
-                                                  need.Text);
-            int widest = 0;
-            for (const QString& word : need.Text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
-                widest = std::max(widest, fm.horizontalAdvance(word));
-            need.Needed = QSize(widest, wrapped.height());
-        } else {
-            need.Needed = PlainTextSize(fm, need.Text);
-        }
+        need.Needed = PlainTextSize(fm, need.Text);
     }
     need.Valid = !need.Text.trimmed().isEmpty();
     return need;
@@ -128,8 +110,6 @@ inline TextNeed ButtonNeed(const QAbstractButton* button)
     QStyleOptionButton opt;
     opt.initFrom(button);
     opt.text = button->text();
-    opt.icon = button->icon();
-    opt.iconSize = button->iconSize();
     QStyle* style = button->style();
     const QFontMetrics fm = button->fontMetrics();
     need.Needed = PlainTextSize(fm, need.Text);
@@ -158,8 +138,6 @@ inline TextNeed ButtonNeed(const QAbstractButton* button)
         need.Area = style->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
         need.Align = Qt::AlignCenter;
     }
-    if (!button->icon().isNull() && !qobject_cast<const QToolButton*>(button))
-        need.Needed.rwidth() += button->iconSize().width() + 4;
     need.Valid = true;
     return need;
 }
