@@ -24,7 +24,6 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTextDocument>
 #include <QToolButton>
 
 #include <map>
@@ -83,37 +82,20 @@ inline TextNeed LabelNeed(const QLabel* label)
     if (label->text().isEmpty() || label->pixmap().toImage().width() > 0)
         return need;
     const QFontMetrics fm = label->fontMetrics();
+    const int margin = label->margin();
     need.Align = static_cast<int>(label->alignment());
-    need.Area = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-    if (label->indent() > 0)
-        need.Area.adjust(need.Align & Qt::AlignLeft ? label->indent() : 0, 0,
-                         need.Align & Qt::AlignRight ? -label->indent() : 0, 0);
-    const bool rich = label->textFormat() == Qt::RichText ||
-                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    if (rich) {
-        QTextDocument doc;
-        doc.setDefaultFont(label->font());
-        doc.setDocumentMargin(0);
-        doc.setHtml(label->text());
-        if (label->wordWrap())
-            doc.setTextWidth(need.Area.width());
-        need.Text = doc.toPlainText();
-        need.Needed = QSize(qCeil(label->wordWrap() ? doc.idealWidth() : doc.size().width()),
-                            qCeil(doc.size().height()));
+    need.Area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    need.Text = label->text();
+    if (label->wordWrap()) {
+        // The widest word must fit, and the wrapped lines must fit the height.
+        const QRect wrapped = fm.boundingRect(QRect(0, 0, need.Area.width(), 100000),
+                                              Qt::TextWordWrap | (need.Align & Qt::AlignHorizontal_Mask), need.Text);
+        int widest = 0;
+        for (const QString& word : need.Text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+            widest = std::max(widest, fm.horizontalAdvance(word));
+        need.Needed = QSize(widest, wrapped.height());
     } else {
-        need.Text = label->buddy() ? WithoutMnemonics(label->text()) : label->text();
-        if (label->wordWrap()) {
-            // The widest word must fit, and the wrapped lines must fit the height.
-            const QRect wrapped = fm.boundingRect(QRect(0, 0, need.Area.width(), 100000),
-                                                  Qt::TextWordWrap | (need.Align & Qt::AlignHorizontal_Mask),
-                                                  need.Text);
-            int widest = 0;
-            for (const QString& word : need.Text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
-                widest = std::max(widest, fm.horizontalAdvance(word));
-            need.Needed = QSize(widest, wrapped.height());
-        } else {
-            need.Needed = PlainTextSize(fm, need.Text);
-        }
+        need.Needed = PlainTextSize(fm, need.Text);
     }
     need.Valid = !need.Text.trimmed().isEmpty();
     return need;
@@ -128,8 +110,6 @@ inline TextNeed ButtonNeed(const QAbstractButton* button)
     QStyleOptionButton opt;
     opt.initFrom(button);
     opt.text = button->text();
-    opt.icon = button->icon();
-    opt.iconSize = button->iconSize();
     QStyle* style = button->style();
     const QFontMetrics fm = button->fontMetrics();
     need.Needed = PlainTextSize(fm, need.Text);
@@ -158,8 +138,6 @@ inline TextNeed ButtonNeed(const QAbstractButton* button)
         need.Area = style->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
         need.Align = Qt::AlignCenter;
     }
-    if (!button->icon().isNull() && !qobject_cast<const QToolButton*>(button))
-        need.Needed.rwidth() += button->iconSize().width() + 4;
     need.Valid = true;
     return need;
 }
@@ -259,6 +237,26 @@ inline void CheckGrid(LexGrid* grid, const QString& where, QStringList& failures
         failures << failure;
 }
 
+// A widget that paints its own texts keeps each of them inside its rectangle.
+inline void CheckPaintedTexts(QWidget* w, const QString& where, QStringList& failures)
+{
+    TextRecorder recorder(w);
+    w->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    for (const TextRecorder::Item& item : recorder.Items) {
+        if (item.Text.trimmed().isEmpty())
+            continue;
+        const QFontMetrics fm(item.Font, w);
+        const QRect box(qRound(item.Baseline.x()), qRound(item.Baseline.y()) - fm.ascent(),
+                        fm.horizontalAdvance(item.Text), fm.height());
+        if (!w->rect().contains(box)) {
+            failures << QStringLiteral("%1: %2 paints \"%3\" at (%4,%5 %6x%7), outside its %8x%9 (%10)")
+                            .arg(where, Name(w), Shown(item.Text)).arg(box.x()).arg(box.y()).arg(box.width())
+                            .arg(box.height()).arg(w->width()).arg(w->height()).arg(FontName(item.Font));
+            return;  // one text tells the fault
+        }
+    }
+}
+
 // Widgets that are parts of a composite control, laid out by Qt itself.
 inline bool InsideComposite(const QWidget* w, const QWidget* root)
 {
@@ -293,8 +291,17 @@ inline QStringList CheckLayout(QWidget* root, const QString& where, const QStrin
             failures << QStringLiteral("%1: %2 at (%3,%4 %5x%6) is not inside %7 (%8x%9)")
                             .arg(where, what).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
                             .arg(Name(parent)).arg(parent->width()).arg(parent->height());
+        // Panels may run under the window's edge; the controls on them may not.
+        else if (!w->window()->rect().contains(placed.translated(parent->mapTo(w->window(), QPoint()))) &&
+                 !placed.isEmpty() && w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
+            failures << QStringLiteral("%1: %2 at (%3,%4 %5x%6) reaches out of the window (%7x%8)")
+                            .arg(where, what).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
+                            .arg(w->window()->width()).arg(w->window()->height());
         if (auto* grid = qobject_cast<LexGrid*>(w))
             CheckGrid(grid, where, failures);
+        else if (!need.Valid && !w->inherits("QAbstractButton") && !w->inherits("QLabel") &&
+                 !w->inherits("QLineEdit") && !w->inherits("QAbstractSpinBox"))  // edits scroll their text
+            CheckPaintedTexts(w, where, failures);
         if (!need.Valid)
             continue;
         if (need.Needed.width() > need.Area.width() || need.Needed.height() > need.Area.height())
