@@ -13,7 +13,6 @@
 
 #include "AnswerIndex.h"
 #include "LX_Globals.h"
-#include "Selection.h"
 #include "TextCodec.h"
 
 #include <QCheckBox>
