@@ -2,7 +2,6 @@
 
 #include "CategoryPicker.h"
 
-
 #include <QButtonGroup>
 #include <QRadioButton>
 

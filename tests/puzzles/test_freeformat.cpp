@@ -1,6 +1,7 @@
 // Free-format crosswords on the Crosswords screen, driven as a user would: a category picked,
 // a puzzle started and one word solved; a sub-category with fewer words than asked, with the
-// choice cancelled and then accepted; a "New puzzle" that finds no words keeps the puzzle.
+// choice cancelled and then accepted; a "New puzzle" that finds no words keeps the puzzle, and
+// one after another screen's pick keeps the puzzle's own selection; a wide grid's square cells.
 
 #include "AppFixture.h"
 #include "FileBytes.h"
@@ -174,7 +175,7 @@ private slots:
         // The words of all of Animals, as a puzzle on the whole category selects them.
         QVERIFY(SelectFreeFormatWords(WordSelection{0, 0, true, 2, 2}, true, 10, {}));
         const int animals = FreeFormatCount;
-        QVERIFY(animals > 2 * 48);
+        QVERIFY(animals > 100);
 
         // A puzzle on Animals - Birds, then all of Animals picked on Word Search.
         pick(0, birds);
@@ -231,14 +232,12 @@ private slots:
         QCOMPARE(screen->sgCross->ColCount(), 19);
         QCOMPARE(screen->sgCross->RowCount(), 3);
 
-        // Cells as wide as they are high, as many of them across as the grid is wide; the
-        // whole grid no wider than a square one of 19.
+        // Square cells, sized by the 19 columns.
         const int cell = screen->sgCross->DefaultColWidth();
         QCOMPARE(screen->sgCross->DefaultRowHeight(), cell);
         QVERIFY(cell < 40);  // the page's room, not the limit, decides here
         QCOMPARE(screen->sgCross->width(), (cell + 1) * 19 + 1);
         QCOMPARE(screen->sgCross->height(), (cell + 1) * 3 + 1);
-        QCOMPARE(screen->sgCross->CellRect(5, 1).width(), screen->sgCross->CellRect(5, 1).height());
     }
 
 private:

@@ -1,4 +1,5 @@
-// Saved crosswords and word searches, driven as a user would: a puzzle in progress saved, the
+// Saved crosswords and word searches, driven as a user would: a puzzle in progress saved (a
+// 19 x 19 crossword, over an old file only when the user agrees, never lost to a failed write), the
 // program restarted with another puzzle on view, the saved one loaded back exactly as it was
 // and played on; a free-format crossword loaded with its header; a damaged file refused.
 
@@ -19,8 +20,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The Word Search screen, driven as a user would: set the options, start a puzzle, find words
 // by dragging across the grid forwards and backwards, miss with wrong and outside drags, ask
-// the list for help, Fill and Clear, and press "New puzzle" after the selection has shrunk.
+// the list for help, Fill and Clear, and press "New puzzle" after the selection has shrunk or
+// another screen picked otherwise; the list's captions and font with a puzzle on view.
 
 #include "AppFixture.h"
 #include "GridMouse.h"
