@@ -239,11 +239,8 @@ QFrame* TfrmWordGames::GamePanel(int mode) const
 
 WordSelection TfrmWordGames::Selection() const
 {
-    // The picker's own choice: Preferences may have moved on with another screen's picker
-    // while a game was on view, and "New game" draws from the selection the game came from.
-    WordSelection s = PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon), CheckedFilter(rbLearned, rbNotLearned));
-    s.AllSubCategories = Picker->AllChosen();
-    return s;
+    // The picker's own choice: "New game" draws from the selection the game came from.
+    return PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon), CheckedFilter(rbLearned, rbNotLearned));
 }
 
 QString TfrmWordGames::CategoryCaption() const

@@ -588,6 +588,7 @@ void SearchFill(WordSearchPuzzle& p)
                     cell.SegFound[s] = 1;
     for (SearchListRow& r : p.List)
         MarkRowFound(r);
+    ClearSearchHighlight(p);  // the list's clue marker is gone, so is the area it points at
 }
 
 void SearchClear(WordSearchPuzzle& p)
@@ -598,6 +599,7 @@ void SearchClear(WordSearchPuzzle& p)
                 std::fill(std::begin(cell.SegFound), std::end(cell.SegFound), uint8_t{0});
     for (int i = 0; i < static_cast<int>(p.List.size()) && i < p.PuzzleWordCount(); ++i)
         p.List[i] = SearchListRow{"00" + p.Answers[i].Answer, "01" + p.Answers[i].Clue, '0'};
+    ClearSearchHighlight(p);
 }
 
 void SearchShowAllAnswers(WordSearchPuzzle& p)

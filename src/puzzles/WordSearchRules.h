@@ -173,6 +173,8 @@ bool WordFound(const WordSearchPuzzle& puzzle, int word);
 // A click on the word list: column 0 shows the answer, column 2 shows the 3 x 3 clue area
 // around the word's first letter (uses Random). Nothing for a found word's column 2.
 void SearchListClick(WordSearchPuzzle& puzzle, int col, int row);
+// Fill shows every word found, Clear starts the puzzle again; both drop the clue area with the
+// list's marker.
 void SearchFill(WordSearchPuzzle& puzzle);
 void SearchClear(WordSearchPuzzle& puzzle);
 void SearchShowAllAnswers(WordSearchPuzzle& puzzle);
