@@ -797,7 +797,7 @@ void TfrmBoardGame::bnLoadExistingClick()
         cbGusmaroClick();
     ShowSlotNames();
     UpdateSlotButtons();
-    gameOver_ = GameIsFinished();
+    gameOver_ = SavedGameEnded(*saved);
     ShowGamePage();
     if (gameOver_)
         ShowCentrePanel(nullptr);  // a finished game stays finished: no turn follows
