@@ -1,7 +1,8 @@
 // The saved board game, driven as a user would: saved while the die rolls, the overwrite
 // question cancelled, a failed save that keeps the old file, the program restarted and the game
-// loaded back at the same player's turn; a finished game that stays finished; a damaged file
-// and a deleted custom category refused with nothing changed.
+// loaded back at the same player's turn; four players, one past the target by a bonus card, who
+// plays on after loading; a finished game that stays finished; a damaged file and a deleted
+// custom category refused with nothing changed.
 
 #include "AppFixture.h"
 #include "BoardGameDeck.h"
