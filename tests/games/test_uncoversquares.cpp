@@ -68,6 +68,15 @@ private slots:
         QCOMPARE(CardCell(2, false), QPoint(-1, -1));
         QCOMPARE(PaintedColour(uncover->sgUncover, clue2.x(), clue2.y()), QColor(Qt::white));
 
+        // A click on the size already chosen keeps the game half played: no new deal.
+        Click(clue1);
+        const std::vector<std::string> halfPlayed = uncover->Board.Cards;
+        ClickRadio(uncover->rb3x6);
+        QVERIFY(uncover->rb3x6->isChecked());
+        QCOMPARE(uncover->Board.Cards, halfPlayed);
+        QCOMPARE(Mark(clue1), '<');
+        QVERIFY(uncover->bnUncoverFill->isEnabled());
+
         // The rest matched card by card.
         for (int n : {1, 3, 4, 5, 6, 7, 8, 9}) {
             Click(CardCell(n, true));
