@@ -104,6 +104,13 @@ private slots:
         games->rbUncoverSquares->click();
         games->rbNotLearned->click();
         KeepUnlearnedBirds(13);
+        // The words the start draws, from the same seed: the smaller grid must be these.
+        WordDraw drawn;
+        CollectCandidates(drawn, games->Selection(), true);
+        drawn.WordsNeeded = 15;
+        RandSeed(9);
+        QCOMPARE(DrawWords(drawn), 13);
+        RandSeed(9);
         fixture->choiceAnswer = 1;
         games->bnStartGame->click();
         QCOMPARE(fixture->shown.size(), 1);  // asked once, not again for the smaller grid
@@ -112,6 +119,8 @@ private slots:
         QVERIFY(uncover->rb3x8->isChecked());
         QCOMPARE(Preferences.UncoverRows, 8);
         QCOMPARE(uncover->Board.Pairs, 12);
+        for (int n = 1; n <= 12; ++n)
+            QCOMPARE(uncover->Board.Clues[n - 1], drawn.Chosen[n].Clue);
         QCOMPARE(uncover->sgUncover->RowCount(), 8);
 
         // A size too large, declined: the options page.
