@@ -58,8 +58,9 @@ private slots:
     void cleanup() { fixture.reset(); }
 
     // Scrambled Words with a two-word answer: the top half holds the title, every pool letter
-    // (no "-" at the blank, which is shaded) and the key; the bottom half is the same page shifted down by H;
-    // "Cancel the print request." opens no dialog, and a cancelled dialog writes nothing.
+    // (no "-" at the blank, which is shaded) and the key; the bottom half is the same page
+    // shifted down by H; "Cancel the print request." opens no dialog, and a cancelled dialog
+    // writes nothing.
     void scrambledWordsPrintsOnTheHalfChosen()
     {
         games->rbScrambledWords->click();
