@@ -360,6 +360,10 @@ void TfrmWordGames::bnReturnClick()
 
 void TfrmWordGames::UncoverSizeClick(int rows)
 {
+    // A radio button reports a click on itself when it is already checked: the size on view is
+    // no new choice, and dealing again would throw away the game half played.
+    if (NormalUncoverRows(rows) == UncoverRows)
+        return;
     UncoverRows = NormalUncoverRows(rows);
     Preferences.UncoverRows = UncoverRows;
     Draw.WordsNeeded = UncoverWordsOfRows(UncoverRows);
