@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <tuple>
+
 void ShotsCustomLists(ShotContext& shots)
 {
     auto* screen = shots.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
@@ -46,6 +48,17 @@ void ShotsCustomLists(ShotContext& shots)
     screen->bnEditCategoryClick();
     shots.Save("customlists-edit-category");
     screen->CancelPanel(screen->EditCategory);
+
+    // The smaller windows with the largest font each allows, lists and the add-word panel.
+    for (auto [width, height, mode] : {std::tuple{800, 600, 2}, std::tuple{1000, 720, 3}}) {
+        shots.UseWindow(mode, width, height);
+        shots.main.ChangeScreenClick(ScreenCustomLists);
+        const QString size = QStringLiteral("-%1x%2-mode%3").arg(width).arg(height).arg(mode);
+        shots.Save("customlists" + size);
+        screen->bnAddWordsClick();
+        shots.Save("customlists-add-word" + size);
+        screen->CancelPanel(screen->AddData);
+    }
 
     shots.Restore(saved);
 }

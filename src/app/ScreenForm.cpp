@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "QtText.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,6 +62,19 @@ QFrame* BoxFrame(QWidget* parent, const QString& name)
     frame->setObjectName(name);
     frame->setFrameShape(QFrame::Box);
     return frame;
+}
+
+QFont FontToFit(QFont font, const QStringList& captions, int extra, int room)
+{
+    for (;;) {
+        const QFontMetrics fm(font);
+        int width = 0;
+        for (const QString& caption : captions)
+            width += fm.horizontalAdvance(caption) + extra;
+        if (width <= room || font.pointSize() <= 6)
+            return font;
+        font.setPointSize(font.pointSize() - 1);
+    }
 }
 
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text)

@@ -3,6 +3,8 @@
 // rectangle, created once and afterwards only shown and hidden.
 
 #include <QColor>
+#include <QFont>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -50,5 +52,8 @@ QFrame* ColouredFrame(QWidget* parent, const QString& name, uint32_t bgr);
 
 // Named children as every form builds them.
 QFrame* BoxFrame(QWidget* parent, const QString& name);
+// The font, a point smaller at a time (not below 6 points), until the captions side by side,
+// each with `extra` pixels beside it, fit in `room` pixels.
+QFont FontToFit(QFont font, const QStringList& captions, int extra, int room);
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text);
 QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString& text);

@@ -973,16 +973,21 @@ void TfrmCustomLists::OnFormResize()
     sgFixedCategory->setGeometry(8, top, pickerWidth, pickerHeight);
     sgFixedSubCategory->setGeometry(16 + pickerWidth, top, leftWidth - 24 - pickerWidth,
                                     (CategoryTable[SelFixedCategory].SubCount + 1) * (rowHeight + 1) + 2);
-    // The three radio buttons share the row; on a narrow half they close up.
+    // The three radio buttons share the row; on a narrow half they close up, and where even
+    // that is too little they take a smaller font.
+    const QFont radioFont =
+        FontToFit(main, {rbFixedCommon->text(), rbFixedNotCommon->text(), rbFixedAllCommon->text()},
+                  LayoutExtraWidth, leftWidth - 16);
+    const QFontMetrics radioMetrics(radioFont);
     int radioWidths = 0;
     for (QRadioButton* rb : {rbFixedCommon, rbFixedNotCommon, rbFixedAllCommon}) {
-        rb->setFont(main);
-        radioWidths += mainMetrics.horizontalAdvance(rb->text()) + LayoutExtraWidth;
+        rb->setFont(radioFont);
+        radioWidths += radioMetrics.horizontalAdvance(rb->text()) + LayoutExtraWidth;
     }
     const int radioGap = std::clamp((leftWidth - 16 - radioWidths) / 3, 0, 20);
     int x = 8;
     for (QRadioButton* rb : {rbFixedCommon, rbFixedNotCommon, rbFixedAllCommon}) {
-        const int w = mainMetrics.horizontalAdvance(rb->text()) + LayoutExtraWidth;
+        const int w = radioMetrics.horizontalAdvance(rb->text()) + LayoutExtraWidth;
         rb->setGeometry(x, radioTop, w, radioHeight);
         x += w + radioGap;
     }
@@ -994,27 +999,29 @@ void TfrmCustomLists::OnFormResize()
     const bool buttons = !editMode_;
     const int room = rightWidth - 16 - (buttons ? 2 * (buttonWidth + 6) : 0) - 8;
     const int categoryWidth = room / 2;
-    auto placeButtons = [&](int left, int upper, std::array<QToolButton*, 3> group) {
+    // Each group of three stays within the height of the grid beside it.
+    auto placeButtons = [&](int left, int upper, int besideHeight, std::array<QToolButton*, 3> group) {
+        const int height = std::min(buttonHeight, (besideHeight - 8) / 3);
         for (int i = 0; i < 3; ++i) {
             group[i]->setFont(main);
-            group[i]->setGeometry(left, upper + i * (buttonHeight + 4), buttonWidth, buttonHeight);
+            group[i]->setGeometry(left, upper + i * (height + 4), buttonWidth, height);
         }
     };
     sgCustomCategory->setGeometry(8, top, categoryWidth, pickerHeight);
     int next = 8 + categoryWidth + 6;
     if (buttons) {
-        placeButtons(next, top, {bnAddCategory, bnEditCategory, bnDeleteCategory});
+        placeButtons(next, top, pickerHeight, {bnAddCategory, bnEditCategory, bnDeleteCategory});
         next += buttonWidth + 8;
     }
     sgCustomSubCategory->setGeometry(next, top, room - categoryWidth, MaxCustomSubCategories * (rowHeight + 1) + 2);
     next += room - categoryWidth + 6;
     if (buttons)
-        placeButtons(next, top, {bnAddSubCategory, bnEditSubCategory, bnDeleteSubCategory});
+        placeButtons(next, top, pickerHeight, {bnAddSubCategory, bnEditSubCategory, bnDeleteSubCategory});
     const int customListWidth = rightWidth - 16 - (buttons ? buttonWidth + 6 : 0);
     dgCustomHeader->setGeometry(8, headerTop, customListWidth, headerHeight);
     dgCustomWords->setGeometry(8, listTop, customListWidth, listHeight);
     if (buttons)
-        placeButtons(8 + customListWidth + 6, listTop, {bnAddWords, bnEditWords, bnDeleteWords});
+        placeButtons(8 + customListWidth + 6, listTop, listHeight, {bnAddWords, bnEditWords, bnDeleteWords});
 
     for (LexGrid* g : {sgFixedCategory, sgFixedSubCategory, sgCustomCategory, sgCustomSubCategory}) {
         g->SetDefaultRowHeight(rowHeight);
@@ -1149,11 +1156,15 @@ void TfrmCustomLists::LayOutWordPanel(EditPanel& panel, QLineEdit* english, QLin
     labels[4]->move(labelLeft, y + 4 + labels[3]->height());
     y += types->height() + 12;
 
+    // Under the boxes where they fit, moved left (no further than the labels) where they do not.
+    auto fitLeft = [&](int width) { return std::max(labelLeft, std::min(boxLeft, area.width() - 8 - width)); };
     common->setFont(main);
-    common->setGeometry(boxLeft, y, fm.horizontalAdvance(common->text()) + LayoutExtraWidth + 10, rowHeight);
+    const int commonWidth = fm.horizontalAdvance(common->text()) + LayoutExtraWidth + 10;
+    common->setGeometry(fitLeft(commonWidth), y, commonWidth, rowHeight);
     y += rowHeight + 8;
     moreInfo->setFont(main);
-    moreInfo->setGeometry(boxLeft, y, fm.horizontalAdvance(moreInfo->text()) + 24, rowHeight + 4);
+    const int moreInfoWidth = fm.horizontalAdvance(moreInfo->text()) + 24;
+    moreInfo->setGeometry(fitLeft(moreInfoWidth), y, moreInfoWidth, rowHeight + 4);
     y += rowHeight + 20;
 
     const int buttonWidth = 90;

@@ -1,0 +1,441 @@
+// The layout audit: every screen and page, at every window size with every font size that size
+// allows, shows each label, button, radio and check box whole and inside its parent, and each
+// grid row that shows text at least as high as its font (tests/support/LayoutCheck.h).
+// One data row per screen; run one screen with its tag, e.g. `test_layout walk:Crosswords`
+// (tags: MainWindow WordLists WordTests Crosswords WordGames WordSearch BoardGame CustomLists Options
+// About QuickHints). ctest runs it twice: at 96 and at 120 pixels per inch (test_layout_120dpi).
+// checkerFindsEachFault makes sure the audit itself still reports each kind of fault.
+
+#include "AppFixture.h"
+#include "LayoutCheck.h"
+
+#include "BoardGameRules.h"
+#include "CategoryPicker.h"
+#include "LX_BoardGame.h"
+#include "LX_Crosswords.h"
+#include "LX_CustomLists.h"
+#include "LX_QuickHints.h"
+#include "LX_WordGames.h"
+#include "LX_WordSearch.h"
+#include "LX_WordTests.h"
+#include "LX_Data.h"
+#include "Random.h"
+#include "XWordGrid.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSet>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// What a screen walk is given: the running program, and an audit of what is on view.
+struct Walk {
+    AppFixture& app;
+    std::function<void(const QString& view, QWidget* root, const QStringList& exempt)> Audit;
+    std::function<void(const QString& failure)> Fail;
+    TfrmMain& main() { return *app.main; }
+    void Show(int screen)
+    {
+        main().ChangeScreenClick(screen);
+        main().FormResize();
+        QCoreApplication::processEvents();
+    }
+    // The screen on view, from its form down.
+    void Check(const QString& view = QString()) { Audit(view, main().CurrentScreenForm, {}); }
+};
+
+using ScreenWalk = std::function<void(Walk&)>;
+
+// The screens whose columns and headers follow the answer language are walked in both.
+void InBothLanguages(const std::function<void(const QString& language)>& walk)
+{
+    for (const char* language : {"S", "E"}) {
+        Preferences.AnswerLanguage = language;
+        walk(QStringLiteral("%1 answers").arg(language));
+    }
+    Preferences.AnswerLanguage = "S";
+}
+
+// A custom category with a sub-category and a word, made on the Custom Lists screen once.
+void AddCustomCategory(Walk& w)
+{
+    if (CustomCategoryCount > 0)
+        return;
+    auto* screen = w.app.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
+    w.Show(ScreenCustomLists);
+    screen->bnAddCategory->click();
+    screen->edAddCategory->setText("My Kitchen");
+    screen->AddCategory.Save->click();
+    screen->bnAddSubCategory->click();
+    screen->edAddSubCategory->setText("Tools");
+    screen->AddSubCategory.Save->click();
+    screen->sgCustomSubCategorySelectCell(0);
+    screen->dgFixedWordsMouseDown(2, 0);
+}
+
+void WalkWordLists(Walk& w)
+{
+    InBothLanguages([&](const QString& language) {
+        w.Show(ScreenWordLists);
+        w.Check(language);
+    });
+    AddCustomCategory(w);  // the picker takes a second column
+    w.Show(ScreenWordLists);
+    w.Check("with a custom category");
+}
+
+void WalkWordTests(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmWordTests>(ScreenWordTests);
+    InBothLanguages([&](const QString& language) {
+        w.Show(ScreenWordTests);
+        w.Check("fresh, " + language);
+        screen->bnFill->click();
+        w.Check("filled, " + language);
+        screen->bnNewTest->click();
+    });
+    AddCustomCategory(w);
+    w.Show(ScreenWordTests);
+    w.Check("with a custom category");
+}
+
+void WalkCrosswords(Walk& w)
+{
+    auto* form = w.app.ScreenAs<TfrmCrosswords>(ScreenCrosswords);
+    w.Show(ScreenCrosswords);
+    if (XWordMode != 0)
+        form->bnReturn->click();
+    form->rbXWord->click();
+    w.Check("set-up regular");
+    Preferences.GridSizeIndex = 5;  // the largest grid has the most clues
+    form->FormShow();
+    RandSeed(17);
+    form->bnStartCrossword->click();
+    w.Check("regular puzzle");
+    form->bnReturn->click();
+    form->rbFree->click();
+    form->Picker->sgCategorySelectCell(0, 5);
+    form->Picker->sgSubCategorySelectCell(CategoryTable[5].SubCount);
+    form->senWords->setValue(20);
+    w.Check("set-up free");
+    RandSeed(3);
+    form->bnStartCrossword->click();
+    w.Check("free-format puzzle");
+    form->bnReturn->click();
+}
+
+void WalkWordGames(Walk& w)
+{
+    auto* games = w.app.ScreenAs<TfrmWordGames>(ScreenWordGames);
+    w.Show(ScreenWordGames);
+    if (games->GameMode != GameOptionsPage)
+        games->bnReturnClick();
+    w.Check("options");
+    for (QRadioButton* game : games->GameRadios) {
+        game->click();
+        games->Picker->sgCategorySelectCell(0, 0);
+        RandSeed(5);
+        games->bnStartGame->click();
+        w.Check(layoutcheck::WithoutMnemonics(game->text()));
+        games->bnReturnClick();
+    }
+}
+
+void WalkWordSearch(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmWordSearch>(ScreenWordSearch);
+    w.Show(ScreenWordSearch);
+    if (screen->PuzzleShowing)
+        screen->bnReturnClick();
+    w.Check("set-up");
+    RandSeed(11);
+    screen->bnStartGame->click();
+    w.Check("puzzle");
+    screen->bnReturnClick();
+}
+
+void WalkBoardGame(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmBoardGame>(ScreenBoardGame);
+    w.Show(ScreenBoardGame);
+    if (screen->GameInProgress)
+        screen->bnReturn->click();
+    screen->edName[0]->setText("Ana");
+    screen->edName[1]->setText("Ben");
+    screen->edName[2]->setText("Carmen");
+    screen->cbGusmaro->setChecked(true);
+    RandSeed(7);
+    screen->bnRandom->click();
+    w.Check("set-up");
+    w.app.choiceAnswer = 1;
+    screen->bnStartGame->click();
+    w.app.choiceAnswer = 0;
+    if (!screen->GameInProgress)
+        return w.Check("game did not start");
+    screen->BeginTurn();
+    w.Check("roll");
+    screen->imDiceClick();
+    w.Check("move");
+    if (Option1Square > 0)
+        screen->PanelOption1Click();
+    else
+        screen->PanelOption2Click();
+    if (!screen->PanelClue->isHidden()) {
+        w.Check("question");
+        screen->bnSubmit->click();
+        w.Check("answer");
+    }
+    screen->BeginTurn();
+    MoveAllowed = 1;
+    FreeMove = 1;
+    screen->MoveToSquare(17);
+    w.Check("cards");
+    RandSeed(3);
+    screen->CardsClick();
+    w.Check("card drawn");
+    screen->bnReturn->click();
+}
+
+void WalkCustomLists(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
+    Preferences.AnswerLanguage = "E";
+    w.Show(ScreenCustomLists);
+    w.Check("lists, E answers");
+    Preferences.AnswerLanguage = "S";
+    AddCustomCategory(w);
+    w.Check("lists");
+    const std::pair<const char*, std::function<void()>> panels[] = {
+        {"add category", [&] { screen->bnAddCategoryClick(); }},
+        {"edit category", [&] { screen->bnEditCategoryClick(); }},
+        {"add sub-category", [&] { screen->bnAddSubCategoryClick(); }},
+        {"edit sub-category", [&] { screen->bnEditSubCategoryClick(); }},
+        {"add word", [&] { screen->bnAddWordsClick(); }},
+        {"edit word", [&] { screen->bnEditWordsClick(); }},
+    };
+    TfrmCustomLists::EditPanel* open[] = {&screen->AddCategory,    &screen->EditCategory, &screen->AddSubCategory,
+                                          &screen->EditSubCategory, &screen->AddData,     &screen->EditData};
+    for (size_t i = 0; i < std::size(panels); ++i) {
+        panels[i].second();
+        w.Check(QString::fromLatin1(panels[i].first) + " panel");
+        screen->CancelPanel(*open[i]);
+    }
+}
+
+void WalkOptions(Walk& w)
+{
+    TfrmOptions& o = w.app.options();
+    w.Show(ScreenOptions);
+    w.Check("settings");
+    // The size and font radios' refusals: a choice form over the large font, a message over
+    // the smallest window (both leave the settings as they were).
+    if (Preferences.FontSizeMode == 3)
+        o.rbScreen800->click();
+    else if (w.main().width() == 800)
+        o.rbFont3->click();
+    o.ShowOverviewPage = 1;
+    o.FormShow();
+    w.Check("overview");
+    o.ShowOverviewPage = 0;
+    o.OpenedAtStart = 1;
+    o.FormShow();
+    w.Check("first-run set-up");
+    o.OpenedAtStart = 0;
+    o.FormShow();
+    o.bnSearch->click();
+    w.Check("search");
+    o.rbContaining->setChecked(true);
+    o.edSearch->setText("cas");
+    o.bnSearchSpanish->click();
+    w.Check("search results");
+    o.bnReturn->click();
+}
+
+void WalkAbout(Walk& w)
+{
+    w.Show(ScreenAbout);
+    w.Check();
+}
+
+void WalkQuickHints(Walk& w)
+{
+    for (int screen : {ScreenWordLists, ScreenOptions, ScreenAbout}) {
+        w.Show(screen);
+        if (!frmQuickHints || !frmQuickHints->isVisible())
+            w.main().bnHintsClick();
+        QCoreApplication::processEvents();
+        w.Audit(QStringLiteral("beside screen %1").arg(screen), frmQuickHints, {});
+    }
+    frmQuickHints->bnCloseClick();
+}
+
+// The main window's own part: the tool bar, and each screen's page inside the window.
+void WalkMainWindow(Walk& w)
+{
+    for (int screen : {ScreenWordLists, ScreenWordTests, ScreenCrosswords, ScreenWordGames, ScreenWordSearch,
+                       ScreenBoardGame, ScreenCustomLists, ScreenOptions, ScreenAbout}) {
+        w.Show(screen);
+        const QWidget* form = w.main().CurrentScreenForm;
+        // The page rectangle reaches 3 pixels under the window by design; each screen's walk
+        // checks that no control stands there.
+        if (!w.main().rect().adjusted(0, 0, 0, 3).contains(form->geometry()))
+            w.Fail(QStringLiteral("the page of screen %1 at (%2,%3 %4x%5) is not inside the window")
+                       .arg(screen).arg(form->x()).arg(form->y()).arg(form->width()).arg(form->height()));
+    }
+    // By the box formula the About box reaches one pixel past an 800-pixel tool bar; only its
+    // fill stands in that pixel, so it is held to that pixel and to its caption.
+    QWidget* about = w.main().Boxes[BoxAbout];
+    w.Audit("tool bar", w.main().PanelToolBar, {about->objectName()});
+    if (about->geometry().right() > w.main().PanelToolBar->width())
+        w.Fail(QStringLiteral("the About box ends at %1, past the tool bar").arg(about->geometry().right()));
+    QStringList caption;
+    layoutcheck::CheckPaintedTexts(about, "the About box", caption);
+    for (const QString& failure : caption)
+        w.Fail(failure);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(ScreenWalk)
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    // QTEST_MAIN measures unowned fonts at 96 dpi; the program measures them at the screen's.
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false); }
+    void walk_data();
+    void walk();
+    void checkerFindsEachFault();
+};
+
+void TestLayout::walk_data()
+{
+    QTest::addColumn<ScreenWalk>("screenWalk");
+    QTest::newRow("MainWindow") << ScreenWalk(WalkMainWindow);
+    QTest::newRow("WordLists") << ScreenWalk(WalkWordLists);
+    QTest::newRow("WordTests") << ScreenWalk(WalkWordTests);
+    QTest::newRow("Crosswords") << ScreenWalk(WalkCrosswords);
+    QTest::newRow("WordGames") << ScreenWalk(WalkWordGames);
+    QTest::newRow("WordSearch") << ScreenWalk(WalkWordSearch);
+    QTest::newRow("BoardGame") << ScreenWalk(WalkBoardGame);
+    QTest::newRow("CustomLists") << ScreenWalk(WalkCustomLists);
+    QTest::newRow("Options") << ScreenWalk(WalkOptions);
+    QTest::newRow("About") << ScreenWalk(WalkAbout);
+    QTest::newRow("QuickHints") << ScreenWalk(WalkQuickHints);
+}
+
+void TestLayout::walk()
+{
+    QFETCH(ScreenWalk, screenWalk);
+    // The screen's fonts: 96 unless the run sets QT_FONT_DPI (ctest's second run sets 120).
+    const int ppi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    if (qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        QCOMPARE(ppi, qEnvironmentVariableIntValue("QT_FONT_DPI"));
+
+    AppFixture app;
+    QVERIFY(app.WriteDataFile());
+    QVERIFY(app.Start({1280, 1024, ppi, false}));
+    QStringList failures;
+    QSet<QString> seen;
+    int formsShown = 0;  // a fault is told once per scene, at the first view that shows it
+    QString scene;
+    auto add = [&](const QStringList& found) {
+        for (const QString& failure : found) {
+            const QString key = scene + failure.section(": ", 1);
+            if (!seen.contains(key)) {
+                seen.insert(key);
+                failures << failure;
+            }
+        }
+    };
+    Walk walk{app, [&](const QString& view, QWidget* root, const QStringList& exempt) {
+                  QCoreApplication::processEvents();
+                  const QString where = QString::fromLatin1(QTest::currentDataTag()) +
+                                        (view.isEmpty() ? QString() : " " + view) + " " + scene;
+                  add(CheckLayout(root, where, exempt));
+              },
+              [&](const QString& failure) { failures << failure + " " + scene; }};
+    // The message and choice forms the walk brings up are audited too.
+    SetMessageFormAnswer([&](TfrmShowMsg& form) {
+        form.show();
+        add(CheckLayout(&form, "message form \"" + layoutcheck::Shown(form.lblMessage->text()) + "\" " + scene));
+        form.hide();
+        ++formsShown;
+        const bool choice = !form.rgMessages->isHidden();
+        if (choice && app.choiceAnswer > 0)
+            form.Options[app.choiceAnswer - 1]->setChecked(true);
+        (choice && app.choiceAnswer == 0 ? form.bnCancel : form.bnOK)->click();
+    });
+
+    const QSize sizes[] = {{800, 600}, {1000, 720}, {1260, 960}};
+    for (const QSize size : sizes)
+        for (int mode = 1; mode <= 3; ++mode) {
+            const MinimumSize min = MinimumWindowSize(ppi, mode);
+            if (size.width() < min.Width || size.height() < min.Height)
+                continue;
+            scene = QStringLiteral("at %1x%2 font mode %3 %4 dpi").arg(size.width()).arg(size.height()).arg(mode).arg(ppi);
+            Preferences.FontSizeMode = mode;
+            app.main->ApplyFontScheme();
+            app.main->resize(size);
+            QCOMPARE(app.main->size(), size);
+            screenWalk(walk);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    if (QByteArray(QTest::currentDataTag()) == "Options")
+        QVERIFY(formsShown > 0);  // the message forms were audited
+    for (const QString& failure : failures)
+        qInfo().noquote() << failure;
+    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 layout faults, each told above").arg(failures.size())));
+}
+
+// The audit itself, on a small tree with one fault of each kind and one control that fits.
+void TestLayout::checkerFindsEachFault()
+{
+    QWidget top;
+    top.resize(300, 200);
+    QFont font = top.font();
+    font.setPointSize(10);
+    top.setFont(font);
+    const int line = QFontMetrics(font).height();
+    auto* fits = new QLabel("Fits", &top);
+    fits->setGeometry(0, 0, 100, line);
+    auto* narrow = new QLabel("All words", &top);
+    narrow->setGeometry(0, 40, 30, line);
+    auto* radio = new QRadioButton("Common words only", &top);
+    radio->setGeometry(0, 60, QFontMetrics(font).horizontalAdvance(radio->text()) + 5, line + 4);
+    auto* wrapped = new QLabel("one two three four five six seven", &top);
+    wrapped->setWordWrap(true);
+    wrapped->setGeometry(150, 0, 60, line);
+    auto* outside = new QPushButton("Delete", &top);
+    outside->setGeometry(240, 170, 80, 40);
+    auto* first = new QLabel("first", &top);
+    first->setGeometry(150, 100, 60, line);
+    auto* over = new QLabel("second", &top);
+    over->setGeometry(150, 100 + line / 2, 60, line);
+    auto* grid = new LexGrid(&top);
+    grid->setGeometry(0, 120, 120, 60);
+    grid->SetColCount(1);
+    grid->SetRowCount(2);
+    grid->SetDefaultRowHeight(line - 4);
+    grid->SetCell(0, 1, "pasaporte");
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+
+    const QString found = CheckLayout(&top, "self-check").join('\n');
+    QVERIFY2(!found.contains("\"Fits\""), qPrintable(found));
+    for (const char* fault : {"\"All words\" needs", "\"Common words only\" needs", "\"one two three",
+                              "\"Delete\" at (240,170 80x40) is not inside", "\"first\" and QLabel \"second\" overlap",
+                              "row 1 is"})
+        QVERIFY2(found.contains(QLatin1String(fault)), qPrintable(QStringLiteral("%1 not found in:\n%2").arg(fault, found)));
+}
+
+QTEST_MAIN(TestLayout)
+#include "test_layout.moc"

@@ -1,0 +1,323 @@
+#pragma once
+// A layout audit of a shown widget tree: every visible label, button, radio and check box shows
+// its whole text (by its font's metrics, inside the area the style draws the text in), no two
+// sibling texts overlap, every visible control lies inside its parent, and every grid row that
+// shows text is at least as high as the font the grid draws it with.
+// CheckLayout returns one failure string per fault, naming the control, its text and `where`.
+
+#include "LexGrid.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRadioButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QToolButton>
+
+#include <map>
+#include <vector>
+
+namespace layoutcheck {
+
+// The text a control shows and the area it may take, both in the control's own coordinates.
+struct TextNeed {
+    QString Text;
+    QSize Needed;
+    QRect Area;
+    int Align = Qt::AlignLeft | Qt::AlignVCenter;
+    bool Valid = false;
+};
+
+inline QString Name(const QWidget* w)
+{
+    const QString cls = QString::fromLatin1(w->metaObject()->className());
+    return w->objectName().isEmpty() ? cls : w->objectName() + " (" + cls + ")";
+}
+
+inline QString Shown(const QString& text)
+{
+    QString t = text;
+    t.replace('\n', "\\n");
+    return t.size() > 60 ? t.left(57) + "..." : t;
+}
+
+inline QString FontName(const QFont& f)
+{
+    return QStringLiteral("%1 %2pt").arg(f.family()).arg(f.pointSize());
+}
+
+// Plain text with its mnemonic ampersands as the control draws them.
+inline QString WithoutMnemonics(QString text)
+{
+    text.replace("&&", QChar(0x1));
+    text.remove('&');
+    text.replace(QChar(0x1), "&");
+    return text;
+}
+
+inline QSize PlainTextSize(const QFontMetrics& fm, const QString& text)
+{
+    int width = 0;
+    const QStringList lines = text.split('\n');
+    for (const QString& line : lines)
+        width = std::max(width, fm.horizontalAdvance(line));
+    return {width, static_cast<int>(lines.size()) * fm.height() + (static_cast<int>(lines.size()) - 1) * fm.leading()};
+}
+
+inline TextNeed LabelNeed(const QLabel* label)
+{
+    TextNeed need;
+    if (label->text().isEmpty() || label->pixmap().toImage().width() > 0)
+        return need;
+    const QFontMetrics fm = label->fontMetrics();
+    const int margin = label->margin();
+    need.Align = static_cast<int>(label->alignment());
+    need.Area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    need.Text = label->text();
+    if (label->wordWrap()) {
+        // The widest word must fit, and the wrapped lines must fit the height.
+        const QRect wrapped = fm.boundingRect(QRect(0, 0, need.Area.width(), 100000),
+                                              Qt::TextWordWrap | (need.Align & Qt::AlignHorizontal_Mask), need.Text);
+        int widest = 0;
+        for (const QString& word : need.Text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+            widest = std::max(widest, fm.horizontalAdvance(word));
+        need.Needed = QSize(widest, wrapped.height());
+    } else {
+        need.Needed = PlainTextSize(fm, need.Text);
+    }
+    need.Valid = !need.Text.trimmed().isEmpty();
+    return need;
+}
+
+inline TextNeed ButtonNeed(const QAbstractButton* button)
+{
+    TextNeed need;
+    need.Text = WithoutMnemonics(button->text());
+    if (need.Text.trimmed().isEmpty())
+        return need;
+    QStyleOptionButton opt;
+    opt.initFrom(button);
+    opt.text = button->text();
+    QStyle* style = button->style();
+    const QFontMetrics fm = button->fontMetrics();
+    need.Needed = PlainTextSize(fm, need.Text);
+    if (qobject_cast<const QRadioButton*>(button)) {
+        need.Area = style->subElementRect(QStyle::SE_RadioButtonContents, &opt, button);
+    } else if (qobject_cast<const QCheckBox*>(button)) {
+        need.Area = style->subElementRect(QStyle::SE_CheckBoxContents, &opt, button);
+    } else if (auto* tool = qobject_cast<const QToolButton*>(button)) {
+        if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            return need;
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        need.Area = button->rect().adjusted(frame, frame, -frame, -frame);
+        need.Align = Qt::AlignCenter;
+        if (tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon && !tool->icon().isNull()) {
+            // The glyph and 4 pixels stand above the caption.
+            need.Needed.rheight() += tool->iconSize().height() + 4;
+            need.Needed.rwidth() = std::max(need.Needed.width(), tool->iconSize().width());
+        }
+    } else {
+        if (auto* push = qobject_cast<const QPushButton*>(button)) {
+            if (push->autoDefault())
+                opt.features |= QStyleOptionButton::AutoDefaultButton;
+            if (push->isFlat())
+                opt.features |= QStyleOptionButton::Flat;
+        }
+        need.Area = style->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
+        need.Align = Qt::AlignCenter;
+    }
+    need.Valid = true;
+    return need;
+}
+
+inline TextNeed NeedOf(const QWidget* w)
+{
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return LabelNeed(label);
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        return ButtonNeed(button);
+    return {};
+}
+
+// Where the text is drawn, in the parent's coordinates.
+inline QRect TextRectInParent(const QWidget* w, const TextNeed& need)
+{
+    const QSize size(std::min(need.Needed.width(), need.Area.width()), std::min(need.Needed.height(), need.Area.height()));
+    const QRect r = QStyle::alignedRect(w->layoutDirection(), Qt::Alignment(need.Align), size, need.Area);
+    return r.translated(w->pos());
+}
+
+// A paint device that keeps every text item drawn on it, with its font and baseline point.
+class TextRecorder : public QPaintDevice {
+public:
+    struct Item {
+        QPointF Baseline;
+        QFont Font;
+        QString Text;
+    };
+    explicit TextRecorder(const QWidget* source) : source_(source), engine_(this) {}
+    std::vector<Item> Items;
+
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return source_->width();
+        case PdmHeight: return source_->height();
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        case PdmDpiX:
+        case PdmPhysicalDpiX: return source_->logicalDpiX();
+        case PdmDpiY:
+        case PdmPhysicalDpiY: return source_->logicalDpiY();
+        default: return 0;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        explicit Engine(TextRecorder* owner) : QPaintEngine(AllFeatures), owner_(owner) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& item) override
+        {
+            owner_->Items.push_back({state->transform().map(p), item.font(), item.text()});
+        }
+        Type type() const override { return User; }
+
+    private:
+        TextRecorder* owner_;
+    };
+    const QWidget* source_;
+    mutable Engine engine_;
+};
+
+// Rows of a grid that draw text are at least the line height of the font drawn in them.
+inline void CheckGrid(LexGrid* grid, const QString& where, QStringList& failures)
+{
+    TextRecorder recorder(grid);
+    grid->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    std::map<int, QString> failedRows;  // one failure per row
+    for (const TextRecorder::Item& item : recorder.Items) {
+        if (item.Text.trimmed().isEmpty())
+            continue;
+        const QFontMetrics fm(item.Font, grid);
+        const QPoint middle(qRound(item.Baseline.x()) + 1, qRound(item.Baseline.y() - fm.ascent() + fm.height() / 2.0));
+        const QPoint cell = grid->MouseToCell(middle);
+        if (cell.x() < 0)
+            continue;
+        const int height = grid->RowHeight(cell.y());
+        if (height < fm.height() && !failedRows.count(cell.y()))
+            failedRows[cell.y()] = QStringLiteral("%1: grid %2 row %3 is %4 px high, its text \"%5\" needs %6 (%7)")
+                                       .arg(where, Name(grid)).arg(cell.y()).arg(height)
+                                       .arg(Shown(item.Text)).arg(fm.height()).arg(FontName(item.Font));
+    }
+    for (const auto& [row, failure] : failedRows)
+        failures << failure;
+}
+
+// A widget that paints its own texts keeps each of them inside its rectangle.
+inline void CheckPaintedTexts(QWidget* w, const QString& where, QStringList& failures)
+{
+    TextRecorder recorder(w);
+    w->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    for (const TextRecorder::Item& item : recorder.Items) {
+        if (item.Text.trimmed().isEmpty())
+            continue;
+        const QFontMetrics fm(item.Font, w);
+        const QRect box(qRound(item.Baseline.x()), qRound(item.Baseline.y()) - fm.ascent(),
+                        fm.horizontalAdvance(item.Text), fm.height());
+        if (!w->rect().contains(box)) {
+            failures << QStringLiteral("%1: %2 paints \"%3\" at (%4,%5 %6x%7), outside its %8x%9 (%10)")
+                            .arg(where, Name(w), Shown(item.Text)).arg(box.x()).arg(box.y()).arg(box.width())
+                            .arg(box.height()).arg(w->width()).arg(w->height()).arg(FontName(item.Font));
+            return;  // one text tells the fault
+        }
+    }
+}
+
+// Widgets that are parts of a composite control, laid out by Qt itself.
+inline bool InsideComposite(const QWidget* w, const QWidget* root)
+{
+    for (const QWidget* p = w->parentWidget(); p && p != root->parentWidget(); p = p->parentWidget())
+        if (qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QComboBox*>(p) ||
+            qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const LexGrid*>(p))
+            return true;
+    return false;
+}
+
+}  // namespace layoutcheck
+
+// Audits root and every visible widget below it. Exempt names controls (by object name) that
+// are left out on purpose; the caller says why.
+inline QStringList CheckLayout(QWidget* root, const QString& where, const QStringList& exempt = {})
+{
+    using namespace layoutcheck;
+    QStringList failures;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    std::map<QWidget*, std::vector<std::pair<QWidget*, QRect>>> textsByParent;
+    for (QWidget* w : widgets) {
+        if (!w->isVisible() || w->isWindow() || InsideComposite(w, root) ||
+            (!w->objectName().isEmpty() && exempt.contains(w->objectName())))
+            continue;
+        QWidget* parent = w->parentWidget();
+        const TextNeed need = NeedOf(w);
+        const QString what = need.Valid ? Name(w) + " \"" + Shown(need.Text) + "\"" : Name(w);
+        // A frame may hang its own border line outside its parent to hide it; its contents may not.
+        auto* frame = qobject_cast<QFrame*>(w);
+        const QRect placed = frame ? frame->contentsRect().translated(w->pos()) : w->geometry();
+        if (!parent->rect().contains(placed) && !placed.isEmpty())
+            failures << QStringLiteral("%1: %2 at (%3,%4 %5x%6) is not inside %7 (%8x%9)")
+                            .arg(where, what).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
+                            .arg(Name(parent)).arg(parent->width()).arg(parent->height());
+        // Panels may run under the window's edge; the controls on them may not.
+        else if (!w->window()->rect().contains(placed.translated(parent->mapTo(w->window(), QPoint()))) &&
+                 !placed.isEmpty() && w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
+            failures << QStringLiteral("%1: %2 at (%3,%4 %5x%6) reaches out of the window (%7x%8)")
+                            .arg(where, what).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
+                            .arg(w->window()->width()).arg(w->window()->height());
+        if (auto* grid = qobject_cast<LexGrid*>(w))
+            CheckGrid(grid, where, failures);
+        else if (!need.Valid && !w->inherits("QAbstractButton") && !w->inherits("QLabel") &&
+                 !w->inherits("QLineEdit") && !w->inherits("QAbstractSpinBox"))  // edits scroll their text
+            CheckPaintedTexts(w, where, failures);
+        if (!need.Valid)
+            continue;
+        if (need.Needed.width() > need.Area.width() || need.Needed.height() > need.Area.height())
+            failures << QStringLiteral("%1: %2 needs %3x%4 for its text, has %5x%6 (%7)")
+                            .arg(where, what).arg(need.Needed.width()).arg(need.Needed.height())
+                            .arg(std::max(0, need.Area.width())).arg(std::max(0, need.Area.height()))
+                            .arg(FontName(w->font()));
+        textsByParent[parent].push_back({w, TextRectInParent(w, need)});
+    }
+    // A sibling's text over another's hides one of them.
+    for (const auto& [parent, texts] : textsByParent)
+        for (size_t i = 0; i < texts.size(); ++i)
+            for (size_t j = i + 1; j < texts.size(); ++j)
+                if (texts[i].second.intersects(texts[j].second))
+                    failures << QStringLiteral("%1: the texts of %2 \"%3\" and %4 \"%5\" overlap")
+                                    .arg(where, Name(texts[i].first), Shown(NeedOf(texts[i].first).Text),
+                                         Name(texts[j].first), Shown(NeedOf(texts[j].first).Text));
+    return failures;
+}
