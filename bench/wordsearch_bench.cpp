@@ -1,10 +1,10 @@
-// Word search building: whole requests (word choice, attempts, restarts) of 10, 25 and 40
-// words in four and in eight directions, 200 seeded runs each, on the real vocabulary: every
-// sub-category with 40 or more qualifying words in turn, and "All" of the largest category.
-// Prints the median and 95th-percentile time, the words placed, the share of requests that
-// needed a second attempt or round, the mean attempts and final side, and how often the build would end in
-// "Error creating Word Search puzzle - Please try again."
-// Usage: wordsearch_bench [runs]
+// Word search building: whole requests (word choice, attempts, restarts) for every word count
+// from 10 to 40, on every selection of the real vocabulary that holds at least that many
+// qualifying words (each sub-category and each category's "All"), in four and in eight
+// directions, with Spanish and with English answers, a few seeded runs each. One line per
+// word count: the requests, how many would end in "Error creating Word Search puzzle - Please
+// try again.", the mean and largest side, the mean attempts, and the mean and largest time.
+// Usage: wordsearch_bench [runs per selection, default 3]
 
 #include "WordSearchRules.h"
 
@@ -26,73 +26,66 @@ struct Selection {
     std::vector<int> Candidates;
 };
 
-double Percentile(std::vector<double> v, double p)
+std::vector<Selection> Selections(const char* language)
 {
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, static_cast<size_t>(p * (v.size() - 1) + 0.5));
-    return v[i];
+    std::vector<Selection> out;
+    for (int c = 0; c < CategoryCount; ++c) {
+        for (int s = 0; s < CategoryTable[c].SubCount; ++s)
+            out.push_back({CategoryTable[c].Name.str() + " / " + CategoryTable[c].SubNames[s].str(),
+                           SearchCandidateList(WordSelection{c, s, false, 2, 2}, language)});
+        out.push_back({CategoryTable[c].Name.str() + " / All", SearchCandidateList(WordSelection{c, 0, true, 2, 2}, language)});
+    }
+    return out;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     InitWordTables();
     BuildWordLengthTables();
+    const std::vector<Selection> spanish = Selections("S");
+    const std::vector<Selection> english = Selections("E");
 
-    for (const char* language : {"S", "E"}) {
-        const bool spanish = language[0] == 'S';
-        // Every sub-category with at least 40 words, and the largest "All".
-        std::vector<Selection> subs;
-        Selection largest;
-        for (int c = 0; c < CategoryCount; ++c) {
-            for (int s = 0; s < CategoryTable[c].SubCount; ++s) {
-                std::vector<int> cands = SearchCandidateList(WordSelection{c, s, false, 2, 2}, language);
-                if (cands.size() >= 40)
-                    subs.push_back({CategoryTable[c].Name.str() + " - " + CategoryTable[c].SubNames[s].str(), cands});
-            }
-            std::vector<int> all = SearchCandidateList(WordSelection{c, 0, true, 2, 2}, language);
-            if (all.size() > largest.Candidates.size())
-                largest = {"All of " + CategoryTable[c].Name.str(), all};
-        }
-        std::printf("\nAnswers in %s: %zu sub-categories of 40 or more words; %s has %zu words\n",
-                    spanish ? "Spanish" : "English", subs.size(), largest.Name.c_str(), largest.Candidates.size());
-        std::printf("%-16s %5s %5s %10s %10s %10s %8s %8s %8s %6s %8s\n", "selection", "words", "dirs", "median ms",
-                    "p95 ms", "max ms", "placed", "retried", "attempts", "side", "errors");
-
-        for (int group = 0; group < 2; ++group) {
-            for (int wanted : {10, 25, 40}) {
-                for (bool all : {false, true}) {
-                    std::vector<double> times;
-                    long placed = 0, attempts = 0, sides = 0;
-                    int retried = 0, errors = 0;
+    std::printf("%5s %9s %7s %9s %9s %9s %9s %9s\n", "words", "requests", "errors", "mean side", "max side",
+                "attempts", "mean ms", "max ms");
+    long allRequests = 0, allErrors = 0;
+    for (int wanted = 10; wanted <= SearchMaxWords; ++wanted) {
+        long requests = 0, errors = 0, sides = 0, attempts = 0;
+        int maxSide = 0;
+        double totalMs = 0, maxMs = 0;
+        for (const bool inSpanish : {true, false})
+            for (const Selection& sel : inSpanish ? spanish : english) {
+                if (static_cast<int>(sel.Candidates.size()) < wanted)
+                    continue;
+                for (const bool all : {false, true})
                     for (int run = 0; run < runs; ++run) {
-                        const Selection& sel = group == 0 ? subs[run % subs.size()] : largest;
-                        RandSeed(static_cast<uint32_t>(run * 7919 + wanted * 31 + all));
+                        RandSeed(static_cast<uint32_t>(run * 7919 + wanted * 31 + all * 3 + inSpanish));
                         const auto t0 = std::chrono::steady_clock::now();
-                        const SearchRequestResult r = RunSearchRequest(sel.Candidates, wanted, spanish, all);
-                        const auto t1 = std::chrono::steady_clock::now();
-                        times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+                        const SearchRequestResult r = RunSearchRequest(sel.Candidates, wanted, inSpanish, all);
+                        const double ms =
+                            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+                        ++requests;
+                        totalMs += ms;
+                        maxMs = std::max(maxMs, ms);
                         attempts += r.Attempts;
                         if (r.Result == SearchRequestResult::Built) {
-                            placed += r.Puzzle->PuzzleWordCount();
                             sides += r.Puzzle->Side;
-                        }
-                        else
+                            maxSide = std::max(maxSide, r.Puzzle->Side);
+                        } else {
                             ++errors;
-                        retried += r.Attempts > 1;
+                            std::fprintf(stderr, "error: %s, %s, %d words, %s\n", sel.Name.c_str(),
+                                         inSpanish ? "Spanish" : "English", wanted, all ? "all directions" : "forward");
+                        }
                     }
-                    std::printf("%-16s %5d %5d %10.3f %10.3f %10.3f %8.1f %7.0f%% %8.1f %6.1f %8d\n",
-                                group == 0 ? "sub-categories" : "All (largest)", wanted, all ? 8 : 4,
-                                Percentile(times, 0.5), Percentile(times, 0.95),
-                                *std::max_element(times.begin(), times.end()),
-                                static_cast<double>(placed) / runs, 100.0 * retried / runs,
-                                static_cast<double>(attempts) / runs,
-                                static_cast<double>(sides) / std::max(1, runs - errors), errors);
-                }
             }
-        }
+        allRequests += requests;
+        allErrors += errors;
+        std::printf("%5d %9ld %7ld %9.2f %9d %9.2f %9.3f %9.3f\n", wanted, requests, errors,
+                    static_cast<double>(sides) / std::max(1L, requests - errors), maxSide,
+                    static_cast<double>(attempts) / std::max(1L, requests), totalMs / std::max(1L, requests), maxMs);
     }
-    return 0;
+    std::printf("total %9ld %7ld\n", allRequests, allErrors);
+    return allErrors == 0 ? 0 : 1;
 }

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(AssembleBoardGameRecord(saved->ComputerBox != 0) == written);
 
     // The resumed turn: a roll, a move, a question and its score, or the computer's move.
-    if (GameIsFinished())
+    if (SavedGameEnded(*saved))
         return 0;
     if (BoardPlayers[CurrentPlayer].IsComputer) {
         ApplyComputerMove(ChooseComputerMove());

@@ -8,5 +8,5 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-dejavu-core fonts-liberation2 \
-  xvfb xauth poppler-utils \
+  xvfb xauth openbox xdotool x11-utils poppler-utils \
   hunspell hunspell-es hunspell-en-us python3

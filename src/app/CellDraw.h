@@ -3,6 +3,7 @@
 // whatever canvas is current: a widget, an image or a printer page.
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -22,6 +23,19 @@ void DrawCellText(int col, int row, uint8_t hAlign, uint8_t vAlign, const QStrin
 // The second index of each pair is the far edge, not the far cell.
 void DrawSpanText(int col1, int col2, int row1, int row2, uint8_t hAlign, uint8_t vAlign, const QString& text);
 void DrawRectText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign, const QString& text);
+// Printed text that must show whole (a clue with its letter count, an answer): drawn as
+// DrawRectText does when it fits the rectangle's width; else in a smaller size of the canvas's
+// font, down to minPointSize; else broken at a blank onto two lines, when both fit the width
+// and the rectangle's height at a size no lower; else on one line in the largest size that
+// fits. The canvas's font, set in points, is left as it was.
+void DrawFittedText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign, const QString& text,
+                    double minPointSize = 6);
+// The largest size of the canvas's font, from its own down to minPointSize in half points, at
+// which every text fits the width as DrawRectText places it; minPointSize when none does. A
+// list drawn at one size reads evenly.
+double FittingPointSize(const QStringList& texts, int width, uint8_t hAlign, double minPointSize = 6);
+// The canvas's font at a point size.
+void SetCanvasPointSize(double pointSize);
 // Blue lines; the pen's colour is restored afterwards.
 void DrawHLine(int x1, int y, int x2);
 void DrawVLine(int x, int y1, int y2);

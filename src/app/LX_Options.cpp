@@ -598,7 +598,7 @@ void TfrmOptions::rbScreenClick()
     const ScreenFigures screen = CurrentScreenFigures();
     const WindowSize wanted = ScreenSizeOf(size);
     const WindowSize takes = SizeWindowTakes(wanted, screen.Width, screen.Height);
-    main->resize(takes.Width, takes.Height);
+    main->ResizeWindow(takes.Width, takes.Height);
     Preferences.WindowWidth = wanted.Width;
     Preferences.WindowHeight = wanted.Height;
     main->PanelToolBar->show();

@@ -119,7 +119,7 @@ void TfrmMain::FormCreate()
     LayoutExtraWidth = LayoutExtraWidthFor(PixelsPerInch());
 
     const ScreenFigures screen = CurrentScreenFigures();
-    move(std::max(0, (screen.Width - width()) / 2), std::max(0, (screen.Height - height()) / 2));
+    MoveWindowFrame(this, {std::max(0, (screen.Width - width()) / 2), std::max(0, (screen.Height - height()) / 2)});
 
     PanelHide = new QFrame(this);
     PanelHide->setObjectName("PanelHide");
@@ -237,7 +237,7 @@ void TfrmMain::StartUp()
             top = screen.Height - height();
         if (left + width() > screen.Width)
             left = screen.Width - width();
-        move(left, top);
+        MoveWindowFrame(this, {left, top});
     } else {
         DefaultWindowSize();
         ApplyFontScheme();
@@ -267,9 +267,10 @@ void TfrmMain::StartUp()
 void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
 {
     Preferences.FontSizeMode = p.FontSizeMode;
+    UpdateMinimumSize(p.Width, p.Height);
     adjustingSize_ = true;
     resize(p.Width, p.Height);
-    move(p.Left, p.Top);
+    MoveWindowFrame(this, {p.Left, p.Top});
     adjustingSize_ = false;
     FormResize();
 }
@@ -298,6 +299,7 @@ void TfrmMain::EnsureFonts()
 void TfrmMain::ApplyFontScheme()
 {
     SetFontSchemeValues(Preferences.FontSizeMode, PixelsPerInch());
+    UpdateMinimumSize(width(), height());
     PanelToolBar->setFont(MakeFont(FontScheme.Grid));
     PanelToolBar->update();
     for (TToolBarBox* box : Boxes)
@@ -370,22 +372,42 @@ void TfrmMain::ReportResizeRefusal(const ResizeDecision& d)
         ShowMessageForm(frmShowMsg, "You have reached the minimum screen height for your current font size.", 0);
 }
 
+void TfrmMain::UpdateMinimumSize(int forWidth, int forHeight)
+{
+    // The toolkit's minimum holds a window-manager drag, which a resize back cannot.
+    const MinimumSize min = HeldMinimumSize(PixelsPerInch(), Preferences.FontSizeMode, forWidth, forHeight);
+    setMinimumSize(min.Width, min.Height);
+}
+
+void TfrmMain::ResizeWindow(int width, int height)
+{
+    const bool adjusting = adjustingSize_;
+    adjustingSize_ = true;
+    resize(width, height);
+    adjustingSize_ = adjusting;
+}
+
 void TfrmMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (!adjustingSize_ && startedUp_) {
-        // Qt reports a resize after the fact: check it against the size the window had.
         const QSize old = event->oldSize();
-        const ResizeDecision d =
+        // A window manager that ignores the minimum: check the resize against the size it had.
+        ResizeDecision d =
             DecideResize(old.width(), old.height(), width(), height(), PixelsPerInch(), Preferences.FontSizeMode);
         if (d.Width != width() || d.Height != height()) {
             adjustingSize_ = true;
             resize(d.Width, d.Height);
             adjustingSize_ = false;
-            // The message waits until the resize is over.
-            QMetaObject::invokeMethod(this, [this, d] { ReportResizeRefusal(d); }, Qt::QueuedConnection);
         }
+        // The minimum held the drag: the user has reached it.
+        const MinimumSize min = MinimumWindowSize(PixelsPerInch(), Preferences.FontSizeMode);
+        d.WidthRefused = d.WidthRefused || (old.width() > min.Width && width() == min.Width);
+        d.HeightRefused = d.HeightRefused || (old.height() > min.Height && height() == min.Height);
+        if (d.WidthRefused || d.HeightRefused)  // the message waits until the resize is over
+            QMetaObject::invokeMethod(this, [this, d] { ReportResizeRefusal(d); }, Qt::QueuedConnection);
     }
+    UpdateMinimumSize(width(), height());
     FormResize();
 }
 
@@ -485,12 +507,27 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 
 void TfrmMain::FormClose()
 {
+    if (closed_)
+        return;  // a signal and the close box, or the close box and the end of the event loop
+    closed_ = true;
     if (QuickHintsOpen && frmQuickHints)
         frmQuickHints->close();
+    SaveSession();
+}
+
+void TfrmMain::SaveSession()
+{
+    // The position kept is the outer frame's, which is what a move places again.
     Preferences.WindowHeight = height();
     Preferences.WindowWidth = width();
-    Preferences.WindowTop = y();
-    Preferences.WindowLeft = x();
+    Preferences.WindowTop = frameGeometry().top();
+    Preferences.WindowLeft = frameGeometry().left();
     if (!SaveDataFile())
         ShowMessageForm(frmShowMsg, "Error occurred while writing the preferences file.", 0);
+}
+
+void TfrmMain::EndSession()
+{
+    if (!closed_)
+        close();
 }

@@ -88,6 +88,12 @@ public:
     void bnHelpClick();
     void bnHintsClick();
     void FormClose();
+    // The closing steps but the hints: what a session manager asks before a logout.
+    void SaveSession();
+    // Closes the window as its close box does, once, when the session ends.
+    void EndSession();
+    // A resize the program makes (not the user): no minimum-size message.
+    void ResizeWindow(int width, int height);
 
     bool StartedUp() const { return startedUp_; }
     int ToolBarHeight() const;
@@ -104,10 +110,12 @@ private:
     void SetWindowPlacement(const WindowPlacement& p);
     void LoadAndSizeWindow();
     void ReportResizeRefusal(const ResizeDecision& d);
+    void UpdateMinimumSize(int forWidth, int forHeight);
 
     bool shown_ = false;
     bool startedUp_ = false;
     bool adjustingSize_ = false;
+    bool closed_ = false;
 };
 
 extern TfrmMain* frmMain;

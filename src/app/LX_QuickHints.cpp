@@ -58,9 +58,9 @@ TfrmQuickHints::~TfrmQuickHints()
 
 void TfrmQuickHints::SaveMainBounds()
 {
-    SavedMainTop = main_->y();
+    SavedMainTop = main_->frameGeometry().top();
     SavedMainHeight = main_->height();
-    SavedMainLeft = main_->x();
+    SavedMainLeft = main_->frameGeometry().left();
     SavedMainWidth = main_->width();
 }
 
@@ -106,21 +106,20 @@ void TfrmQuickHints::Place()
     const QRect frame = main_->frameGeometry();
     const HintsPlacement p = PlaceQuickHints(frame, screen.Height, PageHeight);
     if (p.MainMoved)
-        main_->move(main_->x(), p.MainTop);
-    SetFrameGeometry(this, p.Hints);
+        MoveWindowFrame(main_, {frame.left(), p.MainTop});
+    SetFrameGeometry(p.Hints);
     if (!isVisible())
         show();
 }
 
-void TfrmQuickHints::SetFrameGeometry(QWidget* window, const QRect& frame)
+void TfrmQuickHints::SetFrameGeometry(const QRect& frame)
 {
-    // Qt sizes the client area; the frame adds its own margins around it.
-    const QRect outer = window->frameGeometry();
-    const QRect inner = window->geometry();
-    const int extraWidth = outer.width() - inner.width();
-    const int extraHeight = outer.height() - inner.height();
-    window->resize(std::max(1, frame.width() - extraWidth), std::max(1, frame.height() - extraHeight));
-    window->move(frame.topLeft());
+    // Qt sizes the client area; the frame adds its margins around it. Before this window is
+    // first framed its margins are not known yet: the main window's are the same.
+    const QMargins margins = WindowFrameMargins(this, main_);
+    resize(std::max(1, frame.width() - margins.left() - margins.right()),
+           std::max(1, frame.height() - margins.top() - margins.bottom()));
+    MoveWindowFrame(this, frame.topLeft());
 }
 
 void TfrmQuickHints::FormResize()
@@ -165,6 +164,6 @@ void TfrmQuickHints::FormHide()
         return;
     Positioned = 0;
     QuickHintsOpen = 0;
-    main_->resize(SavedMainWidth, SavedMainHeight);
-    main_->move(SavedMainLeft, SavedMainTop);
+    main_->ResizeWindow(SavedMainWidth, SavedMainHeight);
+    MoveWindowFrame(main_, {SavedMainLeft, SavedMainTop});
 }

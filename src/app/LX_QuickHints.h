@@ -47,7 +47,7 @@ protected:
 
 private:
     void Place();
-    void SetFrameGeometry(QWidget* window, const QRect& frame);
+    void SetFrameGeometry(const QRect& frame);
     void FormHide();
 
     TfrmMain* main_;

@@ -10,9 +10,17 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWidget>
+#include <QWindow>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 std::optional<ScreenFigures> ScreenOverride;
@@ -38,6 +46,65 @@ ScreenFigures CurrentScreenFigures()
 void SetScreenFiguresOverride(std::optional<ScreenFigures> figures)
 {
     ScreenOverride = figures;
+}
+
+void MoveWindowFrame(QWidget* window, const QPoint& frameTopLeft)
+{
+    // Before creation Qt keeps a move as the frame's position; afterwards it takes the client
+    // area's unless the window handle is told the position includes the frame.
+    window->move(frameTopLeft);
+    if (window->testAttribute(Qt::WA_WState_Created))
+        if (QWindow* handle = window->windowHandle())
+            handle->setFramePosition(frameTopLeft);
+}
+
+QMargins WindowFrameMargins(const QWidget* window, const QWidget* framedSibling)
+{
+    auto margins = [](const QWidget* w) {
+        const QRect outer = w->frameGeometry();
+        const QRect inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    const QMargins own = margins(window);
+    if (!own.isNull() || !framedSibling)
+        return own;
+    return margins(framedSibling);
+}
+
+namespace {
+int SignalPipe[2] = {-1, -1};
+std::function<void()> SessionEnds;
+
+extern "C" void OnEndSignal(int)
+{
+    // Only async-signal-safe work here: the event loop does the rest.
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(SignalPipe[1], &byte, 1);
+}
+}  // namespace
+
+void WhenSessionEnds(std::function<void()> callback)
+{
+    SessionEnds = std::move(callback);
+    if (SignalPipe[0] >= 0)
+        return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, SignalPipe) != 0)
+        return;
+    // A burst of signals must not block the handler; one byte left unread is enough.
+    ::fcntl(SignalPipe[1], F_SETFL, ::fcntl(SignalPipe[1], F_GETFL) | O_NONBLOCK);
+    auto* notifier = new QSocketNotifier(SignalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char byte;
+        if (::read(SignalPipe[0], &byte, 1) == 1 && SessionEnds)
+            SessionEnds();
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(signal, &action, nullptr);
 }
 
 QStringList InstalledFontFamilies()

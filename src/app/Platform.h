@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+class QMargins;
+class QPoint;
 class QPrinter;
 class QWidget;
 
@@ -21,6 +23,18 @@ struct ScreenFigures {
 // The primary screen, or the figures a test has set.
 ScreenFigures CurrentScreenFigures();
 void SetScreenFiguresOverride(std::optional<ScreenFigures> figures);
+
+// Places a top-level window so that its outer frame's top-left is at the point, also before the
+// window manager has framed it (a plain move then places the client area, and the frame lands
+// above and left of it).
+void MoveWindowFrame(QWidget* window, const QPoint& frameTopLeft);
+// The frame a window manager draws around a window: around this one when it is framed, else
+// around the other one (windows of one program get the same decorations).
+QMargins WindowFrameMargins(const QWidget* window, const QWidget* framedSibling = nullptr);
+
+// Runs the callback from the event loop, once per signal, when the session ends or the program
+// is told to stop (SIGTERM, SIGHUP, SIGINT). The callback replaces any earlier one.
+void WhenSessionEnds(std::function<void()> callback);
 
 // The installed font families.
 QStringList InstalledFontFamilies();

@@ -74,6 +74,13 @@ MinimumSize MinimumWindowSize(int ppi, int mode)
     return mode == 3 ? medium : MinimumSize{};
 }
 
+MinimumSize HeldMinimumSize(int ppi, int mode, int width, int height)
+{
+    const MinimumSize min = MinimumWindowSize(ppi, mode);
+    return {min.Width > 0 && width >= min.Width ? min.Width : 800,
+            min.Height > 0 && height >= min.Height ? min.Height : 600};
+}
+
 ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, int newHeight, int ppi, int mode)
 {
     const MinimumSize min = MinimumWindowSize(ppi, mode);

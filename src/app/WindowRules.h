@@ -33,6 +33,10 @@ struct MinimumSize {
     int Height = 0;
 };
 MinimumSize MinimumWindowSize(int pixelsPerInch, int fontSizeMode);
+// The size a window of the given size may be shrunk to: the minimum for the font size in each
+// direction the window already reaches (one made smaller before the font size changed shrinks
+// freely), and never below 800 x 600.
+MinimumSize HeldMinimumSize(int pixelsPerInch, int fontSizeMode, int width, int height);
 
 // A resize from the current size to the new one: the size to take, and which minimum refused it.
 struct ResizeDecision {

@@ -2,8 +2,6 @@
 
 #include "CategoryPicker.h"
 
-#include "LX_Data.h"
-
 #include <QButtonGroup>
 #include <QRadioButton>
 
@@ -38,7 +36,9 @@ WordSelection PickerSelection(const CategoryPicker& picker, int commonFilter, in
     WordSelection s;
     s.Category = picker.PickedCategory;
     s.SubCategory = picker.PickedSubCategory;
-    s.AllSubCategories = Preferences.AllSubCategories != 0;
+    // The picker's own " All", not Preferences: another screen's picker may have changed that
+    // since this one was restored, and a puzzle on view repeats the choice it was made from.
+    s.AllSubCategories = picker.AllChosen();
     s.CommonFilter = commonFilter;
     s.LearnedFilter = learnedFilter;
     return s;

@@ -22,6 +22,5 @@ void MakeFilterRadios(QWidget* parent, WordFilterKind kind, QRadioButton*& only,
 // The stored value of a filter: 0 for "only", 1 for "not", 2 for all words.
 int CheckedFilter(const QRadioButton* only, const QRadioButton* notOnly);
 
-// The picker's category and sub-category with the filters given; "All" sub-categories as the
-// last pick recorded it.
+// The picker's category and sub-category (or " All") as it shows them, with the filters given.
 WordSelection PickerSelection(const CategoryPicker& picker, int commonFilter, int learnedFilter = 2);

@@ -2,10 +2,12 @@
 
 #include "LX_PuzzlesMain.h"
 #include "LX_Upgrade.h"
+#include "Platform.h"
 #include "ShowMsg.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSessionManager>
 
 int main(int argc, char** argv)
 {
@@ -16,6 +18,13 @@ int main(int argc, char** argv)
     TfrmMain main;
     TfrmShowMsg message(&main);
     frmShowMsg = &message;
+    // A logout, a shutdown or a kill keeps the session as the close box does.
+    WhenSessionEnds([&main] {
+        main.EndSession();
+        QCoreApplication::quit();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &main, [&main](QSessionManager&) { main.SaveSession(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &main, &TfrmMain::FormClose);
     main.show();
     const int result = QApplication::exec();
     frmShowMsg = nullptr;

@@ -130,10 +130,8 @@ void ApplyBoardGameRecord(const SavedBoardGame& saved)
     CurrentPlayer = saved.CurrentPlayer;
 }
 
-bool GameIsFinished()
+bool SavedGameEnded(const SavedBoardGame& saved)
 {
-    for (int k = 1; k <= PlayerCount && k <= MaxPlayers; ++k)
-        if (BoardPlayers[k].Score >= BoardPlayers[k].Target)
-            return true;
-    return false;
+    const TBoardPlayer& p = saved.Players[std::clamp(saved.CurrentPlayer, 1, MaxPlayers)];
+    return p.Score == p.Target && !IsCorner(p.Position);
 }

@@ -61,5 +61,9 @@ SlotsCheckResult ResolveSavedSlots(SavedBoardGame& saved);
 // fresh question pools and board, no pending card effect.
 void ApplyBoardGameRecord(const SavedBoardGame& saved);
 
-// A player in the game has reached the target.
-bool GameIsFinished();
+// Whether the saved game had ended. The record keeps no such mark; the end of a game leaves its
+// winner as the current player, the score cut to exactly the target, on the square of its last
+// answer or computer move, never a corner. A game in play reaches its target only by a bonus
+// card, drawn on a corner where the player stays until the next move, and may pass it: a score
+// above the target, or at it on a corner, is a game still in play.
+bool SavedGameEnded(const SavedBoardGame& saved);

@@ -333,7 +333,12 @@ void TfrmBoardGame::BuildGamePage()
             else if (FreeMove)
                 MoveToSquare(BoardPlayers[k].Position);  // a free move may land on a held square
         };
-        marker->OnDragOver = [](LexGrid*, int, int, int, int) { return false; };
+        // Another player's marker covers its square: dragging over it is dragging over that square.
+        marker->OnDragOver = [this, k](LexGrid* source, int, int, int, int) {
+            return k != CurrentPlayer && source == sgPlayer[std::clamp(CurrentPlayer, 1, MaxPlayers)] &&
+                   DragOverSquare(BoardPlayers[k].Position);
+        };
+        marker->OnDragDrop = [this](LexGrid*, int, int, int, int) { sgPlayerEndDrag(); };
         marker->OnDragCancel = [this, k](int, int) {
             if (k == CurrentPlayer)
                 sgPlayerEndDrag();
@@ -799,7 +804,7 @@ void TfrmBoardGame::bnLoadExistingClick()
         cbGusmaroClick();
     ShowSlotNames();
     UpdateSlotButtons();
-    gameOver_ = GameIsFinished();
+    gameOver_ = SavedGameEnded(*saved);
     ShowGamePage();
     if (gameOver_)
         ShowCentrePanel(nullptr);  // a finished game stays finished: no turn follows
@@ -1025,7 +1030,11 @@ void TfrmBoardGame::PanelOption2Click()
 
 bool TfrmBoardGame::sgBoardDragOver(int edge, int col, int row)
 {
-    const int square = EdgeCellSquare(edge, edge % 2 == 0 ? col : row);
+    return DragOverSquare(EdgeCellSquare(edge, edge % 2 == 0 ? col : row));
+}
+
+bool TfrmBoardGame::DragOverSquare(int square)
+{
     DropSquare = IsMoveTarget(square) ? square : -1;
     return DropSquare > 0;
 }

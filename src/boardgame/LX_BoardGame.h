@@ -213,6 +213,8 @@ private:
     void ShowCentrePanel(QFrame* panel);
     void ShowPlayerName(QLabel* label, int player);
     void PlaceMarkers();
+    // The drag is over this square: it becomes DropSquare when it is a target.
+    bool DragOverSquare(int square);
     void ShowArrows();
     void HideArrows();
     void FillOptionPanel(TClickFrame* panel, const std::array<TClickLabel*, 3>& labels, int square, bool forward);

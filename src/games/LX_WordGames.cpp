@@ -239,11 +239,8 @@ QFrame* TfrmWordGames::GamePanel(int mode) const
 
 WordSelection TfrmWordGames::Selection() const
 {
-    // The picker's own choice: Preferences may have moved on with another screen's picker
-    // while a game was on view, and "New game" draws from the selection the game came from.
-    WordSelection s = PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon), CheckedFilter(rbLearned, rbNotLearned));
-    s.AllSubCategories = Picker->AllChosen();
-    return s;
+    // The picker's own choice: "New game" draws from the selection the game came from.
+    return PickerSelection(*Picker, CheckedFilter(rbCommon, rbNotCommon), CheckedFilter(rbLearned, rbNotLearned));
 }
 
 QString TfrmWordGames::CategoryCaption() const
@@ -363,6 +360,10 @@ void TfrmWordGames::bnReturnClick()
 
 void TfrmWordGames::UncoverSizeClick(int rows)
 {
+    // A radio button reports a click on itself when it is already checked: the size on view is
+    // no new choice, and dealing again would throw away the game half played.
+    if (NormalUncoverRows(rows) == UncoverRows)
+        return;
     UncoverRows = NormalUncoverRows(rows);
     Preferences.UncoverRows = UncoverRows;
     Draw.WordsNeeded = UncoverWordsOfRows(UncoverRows);

@@ -94,7 +94,8 @@ public:
     // The shared word choice and game set-up; false when the draw ended on the options page.
     bool StartWordGame(Caller caller);
     void bnReturnClick();
-    // An Uncover Squares size chosen by the user: recorded, and dealt while a game is started.
+    // An Uncover Squares size chosen by the user: recorded, and dealt while a game is started;
+    // the size already chosen changes nothing.
     void UncoverSizeClick(int rows);
 
     WordSelection Selection() const;

@@ -106,7 +106,7 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
     const int s = RoundQuotient(h, longest + (freeFormat ? 2 : 1));
     const int top = freeFormat ? m + s : m;
     if (freeFormat)
-        DrawRectText(m, m + cols * s, m, m + s, AlignCentre, AlignMiddle, freeFormHeader);
+        DrawFittedText(m, m + cols * s, m, m + s, AlignCentre, AlignMiddle, freeFormHeader);
     SetEdges(CellX, m, s, cols);
     SetEdges(CellY, top, s, rows);
 
@@ -138,10 +138,20 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
     const int lines = downOnly ? downCount + 1 : acrossCount + downCount + 3;
     const int lineHeight = RoundQuotient(PH * 14 / 24 - m, lines + 2);
     const int columnLeft = gridRight + m;
+    // A clue too wide for the column takes the whole list down to a size where it fits.
+    QStringList columnLines;
+    for (int r = 1; !downOnly && r <= acrossCount; ++r)
+        columnLines << ClueLine(0, r);
+    for (int r = 1; r <= downCount; ++r)
+        columnLines << ClueLine(2, r);
+    SetFont("MS Sans Serif", 10, true);
+    const double columnSize = FittingPointSize(columnLines, PW - columnLeft, AlignLeft);
     auto drawLine = [&](int line, const QString& text, bool title) {
         SetFont("MS Sans Serif", 10, true, title);
+        if (!title)
+            SetCanvasPointSize(columnSize);
         const int y = m + line * lineHeight;
-        DrawRectText(columnLeft, PW, y, y + lineHeight, AlignLeft, AlignMiddle, text);
+        DrawFittedText(columnLeft, PW, y, y + lineHeight, AlignLeft, AlignMiddle, text);
     };
     int line = 0;
     if (!downOnly) {
@@ -164,8 +174,13 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
         SetFont("MS Sans Serif", 10, true, true);
         DrawCellText(0, 0, AlignLeft, AlignMiddle, "Across Clues");
         SetFont("MS Sans Serif", 10, true);
+        QStringList acrossLines;
         for (int j = 1; j <= acrossCount; ++j)
-            DrawCellText(j / k, j % k, AlignLeft, AlignMiddle, ClueLine(0, j));
+            acrossLines << ClueLine(0, j);
+        SetCanvasPointSize(FittingPointSize(acrossLines, CellX[1] - CellX[0], AlignLeft));
+        for (int j = 1; j <= acrossCount; ++j)
+            DrawFittedText(CellX[j / k], CellX[j / k + 1], CellY[j % k], CellY[j % k + 1], AlignLeft, AlignMiddle,
+                           ClueLine(0, j));
         bottom = CellY[k];
     }
 

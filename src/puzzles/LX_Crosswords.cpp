@@ -850,12 +850,12 @@ void TfrmCrosswords::LayOutPuzzlePage()
     const int area = std::max(40, std::min(buttonsTop - top - 15, width - 372));
     const int cols = std::max(1, sgCross->ColCount());
     const int rows = std::max(1, sgCross->RowCount());
-    const int cellWidth = std::clamp((area - 1) / cols - 1, 1, 40);
-    const int cellHeight = std::clamp((area - 1) / rows - 1, 1, 40);
-    sgCross->SetDefaultColWidth(cellWidth);
-    sgCross->SetDefaultRowHeight(cellHeight);
-    const int crossWidth = (cellWidth + 1) * cols + 1;
-    const int crossHeight = (cellHeight + 1) * rows + 1;
+    // Square cells, sized by the longer side: a trimmed free-format grid is seldom square.
+    const int cell = std::clamp((area - 1) / std::max(cols, rows) - 1, 1, 40);
+    sgCross->SetDefaultColWidth(cell);
+    sgCross->SetDefaultRowHeight(cell);
+    const int crossWidth = (cell + 1) * cols + 1;
+    const int crossHeight = (cell + 1) * rows + 1;
 
     const int clueRows = std::max(1, sgClues->RowCount());
     const int clueRowHeight = std::clamp((area - 1) / clueRows - 1, 1, 50);

@@ -234,10 +234,7 @@ TfrmWordSearch::~TfrmWordSearch() = default;
 
 void TfrmWordSearch::OnFormShow()
 {
-    const bool spanish = Preferences.AnswerLanguage == "S";
-    lblInstruct2->setText(spanish ? "Click the first column to show the Spanish word."
-                                  : "Click the first column to show the English word.");
-    bnShowSpanish->setText(spanish ? "Click to show Spanish words" : "Click to show English words");
+    ApplyListCaptions();
     setFont(MakeFont(FontScheme.Main));
     QFont headerFont = MakeFont(FontScheme.Main, true);
     headerFont.setUnderline(true);
@@ -266,6 +263,15 @@ void TfrmWordSearch::OnFormShow()
         CategoryCaption = Picker->CategoryCaption();
     }
     RefreshQuickHints();
+}
+
+void TfrmWordSearch::ApplyListCaptions()
+{
+    // A puzzle on view keeps the language its list was built in; Options may have changed since.
+    const bool spanish = PuzzleShowing == 1 && puzzle_ ? puzzleSpanish_ : Preferences.AnswerLanguage == "S";
+    lblInstruct2->setText(spanish ? "Click the first column to show the Spanish word."
+                                  : "Click the first column to show the English word.");
+    bnShowSpanish->setText(spanish ? "Click to show Spanish words" : "Click to show English words");
 }
 
 void TfrmWordSearch::senWordsChange()
@@ -333,12 +339,13 @@ void TfrmWordSearch::bnStartGameClick(bool fromSame)
     }
     RestartCount = result.Rounds - 1;
     lblSearchHeader->setText("Word Search : " + CategoryCaption);
-    ShowPuzzle(std::move(result.Puzzle));
+    ShowPuzzle(std::move(result.Puzzle), spanish);
 }
 
-void TfrmWordSearch::ShowPuzzle(std::unique_ptr<WordSearchPuzzle> puzzle)
+void TfrmWordSearch::ShowPuzzle(std::unique_ptr<WordSearchPuzzle> puzzle, bool spanishAnswers)
 {
     puzzle_ = std::move(puzzle);
+    puzzleSpanish_ = spanishAnswers;
     *drag_ = SearchDrag{};
     dragging_ = false;
     sgWordSearch->SetColCount(puzzle_->Side);
@@ -346,6 +353,7 @@ void TfrmWordSearch::ShowPuzzle(std::unique_ptr<WordSearchPuzzle> puzzle)
     sgWords->SetRowCount(std::max(1, puzzle_->PuzzleWordCount()));
     PanelMain->hide();
     PuzzleShowing = 1;
+    ApplyListCaptions();
     RefreshQuickHints();
     PanelWordSearch->show();
     WordListFontStep = 3;
@@ -468,7 +476,8 @@ void TfrmWordSearch::bnLoadExistingClick()
         rbDirectionClick();
     else
         direction->setChecked(true);
-    ShowPuzzle(std::move(saved->Puzzle));
+    // The file does not say which language its list is in: the one chosen now.
+    ShowPuzzle(std::move(saved->Puzzle), Preferences.AnswerLanguage == "S");
 }
 
 void TfrmWordSearch::DrawLetterCell(QPainter& p, int col, int row, const QRect& rect)

@@ -103,7 +103,9 @@ protected:
 private:
     WordSelection Selection() const;
     bool AllWordsFilters() const;
-    void ShowPuzzle(std::unique_ptr<WordSearchPuzzle> puzzle);
+    void ShowPuzzle(std::unique_ptr<WordSearchPuzzle> puzzle, bool spanishAnswers);
+    // The list's instruction and show-all button, in the answer language of the list on view.
+    void ApplyListCaptions();
     void RepaintGrids();
     void LayOutSetup();
     void LayOutPuzzle();
@@ -111,6 +113,7 @@ private:
     void DrawListCell(QPainter& p, int col, int row, const QRect& rect);
 
     std::unique_ptr<WordSearchPuzzle> puzzle_;
+    bool puzzleSpanish_ = true;  // the answer language the puzzle on view was built in
     std::unique_ptr<SearchDrag> drag_;
     bool dragging_ = false;
 };

@@ -44,7 +44,7 @@ void PaintWordSearchPage(int pageWidth, int pageHeight, const WordSearchPuzzle& 
     // The header and the letter grid.
     const int c1 = RoundQuotient(usable * 13 / 24 - m, side + 2);
     SetEdges(CellX, m, c1, side);
-    DrawRectText(CellX[0], CellX[side], m, m + c1, AlignCentre, AlignMiddle, header);
+    DrawFittedText(CellX[0], CellX[side], m, m + c1, AlignCentre, AlignMiddle, header);
     SetEdges(CellY, m + c1, c1, side + 1);
     for (int r = 0; r < side; ++r)
         for (int c = 0; c < side; ++c)
@@ -68,9 +68,17 @@ void PaintWordSearchPage(int pageWidth, int pageHeight, const WordSearchPuzzle& 
                fm.horizontalAdvance(ToQt(word.Answer)) > CellX[2] - CellX[1];
     if (wide)
         CellCanvas->setFont(MakeFont("MS Sans Serif", 8));
+    // A text too wide even at 8 points takes the list smaller still.
+    QStringList clues, answers;
+    for (const TAnswer& word : puzzle.Answers) {
+        clues << ToQt(word.Clue);
+        answers << ToQt(word.Answer);
+    }
+    SetCanvasPointSize(std::min(FittingPointSize(clues, CellX[1] - CellX[0], AlignLeft),
+                                FittingPointSize(answers, CellX[2] - CellX[1], AlignLeft)));
     for (int r = 0; r < words; ++r) {
-        DrawCellText(0, r, AlignLeft, AlignMiddle, ToQt(puzzle.Answers[r].Clue));
-        DrawCellText(1, r, AlignLeft, AlignMiddle, ToQt(puzzle.Answers[r].Answer));
+        DrawFittedText(CellX[0], CellX[1], CellY[r], CellY[r + 1], AlignLeft, AlignMiddle, ToQt(puzzle.Answers[r].Clue));
+        DrawFittedText(CellX[1], CellX[2], CellY[r], CellY[r + 1], AlignLeft, AlignMiddle, ToQt(puzzle.Answers[r].Answer));
     }
 
     // The solution: the hidden words' letters only, each word struck through.

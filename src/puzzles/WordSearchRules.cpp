@@ -331,6 +331,16 @@ SearchRequestResult RunSearchRequest(const std::vector<int>& candidates, int wan
     SearchRequestResult result;
     auto puzzle = std::make_unique<WordSearchPuzzle>();
     wanted = std::clamp(wanted, 0, SearchMaxWords);
+    auto build = [&](const std::vector<TAnswer>& words, int side) {
+        ++result.Attempts;
+        if (!BuildPuzzle(*puzzle, words, side, allDirections))
+            return false;
+        result.Result = SearchRequestResult::Built;
+        result.Puzzle = std::move(puzzle);
+        return true;
+    };
+    std::vector<TAnswer> lastWords;  // of the last round that had enough words
+    int lastTried = 0;               // the side of its last attempt
     for (int round = 1; round <= SearchRounds; ++round) {
         result.Rounds = round;
         const std::vector<TAnswer> words = ChooseSearchWords(candidates, wanted, spanish);
@@ -353,15 +363,18 @@ SearchRequestResult RunSearchRequest(const std::vector<int>& candidates, int wan
             longest = std::max(longest, static_cast<int>(a.Letters.size()));
         int side = InitialSearchSide(count, longest);
         for (int attempt = 1; attempt <= SearchAttempts; ++attempt) {
-            ++result.Attempts;
-            if (BuildPuzzle(*puzzle, words, side, allDirections)) {
-                result.Result = SearchRequestResult::Built;
-                result.Puzzle = std::move(puzzle);
+            if (build(words, side))
                 return result;
-            }
+            lastTried = side;
             side = std::min(side + 1, SearchMaxSide);
         }
+        lastWords = words;
     }
+    // Ten sides a round are too few for 26 to 30 words, whose first side is small: rather than
+    // give up, the last round's words go on to the larger sides the grid still has.
+    for (int side = lastTried + 1; !lastWords.empty() && side <= SearchMaxSide; ++side)
+        if (build(lastWords, side))
+            return result;
     result.Result = SearchRequestResult::Failed;
     return result;
 }
@@ -588,6 +601,7 @@ void SearchFill(WordSearchPuzzle& p)
                     cell.SegFound[s] = 1;
     for (SearchListRow& r : p.List)
         MarkRowFound(r);
+    ClearSearchHighlight(p);  // the list's clue marker is gone, so is the area it points at
 }
 
 void SearchClear(WordSearchPuzzle& p)
@@ -598,6 +612,7 @@ void SearchClear(WordSearchPuzzle& p)
                 std::fill(std::begin(cell.SegFound), std::end(cell.SegFound), uint8_t{0});
     for (int i = 0; i < static_cast<int>(p.List.size()) && i < p.PuzzleWordCount(); ++i)
         p.List[i] = SearchListRow{"00" + p.Answers[i].Answer, "01" + p.Answers[i].Clue, '0'};
+    ClearSearchHighlight(p);
 }
 
 void SearchShowAllAnswers(WordSearchPuzzle& p)

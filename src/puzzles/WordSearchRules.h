@@ -119,8 +119,9 @@ struct SearchRequestResult {
 };
 
 // A whole request: up to ten rounds of word choice, each with up to ten attempts on a growing
-// side. Nothing outside the result changes, so a request that fails leaves the puzzle on view
-// whole. The first round may ask whether to go on with fewer words than wanted (askFewer
+// side; when all of them fail, the last round's words go on growing the side up to the grid's
+// limit before the request fails. Nothing outside the result changes, so a request that fails
+// leaves the puzzle on view whole. The first round may ask whether to go on with fewer words than wanted (askFewer
 // returns false to cancel; unset never asks); a later round with too few words has failed.
 SearchRequestResult RunSearchRequest(const std::vector<int>& candidates, int wanted, bool spanishAnswers,
                                      bool allDirections, const std::function<bool(int count)>& askFewer = {});
@@ -173,6 +174,8 @@ bool WordFound(const WordSearchPuzzle& puzzle, int word);
 // A click on the word list: column 0 shows the answer, column 2 shows the 3 x 3 clue area
 // around the word's first letter (uses Random). Nothing for a found word's column 2.
 void SearchListClick(WordSearchPuzzle& puzzle, int col, int row);
+// Fill shows every word found, Clear starts the puzzle again; both drop the clue area with the
+// list's marker.
 void SearchFill(WordSearchPuzzle& puzzle);
 void SearchClear(WordSearchPuzzle& puzzle);
 void SearchShowAllAnswers(WordSearchPuzzle& puzzle);

@@ -245,7 +245,7 @@ int DeleteCustomSubCategory(int category, int entry)
             chosen = s;
     if (cat.SubCount > chosen + 1)
         ++chosen;
-    return cat.SubCount == 0 ? 0 : std::clamp(chosen, 0, cat.SubCount - 1);
+    return KeptInList(chosen, cat.SubCount);
 }
 
 std::string CheckWordInput(const WordInput& input, int category, int subCategory, int editWordIndex)
@@ -355,6 +355,11 @@ void DeleteCustomWord(int wordIndex)
     AfterWordsChanged();
 }
 
+int KeptInList(int chosen, int count)
+{
+    return count <= 0 ? 0 : std::clamp(chosen, 0, count - 1);
+}
+
 int RowAfterDelete(const std::vector<WordListRow>& rows, const std::string& deletedEnglish, bool spanishAnswers,
                    int chosenRow)
 {
@@ -365,7 +370,7 @@ int RowAfterDelete(const std::vector<WordListRow>& rows, const std::string& dele
             row = r;
     if (row + 1 < count)
         ++row;
-    return count == 0 ? 0 : std::clamp(row, 0, count - 1);
+    return KeptInList(row, count);
 }
 
 int RowOfEnglish(const std::vector<WordListRow>& rows, const std::string& english, bool spanishAnswers, int chosenRow)

@@ -71,6 +71,9 @@ CopyResult CopyBuiltInWord(int wordIndex, int category, int subCategory, int cus
 int FindChosenWord(int category, int subCategory, const WordListRow& row, bool spanishAnswers);
 // Drops a custom word and re-sorts.
 void DeleteCustomWord(int wordIndex);
+// A choice kept to the count rows (entries) of a list: the last one when past its end, 0 for
+// an empty list.
+int KeptInList(int chosen, int count);
 // The row chosen after a delete: the last row whose English is below the deleted English,
 // stepped on by one, kept to the rows of the list.
 int RowAfterDelete(const std::vector<WordListRow>& rows, const std::string& deletedEnglish, bool spanishAnswers,

@@ -675,6 +675,8 @@ void TfrmCustomLists::bnSaveEditSubCategoryClick()
 void TfrmCustomLists::ShowCustomVocabulary()
 {
     FillCustomWordList();  // which lays the screen out
+    // The chosen row stays, but not past the end of a shorter list.
+    SelCustomWordRow = KeptInList(SelCustomWordRow, static_cast<int>(CustomWordList.size()));
     for (LexGrid* g : {sgCustomCategory, sgCustomSubCategory})
         g->update();
     UpdateCustomButtons();

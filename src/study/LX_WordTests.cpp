@@ -14,6 +14,7 @@
 #include "LX_Data.h"
 
 #include <QFrame>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,10 +194,19 @@ void TfrmWordTests::OnFormShow()
     // judged against the wrong texts.
     const bool stale =
         Test.Vocabulary != VocabularyChangeCount() || Test.SpanishAnswers != Preferences.SpanishAnswers();
-    if (!TestOnView() || filtersChanged || stale)
+    if (!TestOnView() || filtersChanged || stale) {
+        inFormShow_ = true;
         NewTest();
-    else
+        inFormShow_ = false;
+    } else
         edAns[0]->setFocus();
+}
+
+void TfrmWordTests::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())  // the screen switch hid it: the visit is over
+        noWordsToldThisVisit_ = false;
+    TScreenForm::hideEvent(event);
 }
 
 void TfrmWordTests::HideTestRows()
@@ -252,6 +262,9 @@ void TfrmWordTests::ShowTest()
         edAns[0]->setFocus();
         return;
     }
+    if (inFormShow_ && noWordsToldThisVisit_)
+        return;
+    noWordsToldThisVisit_ = true;
     QString text = "There are no words satisfying the selected options.";
     if (!(rbAllLearned->isChecked() && rbAllCommon->isChecked()))
         text += "\n\r\n\rSelecting 'All Words' for Common/Learned words may increase the number of words available.";

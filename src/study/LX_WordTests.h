@@ -80,6 +80,7 @@ public:
 protected:
     void OnFormShow() override;
     void OnFormResize() override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -91,4 +92,8 @@ private:
     int ScorePanelWidth() const;
 
     int rowFontBase_ = 0;  // the main font size the rows' font was last reset to
+    // Leaving Options runs FormShow twice: an empty selection is told once a visit, while a
+    // user's own New test or pick always tells it.
+    bool inFormShow_ = false;
+    bool noWordsToldThisVisit_ = false;
 };

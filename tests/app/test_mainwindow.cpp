@@ -639,32 +639,43 @@ void TestMainWindow::leavingOptionsShowsTheNextScreenTwice()
 void TestMainWindow::resizeBelowTheMinimumSnapsBackWithAMessage()
 {
     AppFixture program;
-    QVERIFY(program.WriteDataFile({0, 0, 1260, 960, 3}));
+    QVERIFY(program.WriteDataFile({0, 0, 1270, 1000, 3}));
     QVERIFY(program.Start({1280, 1024, 120, false}));
     TfrmMain& main = *program.main;
-    QCOMPARE(main.size(), QSize(1260, 960));
+    QCOMPARE(main.size(), QSize(1270, 1000));
     QCOMPARE(Preferences.FontSizeMode, 3);
     QCOMPARE(program.messages(), QStringList());
+    // The window manager is told the minimum, so a drag below it stops there.
+    QCOMPARE(main.minimumSize(), QSize(1260, 960));
 
-    main.resize(1200, 960);
-    QTRY_COMPARE(main.width(), 1260);
+    main.resize(1200, 1000);
     QTRY_COMPARE(program.messages(), QStringList{WidthMessage});
     QTest::qWait(50);
     QCOMPARE(program.messages(), QStringList{WidthMessage});
-    QCOMPARE(main.size(), QSize(1260, 960));
-    QCOMPARE(PageWidth, 1251);
+    QCOMPARE(main.size(), QSize(1260, 1000));
+    QCOMPARE(PageWidth, 1251);  // laid out for the size the window has
 
     program.shown.clear();
     main.resize(1260, 900);
     QTRY_COMPARE(program.messages(), QStringList{HeightMessage});
     QCOMPARE(main.size(), QSize(1260, 960));
+    QCOMPARE(PageHeight, 960 - main.ToolBarHeight() + 3);
+
+    // At the minimum already, a further try changes nothing and says nothing more.
+    program.shown.clear();
+    main.resize(1000, 700);
+    QTest::qWait(50);
+    QCOMPARE(main.size(), QSize(1260, 960));
+    QCOMPARE(program.messages(), QStringList());
 
     // A window already narrower than the minimum (made so before the mode changed) resizes freely.
-    program.shown.clear();
     Preferences.FontSizeMode = 2;
+    main.ApplyFontScheme();
     main.resize(1100, 960);
     QTRY_COMPARE(main.width(), 1100);
     Preferences.FontSizeMode = 3;
+    main.ApplyFontScheme();
+    QCOMPARE(main.minimumSize(), QSize(800, 960));
     main.resize(900, 960);
     QTRY_COMPARE(main.width(), 900);
     main.resize(700, 960);
@@ -718,6 +729,19 @@ void TestMainWindow::closeWritesTheDataFile()
     QVERIFY(program.Start());
     QCOMPARE(QRect(program.main->pos(), program.main->size()), QRect(50, 60, 1150, 850));
     QCOMPARE(program.main->CurrentScreen, int(ScreenWordLists));
+
+    // A hang-up (a logout) closes the window the same way, from the event loop.
+    TfrmMain& main = *program.main;
+    WhenSessionEnds([&main] { main.EndSession(); });
+    main.move(70, 80);
+    QTRY_COMPARE(main.pos(), QPoint(70, 80));
+    QVERIFY(std::raise(SIGHUP) == 0);
+    QVERIFY(main.isVisible());  // nothing happens inside the signal handler
+    QTRY_VERIFY(!main.isVisible());
+    WhenSessionEnds(nullptr);
+    QCOMPARE(PreferencesIn(file).WindowLeft, 70);
+    QCOMPARE(PreferencesIn(file).WindowTop, 80);
+    QCOMPARE(program.messages(), QStringList());
 }
 
 void TestMainWindow::closeBeforeSetUpKeepsTheFirstRun()

@@ -5,6 +5,7 @@
 #include "WordFilters.h"
 
 #include "LX_Data.h"
+#include "LX_Globals.h"
 
 #include <QRadioButton>
 #include <QtTest>
@@ -59,23 +60,31 @@ private slots:
     void selectionTakesThePickerAndTheFilters()
     {
         const TPreferences saved = Preferences;
+        InitWordTables();
+        QVERIFY(CategoryTable[3].SubCount > 1);
         QWidget page;
         CategoryPicker picker(&page);
-        picker.PickedCategory = 3;
-        picker.PickedSubCategory = 1;
+        Preferences.SelectedCategory = 3;
+        Preferences.SelectedSubCategory = 1;
         Preferences.AllSubCategories = 0;
+        picker.Restore();
         WordSelection s = PickerSelection(picker, 1, 0);
         QCOMPARE(s.Category, 3);
         QCOMPARE(s.SubCategory, 1);
         QVERIFY(!s.AllSubCategories);
         QCOMPARE(s.CommonFilter, 1);
         QCOMPARE(s.LearnedFilter, 0);
-        // "All" as the last pick recorded it; the learned filter open when a screen has none.
+        // Another screen's picker choosing " All" does not change this picker's selection; the
+        // learned filter is open when a screen has none.
         Preferences.AllSubCategories = 1;
         s = PickerSelection(picker, 0);
-        QVERIFY(s.AllSubCategories);
+        QVERIFY(!s.AllSubCategories);
         QCOMPARE(s.CommonFilter, 0);
         QCOMPARE(s.LearnedFilter, 2);
+        // Nor the other way round.
+        picker.sgSubCategorySelectCell(CategoryTable[3].SubCount);
+        Preferences.AllSubCategories = 0;
+        QVERIFY(PickerSelection(picker, 0).AllSubCategories);
         Preferences = saved;
     }
 };

@@ -456,11 +456,21 @@ TEST(BoardGameScoring, DoublePointsCardsAndTheTarget)
     ApplyCard(3);
     ApplyCard(4);
     EXPECT_EQ(BoardPlayers[1].Score, 6);
-    for (int card = 0; card < CardCount; ++card) {
-        const auto lines = CardLines(card);
-        EXPECT_GE(lines.size(), 1u);
-        EXPECT_LE(lines.size(), 4u);
-    }
+    // The cards' own words, line by line ("1 points has" as printed on the card).
+    const std::vector<std::vector<std::string>> cards = {
+        {"Roll again"},
+        {"Move to the", "square of", "your choice"},
+        {"You have been", "awarded 3", "bonus points"},
+        {"You have been", "awarded 2", "bonus points"},
+        {"You have been", "awarded 1", "bonus point"},
+        {"2 points have", "been deducted", "from your score"},
+        {"1 points has", "been deducted", "from your score"},
+        {"You will be", "awarded double", "points on your", "next question"},
+        {"1 point has", "been deducted", "from everyone", "else's score"},
+        {"2 points have", "been deducted", "from everyone", "else's score"},
+    };
+    for (int card = 0; card < CardCount; ++card)
+        EXPECT_EQ(CardLines(card), cards[card]) << "card " << card;
 
     // Target 10 at 9 points: a right 3-point answer wins with 10.
     BoardPlayers[1].Score = 9;

@@ -109,9 +109,19 @@ TEST_F(BoardGameFile, RoundTripResumesTheGame)
     EXPECT_EQ(PoolCount[5][0] + PoolCount[5][1], 4);  // all of "Gamma - Sub"
     EXPECT_EQ(FreeMove + DoublePoints, 0);
     EXPECT_GE(BoardSquares[2].Points, 1);  // the board is built
-    EXPECT_FALSE(GameIsFinished());
-    BoardPlayers[1].Score = 12;
-    EXPECT_TRUE(GameIsFinished());
+
+    // Ended: the current player (Bob, target 40) at exactly the target, off the corners.
+    EXPECT_FALSE(SavedGameEnded(*saved));
+    auto ended = [&](int player, int score, int position) {
+        SavedBoardGame s = *saved;
+        s.Players[player].Score = score;
+        s.Players[player].Position = position;
+        return SavedGameEnded(s);
+    };
+    EXPECT_TRUE(ended(2, 40, 34));
+    EXPECT_FALSE(ended(2, 41, 34));  // past it by a bonus card: the next answer ends the game
+    EXPECT_FALSE(ended(2, 40, 33));  // reached by a bonus card, still on the corner
+    EXPECT_FALSE(ended(1, 12, 7));   // only the current player can have won
 }
 
 TEST_F(BoardGameFile, MovedCustomCategoriesAreFoundByName)

@@ -3,6 +3,7 @@
 // with the accent typing, draw a chance card, and watch the computer play a game to its end.
 
 #include "AppFixture.h"
+#include "BoardGameDeck.h"
 #include "GridMouse.h"
 #include "TestVocabulary.h"
 
@@ -247,35 +248,50 @@ private slots:
     void chanceCardsAndTheFreeMove()
     {
         QTest::keyClicks(screen->edName[0], "Ana");
+        QTest::keyClicks(screen->edName[1], "Ben");  // on square 17
         screen->bnRandom->click();
         screen->bnStartGame->click();
         QCOMPARE(screen->GameInProgress, 1);
         QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
-        // Reach the corner 17 as if the die had offered it.
-        Option1Square = 17;
-        ClickCell(screen->sgBoard[0], 16, 0);
+        // Reach the corner 33 as if the die had offered it.
+        Option1Square = 33;
+        ClickCell(screen->sgBoard[2], 16, 0);
         QVERIFY(screen->PanelCards->isVisible());
         QCOMPARE(screen->lblCards[0]->text(), QStringLiteral("Chance Cards"));
         QVERIFY(!screen->bnCardContinue->isVisible());
 
+        // "Roll again": the same player rolls.
+        QVERIFY(SeedNextCard(0));
         QTest::mouseClick(screen->imgCards, Qt::LeftButton);
-        const int card = screen->CardDrawn;
-        QVERIFY(card >= 0 && card < 10);
-        QCOMPARE(screen->lblCards[0]->text(), ToQt(CardLines(card)[0]));
+        QCOMPARE(screen->CardDrawn, 0);
+        QCOMPARE(screen->lblCards[0]->text(), QStringLiteral("Roll again"));
         QTest::mouseClick(screen->imgCards, Qt::LeftButton);  // a second click changes nothing
-        QCOMPARE(screen->CardDrawn, card);
-        if (card == 1) {
-            QVERIFY(screen->PanelCardInstruct2->isVisible());
-            ClickCell(screen->sgBoard[3], 0, 3);  // square 61: any square will do
-            QCOMPARE(BoardPlayers[1].Position, 61);
-            QVERIFY(screen->PanelClue->isVisible());
-        } else {
-            QVERIFY(screen->bnCardContinue->isVisible());
-            QVERIFY(screen->PanelCardInstruct1->isVisible());
-            screen->bnCardContinue->click();
-            QVERIFY(screen->PanelRoll->isVisible());  // the same player rolls again
-            QCOMPARE(CurrentPlayer, 1);
-        }
+        QCOMPARE(screen->CardDrawn, 0);
+        QVERIFY(screen->bnCardContinue->isVisible());
+        QVERIFY(screen->PanelCardInstruct1->isVisible());
+        screen->bnCardContinue->click();
+        QVERIFY(screen->PanelRoll->isVisible());
+        QCOMPARE(CurrentPlayer, 1);
+
+        // The free move on corner 49: Ana's marker dragged onto Ben's, which covers square 17.
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        Option1Square = 49;
+        ClickCell(screen->sgBoard[2], 0, 0);
+        QVERIFY(SeedNextCard(1));
+        QTest::mouseClick(screen->imgCards, Qt::LeftButton);
+        QVERIFY(screen->PanelCardInstruct2->isVisible());
+        QVERIFY(!screen->bnCardContinue->isVisible());
+        DragTo(screen->sgPlayer[1], 0, 0, screen->sgPlayer[2]->mapToGlobal(screen->sgPlayer[2]->rect().center()));
+        QCOMPARE(BoardPlayers[1].Position, 17);
+        QCOMPARE(screen->sgPlayer[1]->pos(), screen->SquareToPixel(17));
+        // A corner: the cards again, and a new one can be drawn; then a click moves anywhere.
+        QVERIFY(screen->PanelCards->isVisible());
+        QCOMPARE(screen->CardDrawn, -1);
+        QVERIFY(SeedNextCard(1));
+        QTest::mouseClick(screen->imgCards, Qt::LeftButton);
+        ClickCell(screen->sgBoard[3], 0, 3);  // square 61
+        QCOMPARE(BoardPlayers[1].Position, 61);
+        QVERIFY(screen->PanelClue->isVisible());
     }
 
     void startNeverBeginsWithAFreeOrEmptySlot()

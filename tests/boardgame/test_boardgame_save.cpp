@@ -1,9 +1,11 @@
 // The saved board game, driven as a user would: saved while the die rolls, the overwrite
 // question cancelled, a failed save that keeps the old file, the program restarted and the game
-// loaded back at the same player's turn; a finished game that stays finished; a damaged file
-// and a deleted custom category refused with nothing changed.
+// loaded back at the same player's turn; four players, one past the target by a bonus card, who
+// plays on after loading; a finished game that stays finished; a damaged file and a deleted
+// custom category refused with nothing changed.
 
 #include "AppFixture.h"
+#include "BoardGameDeck.h"
 #include "FileBytes.h"
 
 #include "BoardGameFile.h"
@@ -111,6 +113,64 @@ private slots:
         QVERIFY(screen->bnRemove->isEnabled());
     }
 
+    void bonusPastTheTargetPlaysOnAfterLoading()
+    {
+        // Four players, all with target 10; each takes a turn, so the corners are free again.
+        const char* names[4] = {"Ana", "Ben", "Cy", "Di"};
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClicks(screen->edName[i], names[i]);
+        screen->bnRandom->click();
+        screen->bnStartGame->click();
+        QCOMPARE(PlayerCount, 4);
+        for (int turn = 0; turn < 4; ++turn)
+            PlayATurn();
+        QCOMPARE(CurrentPlayer, 1);
+
+        // Ana at 8 draws the +3 bonus on corner 17: 11 of 10, and she rolls again.
+        BoardPlayers[1].Score = 8;
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        Option1Square = 17;  // as if the die had offered it
+        screen->PanelOption1Click();
+        QVERIFY(SeedNextCard(2));
+        fixture->shown.clear();
+        QTest::mouseClick(screen->imgCards, Qt::LeftButton);
+        QCOMPARE(BoardPlayers[1].Score, 11);
+        screen->bnCardContinue->click();
+        QVERIFY(fixture->shown.isEmpty());  // a card never ends the game
+        QVERIFY(screen->PanelRoll->isVisible());
+        screen->bnSave->click();
+        QCOMPARE(fixture->messages(), QStringList{"Board game has been saved."});
+        const QByteArray inPlay = FileBytes(path);
+        fixture->shown.clear();
+
+        // Loaded, her turn begins; her next answer, wrong as it is, wins with the score cut to 10.
+        screen->bnReturn->click();
+        screen->bnLoadExisting->click();
+        QVERIFY(fixture->shown.isEmpty());
+        QCOMPARE(PlayerCount, 4);
+        QCOMPARE(screen->sgPlayer[4]->pos(), screen->SquareToPixel(BoardPlayers[4].Position));
+        QVERIFY(screen->PanelRoll->isVisible());
+        QCOMPARE(screen->PanelPlayerName[0]->text(), QStringLiteral("Ana"));
+        QVERIFY(screen->TimerDice->isActive());
+        PlayATurn();
+        QCOMPARE(fixture->messages(), QStringList{"CONGRATULATIONS Ana\n"});
+        QCOMPARE(BoardPlayers[1].Score, 10);
+        QCOMPARE(CurrentPlayer, 1);
+
+        // The won game saved and loaded stays ended: no die, no panel, no turn.
+        fixture->shown.clear();
+        screen->bnSave->click();
+        QCOMPARE(fixture->shown.size(), 2);  // the overwrite question, then the save
+        QVERIFY(FileBytes(path) != inPlay);
+        screen->bnReturn->click();
+        screen->bnLoadExisting->click();
+        QCOMPARE(screen->GameInProgress, 1);
+        QCOMPARE(BoardPlayers[1].Score, 10);
+        for (QFrame* panel : {screen->PanelRoll, screen->PanelClue, screen->PanelAnswer, screen->PanelCards})
+            QVERIFY(!panel->isVisible());
+        QVERIFY(!screen->TimerDice->isActive());
+    }
+
     void finishedGameAndRefusedFiles()
     {
         fixture->shown.clear();
@@ -188,6 +248,18 @@ private:
         QVERIFY(screen);
         FreeAllSlots();
         fixture->main->ChangeScreenClick(ScreenBoardGame);
+    }
+    // The current player stops the die, takes a target and does not know the answer.
+    void PlayATurn()
+    {
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        if (Option1Square > 0)
+            screen->PanelOption1Click();
+        else
+            screen->PanelOption2Click();
+        QVERIFY(screen->PanelClue->isVisible());
+        screen->bnDontKnow->click();
+        screen->bnContinue->click();
     }
     void Restart()
     {

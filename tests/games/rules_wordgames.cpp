@@ -232,6 +232,8 @@ TEST(WordChoice, MatchWordsOffersTenWordsAndUncoverASmallerGrid)
     DrawWords(draw);
     EXPECT_EQ(AssessDraw(GameUncoverSquares, draw), DrawOutcome::TooFew);
 
+    EXPECT_EQ(UncoverRowsForWords(15), 10);
+    EXPECT_EQ(UncoverRowsForWords(14), 8);
     EXPECT_EQ(UncoverRowsForWords(12), 8);
     EXPECT_EQ(UncoverRowsForWords(11), 6);
     EXPECT_EQ(UncoverRowsForWords(6), 4);

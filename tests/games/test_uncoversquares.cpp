@@ -68,6 +68,15 @@ private slots:
         QCOMPARE(CardCell(2, false), QPoint(-1, -1));
         QCOMPARE(PaintedColour(uncover->sgUncover, clue2.x(), clue2.y()), QColor(Qt::white));
 
+        // A click on the size already chosen keeps the game half played: no new deal.
+        Click(clue1);
+        const std::vector<std::string> halfPlayed = uncover->Board.Cards;
+        ClickRadio(uncover->rb3x6);
+        QVERIFY(uncover->rb3x6->isChecked());
+        QCOMPARE(uncover->Board.Cards, halfPlayed);
+        QCOMPARE(Mark(clue1), '<');
+        QVERIFY(uncover->bnUncoverFill->isEnabled());
+
         // The rest matched card by card.
         for (int n : {1, 3, 4, 5, 6, 7, 8, 9}) {
             Click(CardCell(n, true));
@@ -95,6 +104,13 @@ private slots:
         games->rbUncoverSquares->click();
         games->rbNotLearned->click();
         KeepUnlearnedBirds(13);
+        // The words the start draws, from the same seed: the smaller grid must be these.
+        WordDraw drawn;
+        CollectCandidates(drawn, games->Selection(), true);
+        drawn.WordsNeeded = 15;
+        RandSeed(9);
+        QCOMPARE(DrawWords(drawn), 13);
+        RandSeed(9);
         fixture->choiceAnswer = 1;
         games->bnStartGame->click();
         QCOMPARE(fixture->shown.size(), 1);  // asked once, not again for the smaller grid
@@ -103,6 +119,8 @@ private slots:
         QVERIFY(uncover->rb3x8->isChecked());
         QCOMPARE(Preferences.UncoverRows, 8);
         QCOMPARE(uncover->Board.Pairs, 12);
+        for (int n = 1; n <= 12; ++n)
+            QCOMPARE(uncover->Board.Clues[n - 1], drawn.Chosen[n].Clue);
         QCOMPARE(uncover->sgUncover->RowCount(), 8);
 
         // A size too large, declined: the options page.

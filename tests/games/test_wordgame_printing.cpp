@@ -1,5 +1,5 @@
 // Word game printouts from the Word Games screen, printed through the choice of half and the
-// print dialog's seam into PDF files and read back with pdftotext.
+// print dialog's seam into PDF files and read back with pdftotext (and pdftoppm for colours).
 
 #include "AppFixture.h"
 #include "PdfCheck.h"
@@ -58,8 +58,9 @@ private slots:
     void cleanup() { fixture.reset(); }
 
     // Scrambled Words with a two-word answer: the top half holds the title, every pool letter
-    // (no "-" at the blank) and the key; the bottom half is the same page shifted down by H;
-    // "Cancel the print request." opens no dialog, and a cancelled dialog writes nothing.
+    // (no "-" at the blank, which is shaded) and the key; the bottom half is the same page
+    // shifted down by H; "Cancel the print request." opens no dialog, and a cancelled dialog
+    // writes nothing.
     void scrambledWordsPrintsOnTheHalfChosen()
     {
         games->rbScrambledWords->click();
@@ -88,6 +89,25 @@ private slots:
         const QRectF puzzle(At(0, page.Top + 2 * s), At(page.Margin + RoundQuotient(2.0 * page.Width, 3), page.Top + 20 * s));
         QCOMPARE(upper.Letters(puzzle), AnswerLetters(games->Scramble));
         QCOMPARE(upper.Find({}, puzzle).size(), AnswerLetters(games->Scramble).size());
+        // The blank between two words is shaded grey in both strips; the empty boxes stay white.
+        const QImage image = RenderPdf(out.filePath("page1.pdf"));
+        QVERIFY(!image.isNull());
+        const int c = RoundQuotient(2.0 * page.Width / 3 - 2 * page.Margin, games->Draw.MaxAnswerLen);
+        auto shade = [&](int col, int row) {
+            return QColor(image.pixel(At(page.Margin + col * c + c / 2, page.Top + row * s + s / 2).toPoint()));
+        };
+        int blanks = 0;
+        for (int k = 1; k <= ScrambleRowCount; ++k) {
+            const std::string& answer = games->Scramble[k - 1].Answer;
+            for (int j = 0; j < static_cast<int>(answer.size()); ++j) {
+                const bool blank = answer[j] == ' ';
+                blanks += blank;
+                QCOMPARE(shade(j, 3 * k - 1), blank ? QColor(0xC0, 0xC0, 0xC0) : QColor(Qt::white));
+                if (blank)
+                    QCOMPARE(shade(j, 3 * k), QColor(0xC0, 0xC0, 0xC0));
+            }
+        }
+        QVERIFY(blanks > 0);
 
         const PdfPage lower = Print(games->bnScramblePrint, 2);
         QCOMPARE(games->PrintHalf, 2);

@@ -288,6 +288,23 @@ private slots:
             QVERIFY(games->sgGridAns[i]->geometry().right() < games->PanelScramble[i]->width());
             QVERIFY(games->sgGridAns[i]->DefaultColWidth() >= 12);
         }
+
+        // A long answer on that page: the cells shrink as far as their floor and no further.
+        int longWord = 0;
+        for (int i = 1; i <= WordCount && !longWord; ++i)
+            if (WordTable[i].Spanish.str() == "a la vuelta de la esquina")
+                longWord = i;
+        QVERIFY(longWord > 0);
+        WordTable[longWord].Spanish = "a la vuelta de la esquina grande";  // 32 letters
+        games->bnScrambleReturn->click();
+        ClickCell(games->Picker->sgCategory, 0, WordTable[longWord].Category);
+        ClickCell(games->Picker->sgSubCategory, 0, WordTable[longWord].SubCategory);
+        games->bnStartGame->click();
+        for (int tries = 0; tries < 60 && games->Draw.MaxAnswerLen < 32; ++tries)
+            games->bnScrambleSame->click();
+        QCOMPARE(games->Draw.MaxAnswerLen, 32);
+        for (int i = 0; i < ScrambleRowCount; ++i)
+            QCOMPARE(games->sgGridAns[i]->DefaultColWidth(), 12);
     }
 };
 

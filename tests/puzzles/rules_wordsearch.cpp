@@ -268,6 +268,56 @@ TEST(WordSearchBuild, CrowdedStartCellsAndSegmentsFailCleanly)
     EXPECT_FALSE(BuildPuzzle(*puzzle, std::vector<TAnswer>(25, Word("aaa")), 3, false));
 }
 
+// 26 to 30 words start on a small side (the count - 18, or the longest word), and ten sides a
+// round were not always enough for a sub-category of long words: the request must still build.
+TEST(WordSearchBuild, ProfessionsBuildAtTwentySixToThirtyWords)
+{
+    UseBuiltInVocabulary();
+    WordSelection professions = AllOf(-1);
+    for (int c = 0; c < CategoryCount; ++c)
+        for (int s = 0; s < CategoryTable[c].SubCount; ++s)
+            if (CategoryTable[c].Name.str() == "Industry" && CategoryTable[c].SubNames[s].str() == "Professions")
+                professions = WordSelection{c, s, false, 2, 2};
+    ASSERT_GE(professions.Category, 0);
+    for (const char* language : {"S", "E"})
+        for (int wanted = 26; wanted <= 30; ++wanted)
+            for (bool all : {false, true})
+                for (uint32_t seed = 1; seed <= 40; ++seed) {
+                    RandSeed(seed * 131 + wanted);
+                    const SearchRequestResult r =
+                        RunSearchRequest(SearchCandidateList(professions, language), wanted, language[0] == 'S', all);
+                    ASSERT_EQ(r.Result, SearchRequestResult::Built) << language << wanted << " seed " << seed << all;
+                    ASSERT_EQ(r.Puzzle->PuzzleWordCount(), wanted);
+                    CheckPuzzle(*r.Puzzle, all);
+                }
+}
+
+// A restart draws its words afresh; when duplicates leave it fewer than six, that round has
+// failed like one whose words found no place, and the request goes on with the next round.
+TEST(WordSearchBuild, RestartWithTooFewWordsFailsItsRound)
+{
+    // The last record shares its clue with a word too long for any grid and its answer with
+    // "lad": drawn before both, it leaves five words; otherwise there are six, the long one
+    // among them, which no attempt can place.
+    const std::string tooLong(40, 'x');
+    UseWords({{"cat", "gato"}, {"dog", "perro"}, {"cow", "vaca"}, {"pig", "cerdo"}, {"waiter", tooLong},
+              {"lad", "chico"}, {"waiter", "chico"}});
+    const std::vector<int> candidates = {1, 2, 3, 4, 5, 6, 7};
+    int fiveWordRounds = 0;
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        RandSeed(seed);
+        const SearchRequestResult r = RunSearchRequest(candidates, 10, true, seed % 2 == 0);
+        if (r.WordCount < SearchMinWords) {
+            EXPECT_EQ(r.Result, SearchRequestResult::TooFew);
+            continue;
+        }
+        EXPECT_EQ(r.Result, SearchRequestResult::Failed) << "seed " << seed;
+        EXPECT_EQ(r.Rounds, SearchRounds);
+        fiveWordRounds += SearchRounds - r.Attempts / SearchAttempts;  // five words try no side
+    }
+    EXPECT_GT(fiveWordRounds, 0);
+}
+
 TEST(WordSearchBuild, LongWordsNeverPushTheSidePast31)
 {
     std::vector<std::pair<std::string, std::string>> words;

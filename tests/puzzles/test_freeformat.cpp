@@ -1,17 +1,23 @@
 // Free-format crosswords on the Crosswords screen, driven as a user would: a category picked,
 // a puzzle started and one word solved; a sub-category with fewer words than asked, with the
-// choice cancelled and then accepted; a "New puzzle" that finds no words keeps the puzzle.
+// choice cancelled and then accepted; a "New puzzle" that finds no words keeps the puzzle, and
+// one after another screen's pick keeps the puzzle's own selection; a wide grid's square cells.
 
 #include "AppFixture.h"
+#include "FileBytes.h"
 #include "GridMouse.h"
 
 #include "CategoryPicker.h"
+#include "CrosswordFile.h"
 #include "CrosswordPlay.h"
 #include "FreeFormatGenerator.h"
 #include "LX_Crosswords.h"
+#include "LX_WordSearch.h"
 #include "LexGrid.h"
+#include "TestVocabulary.h"
 #include "XWordGrid.h"
 
+#include "AppGlobals.h"
 #include "Random.h"
 
 #include <QLabel>
@@ -161,13 +167,93 @@ private slots:
         QCOMPARE(XWordMode, 2);
     }
 
-private:
-    // Picks a category (and a sub-category row, or " All") in the picker by mouse.
-    void pick(int category, int subRow)
+    void newPuzzleRepeatsItsOwnSelectionWhateverOtherScreensPick()
     {
-        ClickCell(screen->Picker->sgCategory, category / 15, category % 15);
-        ClickCell(screen->Picker->sgSubCategory, 0, subRow);
+        const int birds = SubCategoryRow(0, "Birds");
+        QVERIFY(birds >= 0);
+        const int all = CategoryTable[0].SubCount;
+        // The words of all of Animals, as a puzzle on the whole category selects them.
+        QVERIFY(SelectFreeFormatWords(WordSelection{0, 0, true, 2, 2}, true, 10, {}));
+        const int animals = FreeFormatCount;
+        QVERIFY(animals > 100);
+
+        // A puzzle on Animals - Birds, then all of Animals picked on Word Search.
+        pick(0, birds);
+        screen->senWords->setValue(10);
+        RandSeed(3);
+        screen->bnStartCrossword->click();
+        QCOMPARE(XWordMode, 2);
+        pickOnWordSearch(0, all);
+        QVERIFY(Preferences.AllSubCategories);
+        screen->bnSame->click();
+        QVERIFY(fixture->shown.isEmpty());
+        QCOMPARE(screen->lblFreeFormHeader->text(), QStringLiteral("Free format crossword : Animals - Birds"));
+        QVERIFY(FreeFormatCount >= 10 && FreeFormatCount < animals);
+        for (int i = 1; i <= FreeFormatCount; ++i)
+            QCOMPARE(WordTable[FreeFormatWords[i]].SubCategory, birds);
+
+        // The reverse: a puzzle on all of Animals, then one sub-category picked elsewhere.
+        screen->bnReturn->click();
+        pick(0, all);
+        screen->bnStartCrossword->click();
+        QCOMPARE(screen->lblFreeFormHeader->text(), QStringLiteral("Free format crossword : Animals"));
+        pickOnWordSearch(0, birds);
+        QVERIFY(!Preferences.AllSubCategories);
+        screen->bnSame->click();
+        QVERIFY(fixture->shown.isEmpty());
+        QCOMPARE(FreeFormatCount, animals);
+        QCOMPARE(XWordMode, 2);
+        QCOMPARE(screen->lblFreeFormHeader->text(), QStringLiteral("Free format crossword : Animals"));
     }
+
+    void trimmedGridsGetSquareCells()
+    {
+        // A loaded free-format crossword of 19 x 3: a long word across, a short one down.
+        XWordMode = 2;
+        XWordCols = 19;
+        XWordRows = 3;
+        for (int c = 0; c < XWordGridDim; ++c)
+            for (int r = 0; r < XWordGridDim; ++r)
+                XWordGrid[c][r] = XWordCell();
+        for (int c = 0; c < 19; ++c)
+            XWordGrid[c][0].Answer = std::string(1, static_cast<char>('a' + c));
+        XWordGrid[0][1].Answer = "x";
+        XWordGrid[0][2].Answer = "y";
+        NumberGrid();
+        BuildClueLists();
+        std::vector<uint8_t> record;
+        QVERIFY(AssembleCrosswordRecord(record, "Free format crossword : Letters"));
+        WriteBytes(ProgramDir + "/LXQ_FreeFormat.dat",
+                   QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size())));
+        XWordMode = 0;
+        screen->FormShow();
+        screen->bnLoadExisting->click();
+        QCOMPARE(XWordMode, 2);
+        QCOMPARE(screen->sgCross->ColCount(), 19);
+        QCOMPARE(screen->sgCross->RowCount(), 3);
+
+        // Square cells, sized by the 19 columns.
+        const int cell = screen->sgCross->DefaultColWidth();
+        QCOMPARE(screen->sgCross->DefaultRowHeight(), cell);
+        QVERIFY(cell < 40);  // the page's room, not the limit, decides here
+        QCOMPARE(screen->sgCross->width(), (cell + 1) * 19 + 1);
+        QCOMPARE(screen->sgCross->height(), (cell + 1) * 3 + 1);
+    }
+
+private:
+    // Picks on another screen's picker: Word Search's set-up panel, and back to this screen.
+    void pickOnWordSearch(int category, int subRow)
+    {
+        auto* search = fixture->ScreenAs<TfrmWordSearch>(ScreenWordSearch);
+        QVERIFY(search);
+        fixture->ClickBox(ScreenWordSearch);
+        PickByMouse(search->Picker->sgCategory, search->Picker->sgSubCategory, category, subRow);
+        fixture->ClickBox(ScreenCrosswords);
+        QCOMPARE(XWordMode, 2);
+    }
+
+    // Picks a category (and a sub-category row, or " All") in the picker by mouse.
+    void pick(int category, int subRow) { PickByMouse(screen->Picker->sgCategory, screen->Picker->sgSubCategory, category, subRow); }
 
     std::unique_ptr<AppFixture> fixture;
     TfrmCrosswords* screen = nullptr;

@@ -4,10 +4,13 @@
 #include "AppFixture.h"
 #include "PdfCheck.h"
 
+#include "AnswerIndex.h"
 #include "CategoryPicker.h"
 #include "CrosswordPrint.h"
 #include "LX_Crosswords.h"
 #include "LX_WordSearch.h"
+#include "WordSearchPrint.h"
+#include "WordSearchRules.h"
 #include "XWordGrid.h"
 
 #include "Random.h"
@@ -22,6 +25,35 @@ namespace {
 QString ClueLine(int col, int row)
 {
     return ToQt(XWordClues.At(col, row).substr(2)) + ". " + ToQt(XWordClues.At(col + 1, row).substr(2));
+}
+
+// The vocabulary's longest crossword clues with their letter counts, longest first.
+std::vector<std::string> LongestClues(size_t count)
+{
+    std::vector<std::string> clues;
+    for (const AnswerIndex* index : {&SpanishAnswers, &EnglishAnswers})
+        for (int length = AnswerIndex::MinLength; length <= AnswerIndex::MaxLength; ++length)
+            for (int n = 1; n <= index->Count(length); ++n)
+                clues.push_back(index->Entry(length, n).Clue.str() + " " + index->Entry(length, n).Enumeration.str());
+    std::sort(clues.begin(), clues.end());
+    clues.erase(std::unique(clues.begin(), clues.end()), clues.end());
+    std::stable_sort(clues.begin(), clues.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    clues.resize(std::min(count, clues.size()));
+    return clues;
+}
+
+// Every word on the page lies in the printable area and clear of every other word: a text
+// cut at its column's edge, or run into the next column, shows here.
+void CheckWordsApart(const PdfPage& page, const PdfPrinter& printer)
+{
+    for (const PdfWord& w : page.Words)
+        QVERIFY2(printer.PaintRect.adjusted(-0.5, -0.5, 0.5, 0.5).contains(w.Box), qPrintable(w.Text));
+    for (qsizetype i = 0; i < page.Words.size(); ++i)
+        for (qsizetype j = i + 1; j < page.Words.size(); ++j) {
+            const QRectF a = page.Words[i].Box.adjusted(0.3, 0.3, -0.3, -0.3);
+            QVERIFY2(!a.intersects(page.Words[j].Box.adjusted(0.3, 0.3, -0.3, -0.3)),
+                     qPrintable(page.Words[i].Text + " runs into " + page.Words[j].Text));
+        }
 }
 
 }  // namespace
@@ -140,6 +172,96 @@ private slots:
         QVERIFY(acrossTitle.size() == 1 && downTitle.size() == 1 && downTitle[0].Box.top() > acrossTitle[0].Box.bottom());
         QCOMPARE(page.Letters(QRectF(0, printer.Y(m + 6 * s), gridRight, 1e4)),
                  Sorted("hospitalmountainorseurselbowtabl"));
+    }
+
+    // The longest clues of the vocabulary print whole, letter counts and all, in every place a
+    // printout lists them: the Down list beside a 19 x 19 grid with the Across list in four
+    // columns below, and both lists beside a free-format grid.
+    void longestCluesPrintWhole()
+    {
+        const std::vector<std::string> clues = LongestClues(100);
+        QCOMPARE(clues.size(), size_t{100});
+        TfrmCrosswords* screen = nullptr;
+        bool downOnly = false, bothBeside = false;
+        auto printLongest = [&](const QString& file) {
+            size_t next = 0;
+            for (int r = 0; r < XWordRows; ++r)
+                for (int c = 0; c < XWordCols; ++c) {
+                    XWordCell& cell = XWordGrid[c][r];
+                    if (cell.AcrossNumber > 0)
+                        cell.AcrossClue = clues[next++ % clues.size()];
+                    if (cell.DownNumber > 0)
+                        cell.DownClue = clues[next++ % clues.size()];
+                }
+            BuildClueLists();
+            (CrosswordDownCount() >= 9 ? downOnly : bothBeside) = true;
+            PdfPrinter printer(out.filePath(file));
+            screen->bnPrint->click();
+            const PdfPage page = ReadPdf(printer.Path);
+            const QString text = page.Text();
+            for (int col : {0, 2})
+                for (int r = 1; r < XWordClues.RowCount; ++r)
+                    if (XWordClues.At(col, r).size() > 2)
+                        QVERIFY2(text.contains(ClueLine(col, r)), qPrintable(file + ": " + ClueLine(col, r)));
+            CheckWordsApart(page, printer);
+        };
+
+        for (int sizeIndex : {5, 1}) {
+            if (screen)
+                screen->bnReturn->click();
+            screen = StartCrossword(sizeIndex);
+            QVERIFY(screen);
+            printLongest(QStringLiteral("longest%1.pdf").arg(sizeIndex));
+        }
+        screen->bnReturn->click();
+        screen->rbFree->click();
+        screen->Picker->sgCategorySelectCell(0, 5);  // Food
+        screen->senWords->setValue(10);
+        RandSeed(3);
+        screen->bnStartCrossword->click();
+        QCOMPARE(XWordMode, 2);
+        printLongest("longest-free.pdf");
+        QVERIFY(downOnly && bothBeside);
+    }
+
+    // The longest words of the vocabulary in a 40-word puzzle on the largest grid, under a long
+    // header: every clue and answer, and the header, print whole and clear of each other.
+    void wordSearchLongestWordsPrintWhole()
+    {
+        std::vector<int> longest;
+        for (int i = 1; i <= WordCount; ++i)
+            if (QualifiesForSearch(WordTable[i], "S"))
+                longest.push_back(i);
+        std::stable_sort(longest.begin(), longest.end(), [](int a, int b) {
+            return std::max(WordTable[a].Spanish.size(), WordTable[a].English.size()) >
+                   std::max(WordTable[b].Spanish.size(), WordTable[b].English.size());
+        });
+        // The twenty longest, and twenty of the shortest so that the grid holds them all.
+        std::vector<TAnswer> words;
+        auto take = [&](const TWordRecord& w) {
+            if (!IsAlreadyChosen(w, words, true))
+                words.push_back({w.English.str(), w.Spanish.str(), w.SpanishLetters.str()});
+        };
+        for (size_t k = 0; words.size() < SearchMaxWords / 2; ++k)
+            take(WordTable[longest[k]]);
+        for (size_t k = longest.size(); words.size() < SearchMaxWords; --k)
+            take(WordTable[longest[k - 1]]);
+        auto puzzle = std::make_unique<WordSearchPuzzle>();
+        uint32_t seed = 1;
+        while (RandSeed(seed), !BuildPuzzle(*puzzle, words, SearchMaxSide, true) && seed < 100)
+            ++seed;
+        QVERIFY(seed < 100);
+        QCOMPARE(puzzle->PuzzleWordCount(), SearchMaxWords);
+        const QString header = "Word Search : " + QString(50, 'W') + " - " + QString(50, 'M');
+
+        PdfPrinter printer(out.filePath("search-longest.pdf"));
+        QVERIFY(PrintWordSearch(fixture->main.get(), *puzzle, header));
+        const PdfPage page = ReadPdf(printer.Path);
+        const QString text = page.Text();
+        QVERIFY(text.contains(header));
+        for (const TAnswer& word : puzzle->Answers)
+            QVERIFY2(text.contains(ToQt(word.Clue)) && text.contains(ToQt(word.Answer)), word.Answer.c_str());
+        CheckWordsApart(page, printer);
     }
 
     // A word search prints its header, every clue and answer, and a solution of the hidden

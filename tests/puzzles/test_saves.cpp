@@ -1,4 +1,5 @@
-// Saved crosswords and word searches, driven as a user would: a puzzle in progress saved, the
+// Saved crosswords and word searches, driven as a user would: a puzzle in progress saved (a
+// 19 x 19 crossword, over an old file only when the user agrees, never lost to a failed write), the
 // program restarted with another puzzle on view, the saved one loaded back exactly as it was
 // and played on; a free-format crossword loaded with its header; a damaged file refused.
 
@@ -16,8 +17,11 @@
 #include "AppGlobals.h"
 #include "Random.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace {
 
@@ -64,8 +68,14 @@ private slots:
 
     void crosswordSavedAndResumedAfterARestart()
     {
+        // The largest grid offered, 19 x 19.
+        for (int i = 0; i < 4; ++i)
+            crosswords->spnGridSizeUp->click();
+        QCOMPARE(crosswords->edSelectGridSize->text(), QStringLiteral("19 x 19"));
         RandSeed(23);
         crosswords->bnStartCrossword->click();
+        QCOMPARE(XWordCols, 19);
+        QCOMPARE(XWordRows, 19);
         for (Qt::Key key : {Qt::Key_E, Qt::Key_L, Qt::Key_A})
             QTest::keyClick(crosswords->sgCross, key);
         crosswords->PanelFill.Word->click();
@@ -77,6 +87,31 @@ private slots:
         QCOMPARE(QFileInfo(ProgramDir + "/LXQ_CrossWord.dat").size(), qint64(SavedXWordSize));
         QVERIFY(!QFile::exists(ProgramDir + "/LXQ_FreeFormat.dat"));
         QVERIFY(crosswords->sgCross->hasFocus());
+        const QString path = ProgramDir + "/LXQ_CrossWord.dat";
+        const QByteArray first = FileBytes(path);
+
+        // Saved again after a change: the question first; "Cancel" writes nothing.
+        const QString question = "A saved crossword already exists.\n\nPress \"O.K.\" to overwrite the existing saved "
+                                 "crossword.\nPress \"Cancel\" to cancel the save request.";
+        crosswords->PanelClear.All->click();
+        fixture->cancelQuestions = true;
+        fixture->shown.clear();
+        crosswords->bnSave->click();
+        QCOMPARE(fixture->messages(), QStringList{question});
+        QCOMPARE(FileBytes(path), first);
+        fixture->cancelQuestions = false;
+        // A save that cannot write its new file says so and keeps the old one.
+        QVERIFY(QDir(ProgramDir).mkdir("LXQ_CrossWord.dat.tmp"));
+        fixture->shown.clear();
+        crosswords->bnSave->click();
+        QCOMPARE(fixture->messages(), QStringList({question, "Error occurred while creating the crossword file."}));
+        QCOMPARE(FileBytes(path), first);
+        QVERIFY(QDir(ProgramDir).rmdir("LXQ_CrossWord.dat.tmp"));
+        // "O.K." replaces it; the first file is put back for the load below.
+        crosswords->bnSave->click();
+        QVERIFY(FileBytes(path) != first);
+        QCOMPARE(fixture->shown.last().Text, QStringLiteral("Crossword file has been saved."));
+        WriteBytes(path, first);
 
         // A new run of the program with another crossword, then back to the set-up page.
         Restart();
@@ -86,6 +121,8 @@ private slots:
         crosswords->bnReturn->click();
         crosswords->bnLoadExisting->click();
         QCOMPARE(Cells(), saved);
+        QCOMPARE(XWordCols, 19);
+        QCOMPARE(crosswords->sgCross->RowCount(), 19);
         QCOMPARE(XWordMode, 1);
         QCOMPARE(crosswords->HintSubMode(), 1);
         QVERIFY(crosswords->PanelXWord->isVisible());

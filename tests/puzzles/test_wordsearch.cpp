@@ -1,13 +1,17 @@
 // The Word Search screen, driven as a user would: set the options, start a puzzle, find words
 // by dragging across the grid forwards and backwards, miss with wrong and outside drags, ask
-// the list for help, Fill and Clear, and press "New puzzle" after the selection has shrunk.
+// the list for help, Fill and Clear, and press "New puzzle" after the selection has shrunk or
+// another screen picked otherwise; the list's captions and font with a puzzle on view.
 
 #include "AppFixture.h"
 #include "GridMouse.h"
 
 #include "CategoryPicker.h"
+#include "LX_Options.h"
+#include "LX_WordLists.h"
 #include "LX_WordSearch.h"
 #include "LexGrid.h"
+#include "TestVocabulary.h"
 #include "WordSearchRules.h"
 
 #include "LX_Globals.h"
@@ -44,6 +48,28 @@ Ends EndsOf(const WordSearchPuzzle& p, int word)
     const TSearchCell& c = p.Layer(s.Layer, s.Col, s.Row);
     const SearchStep step = SearchDirectionStep(c.Direction);
     return {{s.Col, s.Row}, {s.Col + (c.Length - 1) * step.Col, s.Row + (c.Length - 1) * step.Row}};
+}
+
+int HighlightedCells(const WordSearchPuzzle& p)
+{
+    int n = 0;
+    for (int c = 0; c < p.Side; ++c)
+        for (int r = 0; r < p.Side; ++r)
+            n += p.Grid[c][r].Flag != '0';
+    return n;
+}
+
+// The answer is the Spanish (or English) word of a word of that category and sub-category
+// (any sub-category for -1).
+bool AnswerOfCategory(const std::string& answer, int category, int sub, bool spanish = true)
+{
+    for (int w = 1; w <= WordCount; ++w) {
+        const TWordRecord& word = WordTable[w];
+        if (word.Category == category && (sub < 0 || word.SubCategory == sub) &&
+            (spanish ? word.Spanish : word.English).str() == answer)
+            return true;
+    }
+    return false;
 }
 
 int FoundCount(const WordSearchPuzzle& p)
@@ -192,11 +218,18 @@ private slots:
         QCOMPARE(p.Grid[five.First.x()][five.First.y()].Flag, '2');
         QCOMPARE(p.List[4].Mark, '2');
 
+        // Fill and Clear drop the clue area with the list's marker.
         screen->bnFill->click();
         QCOMPARE(FoundCount(p), 40);
+        QCOMPARE(HighlightedCells(p), 0);
         screen->bnClear->click();
         QCOMPARE(FoundCount(p), 0);
         QCOMPARE(p.List[4].Answer, "00" + p.Answers[4].Answer);
+        QTest::mouseClick(screen->sgWords, Qt::LeftButton, {}, Centre(screen->sgWords, 2, 4));
+        QVERIFY(HighlightedCells(p) >= 4);
+        screen->bnClear->click();
+        QCOMPARE(p.List[4].Mark, '0');
+        QCOMPARE(HighlightedCells(p), 0);
         screen->bnShowSpanish->click();
         QCOMPARE(p.List[7].Answer, "01" + p.Answers[7].Answer);
 
@@ -242,7 +275,99 @@ private slots:
         QVERIFY(WordFound(*screen->Puzzle(), 1));
     }
 
+    void newPuzzleRepeatsItsOwnSelectionWhateverOtherScreensPick()
+    {
+        const int birds = SubCategoryRow(0, "Birds");
+        QVERIFY(birds >= 0);
+        const int all = CategoryTable[0].SubCount;
+        // A puzzle on Animals - Birds, then all of Animals picked on Word Lists.
+        RandSeed(3);
+        PickByMouse(screen->Picker->sgCategory, screen->Picker->sgSubCategory, 0, birds);
+        screen->rbAllCommon->click();
+        screen->rbAllLearned->click();
+        screen->senWords->setValue(20);
+        screen->bnStartGame->click();
+        QCOMPARE(screen->lblSearchHeader->text(), QString("Word Search : Animals - Birds"));
+        pickOnWordLists(0, all);
+        QVERIFY(Preferences.AllSubCategories);
+        screen->bnSame->click();
+        QVERIFY(fixture->shown.isEmpty());
+        QCOMPARE(screen->lblSearchHeader->text(), QString("Word Search : Animals - Birds"));
+        QCOMPARE(screen->Puzzle()->PuzzleWordCount(), 20);
+        for (const TAnswer& a : screen->Puzzle()->Answers)
+            QVERIFY2(AnswerOfCategory(a.Answer, 0, birds), a.Answer.c_str());
+
+        // The reverse: a puzzle on all of Animals, then one sub-category picked elsewhere.
+        screen->bnReturn->click();
+        PickByMouse(screen->Picker->sgCategory, screen->Picker->sgSubCategory, 0, all);
+        screen->bnStartGame->click();
+        QCOMPARE(screen->lblSearchHeader->text(), QString("Word Search : Animals"));
+        const std::vector<TAnswer> before = screen->Puzzle()->Answers;
+        pickOnWordLists(0, birds);
+        QVERIFY(!Preferences.AllSubCategories);
+        screen->bnSame->click();
+        QVERIFY(fixture->shown.isEmpty());
+        QCOMPARE(screen->lblSearchHeader->text(), QString("Word Search : Animals"));
+        QCOMPARE(screen->Puzzle()->PuzzleWordCount(), 20);
+        bool changed = false, outsideBirds = false;
+        for (int i = 0; i < 20; ++i) {
+            changed |= screen->Puzzle()->Answers[i].Answer != before[i].Answer;
+            outsideBirds |= !AnswerOfCategory(screen->Puzzle()->Answers[i].Answer, 0, birds);
+        }
+        QVERIFY(changed && outsideBirds);
+    }
+
+    void listCaptionsKeepTheLanguageOfThePuzzleOnView()
+    {
+        StartFoodPuzzle(10);
+        QCOMPARE(screen->bnShowSpanish->text(), QString("Click to show Spanish words"));
+        // English answers chosen in Options while the Spanish puzzle is on view.
+        fixture->ClickBox(ScreenOptions);
+        fixture->options().rbEnglishAns->click();
+        fixture->ClickBox(ScreenWordSearch);
+        QCOMPARE(screen->PuzzleShowing, 1);
+        QCOMPARE(screen->bnShowSpanish->text(), QString("Click to show Spanish words"));
+        QCOMPARE(screen->lblInstruct2->text(), QString("Click the first column to show the Spanish word."));
+        // A new puzzle is built in English, and its captions say so.
+        screen->bnSame->click();
+        QVERIFY(AnswerOfCategory(screen->Puzzle()->Answers[0].Answer, Food, -1, false));
+        QCOMPARE(screen->bnShowSpanish->text(), QString("Click to show English words"));
+        QCOMPARE(screen->lblInstruct2->text(), QString("Click the first column to show the English word."));
+        // Back to Spanish in Options: the English puzzle keeps its captions until the set-up panel.
+        fixture->ClickBox(ScreenOptions);
+        fixture->options().rbSpanishAns->click();
+        fixture->ClickBox(ScreenWordSearch);
+        QCOMPARE(screen->bnShowSpanish->text(), QString("Click to show English words"));
+        screen->bnReturn->click();
+        QCOMPARE(screen->bnShowSpanish->text(), QString("Click to show Spanish words"));
+    }
+
+    void wordListFontStepsDownToItsFloor()
+    {
+        StartFoodPuzzle(10);
+        QCOMPARE(screen->WordListFontStep, 3);
+        // An answer no font fits in the list's column, shown: the list settles on the smallest step.
+        WordSearchPuzzle& p = *screen->Puzzle();
+        p.List[0].Answer = "11" + std::string(50, 'W');
+        for (int i = 0; i < 5; ++i) {
+            screen->sgWords->repaint();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(screen->WordListFontStep, 1);
+    }
+
 private:
+    // Picks on another screen's picker: the Word Lists screen's, and back to this screen.
+    void pickOnWordLists(int category, int subRow)
+    {
+        auto* lists = fixture->ScreenAs<TfrmWordLists>(ScreenWordLists);
+        QVERIFY(lists);
+        fixture->ClickBox(ScreenWordLists);
+        PickByMouse(lists->Picker->sgCategory, lists->Picker->sgSubCategory, category, subRow);
+        fixture->ClickBox(ScreenWordSearch);
+        QCOMPARE(screen->PuzzleShowing, 1);
+    }
+
     void StartFoodPuzzle(int words, bool unlearnedOnly = false, bool allDirections = true)
     {
         RandSeed(7);

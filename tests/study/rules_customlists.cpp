@@ -103,6 +103,7 @@ TEST(CustomResort, CategoriesSortAndWordsAndSelectionFollow)
     SetCategory(18, "apple");  // equal lower-case names keep slot order
     CustomCategoryCount = 4;
     const int zooWord = AppendWord(15, 1, "lion");
+    const int zooBWord = AppendWord(15, 0, "bear");
     const int appleWord = AppendWord(17, 0, "core");
     Preferences.SelectedCategory = 15;
     Preferences.SelectedSubCategory = 1;
@@ -114,10 +115,12 @@ TEST(CustomResort, CategoriesSortAndWordsAndSelectionFollow)
     EXPECT_EQ(Preferences.SelectedCategory, 17);
     EXPECT_EQ(CategoryTable[17].SubNames[1], "a");
 
-    // Sub-categories of zoo: "a" comes first; the word in "a" and the stored choice follow it.
+    // Sub-categories of zoo: "a" comes first; the word in "a" and the stored choice follow it,
+    // the word in "b" follows "b".
     SortCustomSubCategories(17);
     EXPECT_EQ(CustomCategories[17].SubNames[0], "a");
     EXPECT_EQ(WordTable[zooWord].SubCategory, 0);
+    EXPECT_EQ(WordTable[zooBWord].SubCategory, 1);
     EXPECT_EQ(Preferences.SelectedSubCategory, 0);
     SortCompactCustomWords();
     RebuildCustomWords();

@@ -7,18 +7,20 @@
 #include "CategoryPicker.h"
 #include "CustomListsRules.h"
 #include "LX_CustomLists.h"
+#include "LX_WordTests.h"
 #include "LX_WordLists.h"
 #include "LexGrid.h"
 
 #include "AnswerIndex.h"
 #include "LX_Globals.h"
-#include "Selection.h"
 #include "TextCodec.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -160,6 +162,25 @@ private slots:
         QCOMPARE(WordTable[copied].Spanish.str(), longSpanish);
         QCOMPARE(WordTable[copied].LessCommon, 0);
 
+        // A word test of that sub-category on the Word Tests screen asks exactly its two words.
+        std::vector<int> flowers;
+        for (const WordListRow& r : screen->CustomWordList)
+            flowers.push_back(r.WordIndex);
+        std::sort(flowers.begin(), flowers.end());
+        QCOMPARE(flowers.size(), size_t{2});
+        QVERIFY(flowers[0] > BuiltInWordCount);
+        fixture->ClickBox(ScreenWordTests);
+        auto* tests = fixture->ScreenAs<TfrmWordTests>(ScreenWordTests);
+        ClickCell(tests->Picker->sgCategory, 1, 0);
+        ClickCell(tests->Picker->sgSubCategory, 0, 0);
+        std::vector<int> asked;
+        for (const WordTestRow& r : tests->Test.Rows)
+            asked.push_back(r.WordIndex);
+        std::sort(asked.begin(), asked.end());
+        QCOMPARE(asked, flowers);
+        OpenScreen();
+        ClickCell(screen->dgCustomWords, 0, RowOf(screen->CustomWordList, corner));
+
         // Delete the copy; the little boy stays chosen and offered everywhere.
         screen->bnDeleteWords->click();
         QVERIFY(fixture->shown.last().Text.startsWith("You have chosen to delete the word around the corner("));
@@ -176,15 +197,6 @@ private slots:
         ClickCell(lists->Picker->sgSubCategory, 0, 0);
         QCOMPARE(lists->Lists.ToLearn.size(), size_t{1});
         QCOMPARE(lists->Lists.ToLearn[0].FirstWord, std::string("little boy"));
-        // ... and so does a word test of that sub-category: the same selection.
-        WordSelection test;
-        test.Category = 15;
-        test.SubCategory = 0;
-        test.CommonFilter = 0;
-        int drawn = 0;
-        for (int i = 1; i <= WordCount; ++i)
-            drawn += InSelection(WordTable[i], test) ? 1 : 0;
-        QCOMPARE(drawn, 1);
 
         // It lasts across a restart, with the choice the other screen made.
         fixture->Stop();
@@ -271,6 +283,25 @@ private slots:
         QCOMPARE(screen->edEditEnglish->text(), QStringLiteral("word 100"));
         screen->EditData.Cancel->click();
         Preferences.AnswerLanguage = "S";
+
+        // Deleting a sub-category, then a category, keeps the chosen word row inside the
+        // shorter list that follows: highlighted, with Edit and Delete enabled.
+        AddCustomSubCategory(slot, "Few");
+        for (const char* english : {"one", "two"})
+            StoreCustomWord({english, "uno", "", 7, true}, slot, 1, -1);
+        const int other = AddCustomCategory("Other");
+        AddCustomSubCategory(other, "Only");
+        StoreCustomWord({"three", "tres", "", 7, true}, other, 0, -1);
+        OpenScreen();
+        ClickCell(screen->dgCustomWords, 0, 30);
+        screen->bnDeleteSubCategory->click();
+        QCOMPARE(CustomCategories[slot].SubNames[screen->SelCustomSubCategory], "Few");
+        QCOMPARE(screen->SelCustomWordRow, 1);
+        QVERIFY(screen->bnEditWords->isEnabled());
+        screen->bnDeleteCategory->click();
+        QCOMPARE(CustomCategories[screen->SelCustomCategory].Name, "Other");
+        QCOMPARE(screen->SelCustomWordRow, 0);
+        QVERIFY(screen->bnEditWords->isEnabled() && screen->bnDeleteWords->isEnabled());
     }
 
     void storedChoicePastTheCategoriesFallsBackToTheFirst()

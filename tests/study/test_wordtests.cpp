@@ -213,6 +213,17 @@ private slots:
         screen->bnFill->click();
         QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 0/0"));
 
+        // Told once a visit: leaving Options runs the screen's show step twice; a visit from
+        // another screen, or the screen's own box, tells once; the user's own New test tells again.
+        for (int from : {int(ScreenOptions), int(ScreenWordLists), int(ScreenWordTests)}) {
+            fixture->ClickBox(from);
+            fixture->shown.clear();
+            fixture->ClickBox(ScreenWordTests);
+            QCOMPARE(fixture->messages().filter("There are no words").size(), 1);
+        }
+        screen->bnNewTest->click();
+        QCOMPARE(fixture->messages().filter("There are no words").size(), 2);
+
         // With both "All words" the message is its first sentence alone (an empty category).
         screen->rbAllLearned->click();
         for (int i = 1; i <= WordCount; ++i)

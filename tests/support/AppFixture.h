@@ -48,6 +48,7 @@ struct AppFixture {
     std::unique_ptr<TfrmShowMsg> message;
     QList<Shown> shown;          // every form shown, in order, across restarts
     int choiceAnswer = 0;        // option (1-based) picked in a choice form; 0 presses Cancel
+    bool cancelQuestions = false;  // "Cancel" on an O.K. / Cancel message instead of "O.K."
     QList<int> countingScreens;  // screens that get a CountingScreen if the program builds none
 
     QString DataFile() const { return path + "/Lexory.dat"; }
@@ -98,7 +99,8 @@ struct AppFixture {
             shown << s;
             if (!s.Options.isEmpty() && choiceAnswer > 0)
                 form.Options[choiceAnswer - 1]->setChecked(true);
-            (choice && choiceAnswer == 0 ? form.bnCancel : form.bnOK)->click();
+            const bool cancel = choice ? choiceAnswer == 0 : cancelQuestions && !form.bnCancel->isHidden();
+            (cancel ? form.bnCancel : form.bnOK)->click();
         });
         main = std::make_unique<TfrmMain>(path);
         message = std::make_unique<TfrmShowMsg>(main.get());

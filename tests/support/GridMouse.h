@@ -55,3 +55,11 @@ inline void ClickRadio(QRadioButton* rb)
 {
     QTest::mouseClick(rb, Qt::LeftButton, {}, QPoint(6, rb->height() / 2));
 }
+
+// A category picked in a screen's picker by mouse, then a sub-category row (its last row is
+// " All"); categories stand 15 to a column.
+inline void PickByMouse(LexGrid* categories, LexGrid* subCategories, int category, int subRow)
+{
+    ClickCell(categories, category / 15, category % 15);
+    ClickCell(subCategories, 0, subRow);
+}

@@ -6,6 +6,7 @@
 #include "PrintJob.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -72,6 +73,17 @@ inline PdfPage ReadPdf(const QString& path)
                                                     QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))};
     }
     return page;
+}
+
+// The first page rendered by poppler's pdftoppm at 72 dots per inch: one pixel per point, so
+// a position from PdfPage or PdfPrinter::At is a pixel position.
+inline QImage RenderPdf(const QString& path)
+{
+    const QString prefix = path + ".render";
+    QProcess p;
+    p.start("pdftoppm", {"-png", "-r", "72", "-singlefile", path, prefix});
+    p.waitForFinished(30000);
+    return QImage(prefix + ".png");
 }
 
 // While it lives, answers the print dialog with a PDF file at Path (or a cancel), counting the

@@ -23,3 +23,12 @@ inline void UseRecordLines(const std::vector<std::string>& lines)
     InitWordTablesFrom(pointers.data(), static_cast<int>(pointers.size()));
     BuildWordLengthTables();
 }
+
+// The row of a category's sub-category of that name; -1 when there is none.
+inline int SubCategoryRow(int category, const std::string& name)
+{
+    for (int s = 0; s < CategoryTable[category].SubCount; ++s)
+        if (CategoryTable[category].SubNames[s].str() == name)
+            return s;
+    return -1;
+}

@@ -1,0 +1,247 @@
+#!/bin/sh
+# Runs the real program in a real X desktop (Xvfb with the openbox window manager, on a display
+# of its own) and checks what no offscreen test can see: the window comes back where it was
+# closed, a SIGTERM keeps the session, Quick Hints opens beside the window, and a window-manager
+# resize stops at the minimum for the font size. Every wait is bounded.
+# Usage: tools/desktop_test.sh PATH/TO/lexory
+set -eu
+
+program=${1:?usage: desktop_test.sh PATH/TO/lexory}
+for tool in Xvfb openbox xdotool xwininfo xprop python3; do
+    command -v "$tool" >/dev/null || { echo "desktop test: $tool is missing (tools/setup-debian.sh installs it)"; exit 1; }
+done
+
+work=$(mktemp -d)
+xpid= wmpid= apppid=
+cleanup() {
+    for pid in $apppid $wmpid $xpid; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+fail() {
+    echo "desktop test FAILED: $*"
+    [ -s "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log"
+    exit 1
+}
+step() { echo "desktop test: $*"; }
+
+# Polls a command every tenth of a second until it succeeds or the seconds run out.
+wait_for() {
+    seconds=$1
+    shift
+    tries=$((seconds * 10))
+    while [ "$tries" -gt 0 ]; do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    return 1
+}
+
+# The X server picks a free display itself and tells it on a file descriptor.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xpid=$!
+wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wmpid=$!
+wait_for 20 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+sleep 0.5
+
+# The program keeps its data file beside itself: give it a folder of its own.
+mkdir "$work/program"
+cp "$program" "$work/program/lexory"
+data="$work/program/Lexory.dat"
+
+main_window() { xdotool search --onlyvisible --name '^Lexory$' 2>/dev/null | head -n 1; }
+hints_window() { xdotool search --onlyvisible --name '^Quick Hints$' 2>/dev/null | head -n 1; }
+has_main_window() { [ -n "$(main_window)" ]; }
+has_hints_window() { [ -n "$(hints_window)" ]; }
+# Client area of a window: x y width height, in screen coordinates.
+client() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+    /^ *Width:/{w=$2} /^ *Height:/{h=$2} END{print x, y, w, h}'; }
+# Frame extents of a window: left right top bottom.
+extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'; }
+framed() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q =; }
+# Waits until the window's geometry stops changing.
+settle() {
+    last= tries=50
+    while [ "$tries" -gt 0 ]; do
+        now=$(client "$1")
+        [ "$now" = "$last" ] && return 0
+        last=$now
+        sleep 0.3
+        tries=$((tries - 1))
+    done
+    fail "window $1 never settled"
+}
+
+start() {
+    QT_QPA_PLATFORM=xcb "$work/program/lexory" >>"$work/program.log" 2>&1 &
+    apppid=$!
+    wait_for 30 has_main_window || fail "the main window did not appear"
+    win=$(main_window)
+    wait_for 10 framed "$win" || fail "openbox did not frame the main window"
+    sleep 1
+    settle "$win"
+}
+
+stopped() { ! kill -0 "$apppid" 2>/dev/null; }
+wait_stopped() {
+    wait_for 20 stopped || fail "the program did not end ($1)"
+    wait "$apppid" 2>/dev/null || true
+    apppid=
+}
+
+close_by_window_manager() {
+    xdotool windowactivate "$win" 2>/dev/null || true
+    sleep 0.3
+    xdotool key alt+F4
+    wait_stopped "closed by the window manager"
+}
+
+# Clicks a point of the main window's client area.
+click_at() {
+    read -r cx cy cw ch <<EOF
+$(client "$win")
+EOF
+    xdotool mousemove $((cx + $1)) $((cy + $2)) click 1
+    sleep 1.5
+}
+
+near() { [ $(($1 - $2)) -le 1 ] && [ $(($2 - $1)) -le 1 ]; }
+same_place() {
+    set -- $1 $2
+    near "$1" "$3" && near "$2" "$4"
+}
+
+# Writes 32-bit little-endian values at offsets of the data file's preferences.
+patch_data() {
+    python3 - "$data" "$@" <<'EOF'
+import struct, sys
+path, pairs = sys.argv[1], sys.argv[2:]
+with open(path, "r+b") as f:
+    for offset, value in zip(pairs[::2], pairs[1::2]):
+        f.seek(int(offset))
+        f.write(struct.pack("<i", int(value)))
+EOF
+}
+
+# 1. First run: the overview, then the set-up page, each left by its "Continue" at the bottom.
+step "first run"
+start
+read -r x y w h <<EOF
+$(client "$win")
+EOF
+click_at $((w / 2)) $((h - 24))
+click_at $((w / 2)) $((h - 24))
+close_by_window_manager
+[ -s "$data" ] || fail "no data file after the first close"
+[ "$(od -An -tu1 -N1 "$data" | tr -d ' ')" = 1 ] || fail "the set-up page was not confirmed"
+step "closed at $x $y"
+
+# 2. Three starts in a row: each comes back where the last one was closed.
+for run in 1 2 3; do
+    start
+    read -r nx ny nw nh <<EOF
+$(client "$win")
+EOF
+    same_place "$x $y" "$nx $ny" || fail "start $run put the window at $nx $ny, not $x $y"
+    close_by_window_manager
+done
+step "three restarts at $x $y"
+
+# 3. Moved by its title bar, ended by SIGTERM: the data file is written and the place kept.
+start
+set -- $(extents "$win")
+top_extent=$3
+before=$(cksum <"$data")
+xdotool mousemove $((x + 300)) $((y - top_extent / 2)) mousedown 1
+for i in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $((x + 300 - i * 10)) $((y - top_extent / 2 - i * 2))
+    sleep 0.05
+done
+xdotool mouseup 1
+settle "$win"
+read -r mx my mw mh <<EOF
+$(client "$win")
+EOF
+same_place "$mx $my" "$((x - 100)) $((y - 20))" || fail "the drag moved the window to $mx $my"
+kill -TERM "$apppid"
+wait_stopped "SIGTERM"
+[ "$(cksum <"$data")" != "$before" ] || fail "SIGTERM ended the program without writing the data file"
+start
+read -r nx ny nw nh <<EOF
+$(client "$win")
+EOF
+same_place "$mx $my" "$nx $ny" || fail "after SIGTERM the window came back at $nx $ny, not $mx $my"
+step "SIGTERM kept the place $mx $my"
+
+# 4. Quick Hints at 800 x 600: its frame starts below the main window's frame.
+xdotool windowsize "$win" 800 600
+settle "$win"
+read -r mx my mw mh <<EOF
+$(client "$win")
+EOF
+[ "$mw $mh" = "800 600" ] || fail "the window did not take 800 x 600 ($mw x $mh)"
+# The Hints box is the tenth of the tool bar: 691 to 741 on a bar 800 wide.
+click_at 716 27
+wait_for 10 has_hints_window || fail "Quick Hints did not open"
+hints=$(hints_window)
+wait_for 10 framed "$hints" || fail "openbox did not frame Quick Hints"
+settle "$hints"
+settle "$win"
+read -r mx my mw mh <<EOF
+$(client "$win")
+EOF
+set -- $(extents "$win")
+main_bottom=$((my + mh + $4))
+read -r hx hy hw hh <<EOF
+$(client "$hints")
+EOF
+set -- $(extents "$hints")
+hints_top=$((hy - $3))
+[ "$hints_top" -ge "$main_bottom" ] || fail "Quick Hints frame starts at $hints_top, above the main frame's bottom $main_bottom"
+near "$((hints_top - main_bottom))" 0 || fail "Quick Hints frame starts at $hints_top, not at the main frame's bottom $main_bottom"
+near "$hx" "$mx" || fail "Quick Hints is not under the main window ($hx, not $mx)"
+step "Quick Hints at $hx $hints_top below a frame ending at $main_bottom"
+close_by_window_manager
+
+# 5. The bigger font at 1260 x 960 needs 1000 x 720: a window-manager resize stops there.
+patch_data 88 960 92 1260 96 0 100 0 388 3
+start
+read -r x y w h <<EOF
+$(client "$win")
+EOF
+[ "$w $h" = "1260 960" ] || fail "the saved 1260 x 960 came back as $w x $h"
+# openbox resizes with Alt and the right button, from the corner nearest the pointer.
+xdotool mousemove $((x + w - 20)) $((y + h - 20)) keydown alt mousedown 3
+for i in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $((x + w - 20 - i * 50)) $((y + h - 20 - i * 45))
+    sleep 0.05
+done
+xdotool mouseup 3 keyup alt
+settle "$win"
+read -r nx ny nw nh <<EOF
+$(client "$win")
+EOF
+[ "$nw $nh" = "1000 720" ] || fail "a drag to about 860 x 600 left the window at $nw x $nh, not 1000 x 720"
+# A program asking for less gets the minimum too.
+xdotool windowsize "$win" 900 650
+sleep 0.5
+settle "$win"
+read -r nx ny nw nh <<EOF
+$(client "$win")
+EOF
+[ "$nw $nh" = "1000 720" ] || fail "a request for 900 x 650 left the window at $nw x $nh"
+step "the minimum held at 1000 x 720"
+kill -TERM "$apppid"
+wait_stopped "SIGTERM at the minimum"
+echo "desktop test passed"
