@@ -1236,11 +1236,15 @@ void TfrmBoardGame::PaintLegend(QPainter& p)
 {
     const int w = pbLegend->width();
     const int h = pbLegend->height();
-    p.setFont(MakeFont(FontScheme.Grid, true));
     CellCanvas = &p;
     CellX[0] = 0;
     CellX[1] = 30;
     CellX[2] = w - 1;
+    // A long slot name ("Miscellaneous - Object characteristics") takes a smaller size of the font.
+    QStringList names{QStringLiteral("Chance card")};
+    for (const TCategorySlot& slot : CategorySlots)
+        names << ToQt(slot.Name);
+    p.setFont(FontToFit(MakeFont(FontScheme.Grid, true), names, 2, CellX[2] - CellX[1]));
     const int rowHeight = (h + 1) / 7;
     for (int r = 0; r <= 7; ++r)
         CellY[r] = std::min(r * rowHeight, h - 1);
@@ -1249,7 +1253,7 @@ void TfrmBoardGame::PaintLegend(QPainter& p)
         p.fillRect(swatch, BlueHigh(r == 0 ? ChanceColour : SlotColours[r - 1]));
         p.fillRect(QRect(CellX[1], CellY[r], CellX[2] - CellX[1], CellY[r + 1] - CellY[r]), Qt::white);
         p.setPen(Qt::black);
-        DrawCellText(1, r, AlignCentre, AlignMiddle, r == 0 ? QStringLiteral("Chance card") : ToQt(CategorySlots[r - 1].Name));
+        DrawCellText(1, r, AlignCentre, AlignMiddle, names[r]);
     }
     for (int c = 0; c <= 2; ++c)
         DrawVLine(CellX[c], CellY[0], CellY[7]);

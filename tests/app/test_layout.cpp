@@ -175,6 +175,15 @@ void WalkBoardGame(Walk& w)
     screen->edName[1]->setText("Ben");
     screen->edName[2]->setText("Carmen");
     screen->cbGusmaro->setChecked(true);
+    // The longest caption takes the first slot: the legend and the slots list must hold it.
+    for (int c = 0; c < TotalCategoryCount; ++c)
+        for (int k = 0; k < CategoryTable[c].SubCount; ++k)
+            if (CategoryTable[c].Name == "Miscellaneous" && CategoryTable[c].SubNames[k] == "Object characteristics") {
+                screen->Picker->sgCategorySelectCell(0, c);
+                screen->Picker->sgSubCategorySelectCell(k);
+                screen->bnAdd->click();
+            }
+    QCOMPARE(ToQt(CategorySlots[0].Name), QStringLiteral("Miscellaneous - Object characteristics"));
     RandSeed(7);
     screen->bnRandom->click();
     w.Check("set-up");
