@@ -100,10 +100,14 @@ wait_stopped() {
     apppid=
 }
 
+# openbox closes the active window on Alt+F4; a busy machine may take a while to activate it.
 close_by_window_manager() {
-    xdotool windowactivate "$win" 2>/dev/null || true
-    sleep 0.3
-    xdotool key alt+F4
+    for try in 1 2 3; do
+        xdotool windowactivate "$win" 2>/dev/null || true
+        sleep 0.5
+        xdotool key alt+F4
+        wait_for 7 stopped && break
+    done
     wait_stopped "closed by the window manager"
 }
 
