@@ -69,6 +69,11 @@ client() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute uppe
     /^ *Width:/{w=$2} /^ *Height:/{h=$2} END{print x, y, w, h}'; }
 # Frame extents of a window: left right top bottom.
 extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'; }
+# Reads a window's client area into PREFIXx, PREFIXy, PREFIXw and PREFIXh.
+read_client() {
+    set -- "$1" $(client "$2")
+    eval "${1}x=$2 ${1}y=$3 ${1}w=$4 ${1}h=$5"
+}
 framed() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q =; }
 # Waits until the window's geometry stops changing.
 settle() {
@@ -113,9 +118,7 @@ close_by_window_manager() {
 
 # Clicks a point of the main window's client area.
 click_at() {
-    read -r cx cy cw ch <<EOF
-$(client "$win")
-EOF
+    read_client "c" "$win"
     xdotool mousemove $((cx + $1)) $((cy + $2)) click 1
     sleep 1.5
 }
@@ -141,9 +144,7 @@ EOF
 # 1. First run: the overview, then the set-up page, each left by its "Continue" at the bottom.
 step "first run"
 start
-read -r x y w h <<EOF
-$(client "$win")
-EOF
+read_client "" "$win"
 click_at $((w / 2)) $((h - 24))
 click_at $((w / 2)) $((h - 24))
 close_by_window_manager
@@ -154,9 +155,7 @@ step "closed at $x $y"
 # 2. Three starts in a row: each comes back where the last one was closed.
 for run in 1 2 3; do
     start
-    read -r nx ny nw nh <<EOF
-$(client "$win")
-EOF
+    read_client "n" "$win"
     same_place "$x $y" "$nx $ny" || fail "start $run put the window at $nx $ny, not $x $y"
     close_by_window_manager
 done
@@ -174,26 +173,20 @@ for i in 1 2 3 4 5 6 7 8 9 10; do
 done
 xdotool mouseup 1
 settle "$win"
-read -r mx my mw mh <<EOF
-$(client "$win")
-EOF
+read_client "m" "$win"
 same_place "$mx $my" "$((x - 100)) $((y - 20))" || fail "the drag moved the window to $mx $my"
 kill -TERM "$apppid"
 wait_stopped "SIGTERM"
 [ "$(cksum <"$data")" != "$before" ] || fail "SIGTERM ended the program without writing the data file"
 start
-read -r nx ny nw nh <<EOF
-$(client "$win")
-EOF
+read_client "n" "$win"
 same_place "$mx $my" "$nx $ny" || fail "after SIGTERM the window came back at $nx $ny, not $mx $my"
 step "SIGTERM kept the place $mx $my"
 
 # 4. Quick Hints at 800 x 600: its frame starts below the main window's frame.
 xdotool windowsize "$win" 800 600
 settle "$win"
-read -r mx my mw mh <<EOF
-$(client "$win")
-EOF
+read_client "m" "$win"
 [ "$mw $mh" = "800 600" ] || fail "the window did not take 800 x 600 ($mw x $mh)"
 # The Hints box is the tenth of the tool bar: 691 to 741 on a bar 800 wide.
 click_at 716 27
@@ -202,14 +195,10 @@ hints=$(hints_window)
 wait_for 10 framed "$hints" || fail "openbox did not frame Quick Hints"
 settle "$hints"
 settle "$win"
-read -r mx my mw mh <<EOF
-$(client "$win")
-EOF
+read_client "m" "$win"
 set -- $(extents "$win")
 main_bottom=$((my + mh + $4))
-read -r hx hy hw hh <<EOF
-$(client "$hints")
-EOF
+read_client "h" "$hints"
 set -- $(extents "$hints")
 hints_top=$((hy - $3))
 [ "$hints_top" -ge "$main_bottom" ] || fail "Quick Hints frame starts at $hints_top, above the main frame's bottom $main_bottom"
@@ -221,9 +210,7 @@ close_by_window_manager
 # 5. The bigger font at 1260 x 960 needs 1000 x 720: a window-manager resize stops there.
 patch_data 88 960 92 1260 96 0 100 0 388 3
 start
-read -r x y w h <<EOF
-$(client "$win")
-EOF
+read_client "" "$win"
 [ "$w $h" = "1260 960" ] || fail "the saved 1260 x 960 came back as $w x $h"
 # openbox resizes with Alt and the right button, from the corner nearest the pointer.
 xdotool mousemove $((x + w - 20)) $((y + h - 20)) keydown alt mousedown 3
@@ -233,17 +220,13 @@ for i in 1 2 3 4 5 6 7 8; do
 done
 xdotool mouseup 3 keyup alt
 settle "$win"
-read -r nx ny nw nh <<EOF
-$(client "$win")
-EOF
+read_client "n" "$win"
 [ "$nw $nh" = "1000 720" ] || fail "a drag to about 860 x 600 left the window at $nw x $nh, not 1000 x 720"
 # A program asking for less gets the minimum too.
 xdotool windowsize "$win" 900 650
 sleep 0.5
 settle "$win"
-read -r nx ny nw nh <<EOF
-$(client "$win")
-EOF
+read_client "n" "$win"
 [ "$nw $nh" = "1000 720" ] || fail "a request for 900 x 650 left the window at $nw x $nh"
 step "the minimum held at 1000 x 720"
 kill -TERM "$apppid"

@@ -362,9 +362,10 @@ void TfrmWordGames::UncoverSizeClick(int rows)
 {
     // A radio button reports a click on itself when it is already checked: the size on view is
     // no new choice, and dealing again would throw away the game half played.
-    if (NormalUncoverRows(rows) == UncoverRows)
+    const int chosen = NormalUncoverRows(rows);
+    if (chosen == UncoverRows)
         return;
-    UncoverRows = NormalUncoverRows(rows);
+    UncoverRows = chosen;
     Preferences.UncoverRows = UncoverRows;
     Draw.WordsNeeded = UncoverWordsOfRows(UncoverRows);
     if (GameStarted == 1 && GameMode == GameUncoverSquares)

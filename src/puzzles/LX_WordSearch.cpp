@@ -489,14 +489,8 @@ void TfrmWordSearch::DrawLetterCell(QPainter& p, int col, int row, const QRect& 
     const SearchGridCell& cell = puzzle_->Grid[col][row];
     p.fillRect(rect, BlueHigh(cell.Flag == '1' ? ColorHeader : cell.Flag == '2' ? 0x00FFFF : ColorWhite));
     const int size = sgWordSearch->DefaultRowHeight();
-    const FontPair* const steps[] = {&FontScheme.TinyLetter, &FontScheme.SmallLetter, &FontScheme.Letter,
-                                     &FontScheme.LargeLetter};
-    int step = size < 14 ? 0 : size < 18 ? 1 : size <= 24 ? 2 : 3;
-    // A step whose line is taller than the cell (large screen fonts) gives way to the next smaller.
-    while (step > 0 && QFontMetrics(MakeFont(*steps[step]), sgWordSearch).height() > size)
-        --step;
     const int penWidth = size < 16 ? 1 : 2;
-    p.setFont(MakeFont(*steps[step]));
+    p.setFont(letterFont_);
     p.setPen(Qt::black);
     const QString letter = cell.Letter ? ToQt(std::string(1, cell.Letter)) : QString();
     const QFontMetrics fm = p.fontMetrics();
@@ -530,15 +524,9 @@ void TfrmWordSearch::DrawListCell(QPainter& p, int col, int row, const QRect& re
     p.fillRect(rect, BlueHigh(found ? 0xD8D8D8 : ColorWhite));
     if (!shown)
         return;
-    const FontPair& font = WordListFontStep == 1 ? FontScheme.Small
-                           : WordListFontStep == 2 ? FontScheme.Main
-                                                   : FontScheme.Alphabet;
-    QFont listFont = MakeFont(font);
-    // Rows lower than the small font's line (40 words on a small page) take a smaller size of it.
-    while (WordListFontStep == 1 && listFont.pointSize() > 4 &&
-           QFontMetrics(listFont, sgWords).height() > sgWords->DefaultRowHeight())
-        listFont.setPointSize(listFont.pointSize() - 1);
-    p.setFont(listFont);
+    p.setFont(WordListFontStep == 1   ? smallListFont_
+              : WordListFontStep == 2 ? MakeFont(FontScheme.Main)
+                                      : MakeFont(FontScheme.Alphabet));
     p.setPen(Qt::black);
     const QString shownText = ToQt(std::string_view(text).substr(2));
     const QFontMetrics fm = p.fontMetrics();
@@ -697,6 +685,18 @@ void TfrmWordSearch::LayOutPuzzle()
     sgWordSearch->SetDefaultColWidth(cell);
     sgWordSearch->SetDefaultRowHeight(cell);
     sgWords->SetDefaultRowHeight(listRow);
+    // The fonts the cells paint with follow the cell sizes: chosen here, once, not per cell.
+    const FontPair* const steps[] = {&FontScheme.TinyLetter, &FontScheme.SmallLetter, &FontScheme.Letter,
+                                     &FontScheme.LargeLetter};
+    int step = cell < 14 ? 0 : cell < 18 ? 1 : cell <= 24 ? 2 : 3;
+    // A step whose line is taller than the cell (large screen fonts) gives way to the next smaller.
+    while (step > 0 && QFontMetrics(MakeFont(*steps[step]), sgWordSearch).height() > cell)
+        --step;
+    letterFont_ = MakeFont(*steps[step]);
+    // Rows lower than the small font's line (40 words on a small page) take a smaller size of it.
+    smallListFont_ = MakeFont(FontScheme.Small);
+    while (smallListFont_.pointSize() > 4 && QFontMetrics(smallListFont_, sgWords).height() > listRow)
+        smallListFont_.setPointSize(smallListFont_.pointSize() - 1);
     sgWords->SetDefaultColWidth(ListTextColumn);
     sgWords->SetColWidth(2, ListClueColumn);
 

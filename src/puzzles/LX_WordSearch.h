@@ -5,6 +5,8 @@
 #include "ScreenForm.h"
 #include "WordSearchRules.h"
 
+#include <QFont>
+
 #include <memory>
 
 class CategoryPicker;
@@ -114,6 +116,8 @@ private:
 
     std::unique_ptr<WordSearchPuzzle> puzzle_;
     bool puzzleSpanish_ = true;  // the answer language the puzzle on view was built in
+    QFont letterFont_;           // the grid's letters, for its cell size
+    QFont smallListFont_;        // the list's smallest step, for its row height
     std::unique_ptr<SearchDrag> drag_;
     bool dragging_ = false;
 };
