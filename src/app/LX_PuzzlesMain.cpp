@@ -70,6 +70,7 @@ TfrmMain::TfrmMain(const QString& programDir)
 {
     frmMain = this;
     MainWindow = this;
+    IgnoreFileSizeLimitSignal();
     ProgramDir = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
     DataFilePath = FromQt(ProgramDir + "/Lexory.dat");
     setWindowTitle("Lexory");
@@ -119,7 +120,8 @@ void TfrmMain::FormCreate()
     LayoutExtraWidth = LayoutExtraWidthFor(PixelsPerInch());
 
     const ScreenFigures screen = CurrentScreenFigures();
-    MoveWindowFrame(this, {std::max(0, (screen.Width - width()) / 2), std::max(0, (screen.Height - height()) / 2)});
+    MoveWindowFrame(this, {screen.Left + std::max(0, (screen.Width - width()) / 2),
+                           screen.Top + std::max(0, (screen.Height - height()) / 2)});
 
     PanelHide = new QFrame(this);
     PanelHide->setObjectName("PanelHide");
@@ -184,13 +186,24 @@ void TfrmMain::FormShow()
     LoadAndSizeWindow();
 }
 
-void TfrmMain::LoadAndSizeWindow()
+DataFileState TfrmMain::LoadAndSizeWindow()
 {
-    LoadDataFile();
+    const DataFileState found = LoadDataFile();
     if (Preferences.PrefsValid)
         RestoreWindow();
     else
         DefaultWindowSize();
+    return found;
+}
+
+QString DamagedDataFileMessage(const QString& keptAs)
+{
+    const QString found = "The data file Lexory.dat could not be read: it is damaged or cannot be opened.\n\r\n\r";
+    if (keptAs.isEmpty())
+        return found + "The program starts afresh with its first settings. The data file could not be moved "
+                       "aside, so it is left as it is and nothing changed in this session will be saved.";
+    return found + "The program starts afresh with its first settings. The data file has been kept unchanged, as " +
+           keptAs + " in the program's folder.";
 }
 
 void TfrmMain::TimerStartTimer()
@@ -217,7 +230,11 @@ void TfrmMain::StartUp()
     InitWordTables();
     InitGridTemplates();
     PanelToolBar->show();
-    LoadAndSizeWindow();  // the read that counts
+    // The read that counts. A file that holds something unreadable is moved aside before
+    // anything can be saved over it.
+    QString damaged;
+    if (LoadAndSizeWindow() == DataFileState::Damaged)
+        damaged = DamagedDataFileMessage(ToQt(KeepDamagedDataFile()));
     ApplyFontScheme();
     PanelToolBar->setFont(MakeFont(FontScheme.Small));
     Boxes[BoxAbout]->show();
@@ -230,14 +247,8 @@ void TfrmMain::StartUp()
         PanelToolBar->show();
         Preferences.WindowHeight = height();
         Preferences.WindowWidth = width();
-        const ScreenFigures screen = CurrentScreenFigures();
-        int top = Preferences.WindowTop;
-        int left = Preferences.WindowLeft;
-        if (top + height() > screen.Height)
-            top = screen.Height - height();
-        if (left + width() > screen.Width)
-            left = screen.Width - width();
-        MoveWindowFrame(this, {left, top});
+        MoveWindowFrame(this, WindowPlaceOnScreens(AllScreenFigures(), Preferences.WindowLeft, Preferences.WindowTop,
+                                                   width(), height()));
     } else {
         DefaultWindowSize();
         ApplyFontScheme();
@@ -252,16 +263,17 @@ void TfrmMain::StartUp()
     if (!frmOptions->ShowOverviewPage && !frmOptions->ShowSetupPage) {
         CurrentScreen = ScreenWordLists;
         ShowCurrentScreen();
-        PanelToolBar->update();
-        return;
+    } else {
+        CurrentScreen = ScreenNone;
+        frmOptions->OpenedAtStart = 1;
+        frmOptions->show();
+        frmOptions->raise();
+        frmOptions->FormShow();
+        ShowCurrentScreen();
     }
-    CurrentScreen = ScreenNone;
-    frmOptions->OpenedAtStart = 1;
-    frmOptions->show();
-    frmOptions->raise();
-    frmOptions->FormShow();
-    ShowCurrentScreen();
     PanelToolBar->update();
+    if (!damaged.isEmpty())
+        ShowMessageForm(frmShowMsg, damaged, 0);
 }
 
 void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
@@ -277,16 +289,29 @@ void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
 
 void TfrmMain::DefaultWindowSize()
 {
-    const ScreenFigures s = CurrentScreenFigures();
-    SetWindowPlacement(DefaultWindowPlacement(s.Width, s.Height, UsableScreenHeight, s.PixelsPerInch));
+    // Before the window manager has framed the window its frame is not known: it is centred
+    // again once it is (moveEvent).
+    const QMargins frame = WindowFrameMargins(this);
+    centreWhenFramed_ = frame.isNull();
+    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, frame));
 }
 
 void TfrmMain::RestoreWindow()
 {
-    const ScreenFigures s = CurrentScreenFigures();
+    centreWhenFramed_ = false;
     const SavedGeometry saved{Preferences.WindowLeft, Preferences.WindowTop, Preferences.WindowWidth,
                               Preferences.WindowHeight, Preferences.FontSizeMode};
-    SetWindowPlacement(RestoredWindowPlacement(saved, s.Width, s.Height, UsableScreenHeight, s.PixelsPerInch));
+    SetWindowPlacement(RestoredWindowPlacement(saved, AllScreenFigures()));
+}
+
+void TfrmMain::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (centreWhenFramed_ && !WindowFrameMargins(this).isNull()) {
+        centreWhenFramed_ = false;
+        const WindowPlacement p = DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, WindowFrameMargins(this));
+        MoveWindowFrame(this, {p.Left, p.Top});
+    }
 }
 
 void TfrmMain::EnsureFonts()

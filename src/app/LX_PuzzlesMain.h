@@ -4,6 +4,8 @@
 
 #include "WindowRules.h"
 
+#include "LX_Data.h"
+
 #include <QWidget>
 
 #include <array>
@@ -49,6 +51,9 @@ constexpr int BoxHelp = 8;
 constexpr int BoxHints = 9;
 constexpr int BoxAbout = 10;
 int ScreenOfBox(int box);  // 0 for Help and Hints
+// What start-up tells of a data file it could not read, and the name it was kept under (empty
+// when it could not be moved aside).
+QString DamagedDataFileMessage(const QString& keptAs);
 
 class TfrmMain : public QWidget {
     Q_OBJECT
@@ -101,6 +106,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -108,7 +114,7 @@ private:
     void ToolBarBoxClick(int box);
     int PixelsPerInch() const;
     void SetWindowPlacement(const WindowPlacement& p);
-    void LoadAndSizeWindow();
+    DataFileState LoadAndSizeWindow();
     void ReportResizeRefusal(const ResizeDecision& d);
     void UpdateMinimumSize(int forWidth, int forHeight);
 
@@ -116,6 +122,7 @@ private:
     bool startedUp_ = false;
     bool adjustingSize_ = false;
     bool closed_ = false;
+    bool centreWhenFramed_ = false;  // a first-run window placed before its frame was known
 };
 
 extern TfrmMain* frmMain;

@@ -104,7 +104,9 @@ void TfrmQuickHints::Place()
         changingFlags_ = false;
     }
     const QRect frame = main_->frameGeometry();
-    const HintsPlacement p = PlaceQuickHints(frame, screen.Height, PageHeight);
+    const std::vector<ScreenFigures> screens = AllScreenFigures();
+    const int shown = ScreenShowingTitleBar(screens, frame.left(), frame.top(), frame.width());
+    const HintsPlacement p = PlaceQuickHints(frame, ScreenArea(screens[std::max(shown, 0)]), PageHeight);
     if (p.MainMoved)
         MoveWindowFrame(main_, {frame.left(), p.MainTop});
     SetFrameGeometry(p.Hints);

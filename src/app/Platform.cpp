@@ -17,35 +17,63 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
-std::optional<ScreenFigures> ScreenOverride;
+std::vector<ScreenFigures> ScreensOverride;
 PrintDialogAnswer PrintAnswer;
+
+ScreenFigures FiguresOf(const QScreen* screen)
+{
+    ScreenFigures f;
+    const QRect all = screen->geometry();
+    const QRect usable = screen->availableGeometry();
+    f.Width = all.width();
+    f.Height = all.height();
+    f.Left = all.left();
+    f.Top = all.top();
+    f.PixelsPerInch = qRound(screen->logicalDotsPerInch());
+    f.TaskBarAlwaysOnTop = usable.height() < all.height();
+    return f;
+}
 }  // namespace
 
 ScreenFigures CurrentScreenFigures()
 {
-    if (ScreenOverride)
-        return *ScreenOverride;
-    ScreenFigures f;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect all = screen->geometry();
-        const QRect usable = screen->availableGeometry();
-        f.Width = all.width();
-        f.Height = all.height();
-        f.PixelsPerInch = qRound(screen->logicalDotsPerInch());
-        f.TaskBarAlwaysOnTop = usable.height() < all.height();
-    }
-    return f;
+    if (!ScreensOverride.empty())
+        return ScreensOverride.front();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? FiguresOf(screen) : ScreenFigures{};
+}
+
+std::vector<ScreenFigures> AllScreenFigures()
+{
+    if (!ScreensOverride.empty())
+        return ScreensOverride;
+    std::vector<ScreenFigures> all{CurrentScreenFigures()};
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            all.push_back(FiguresOf(screen));
+    return all;
 }
 
 void SetScreenFiguresOverride(std::optional<ScreenFigures> figures)
 {
-    ScreenOverride = figures;
+    SetScreensOverride(figures ? std::vector<ScreenFigures>{*figures} : std::vector<ScreenFigures>{});
+}
+
+void SetScreensOverride(std::vector<ScreenFigures> screens)
+{
+    ScreensOverride = std::move(screens);
+}
+
+void IgnoreFileSizeLimitSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void MoveWindowFrame(QWidget* window, const QPoint& frameTopLeft)
@@ -78,9 +106,12 @@ std::function<void()> SessionEnds;
 
 extern "C" void OnEndSignal(int)
 {
-    // Only async-signal-safe work here: the event loop does the rest.
+    // Only async-signal-safe work here: the event loop does the rest. The interrupted code may
+    // be about to read errno.
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = ::write(SignalPipe[1], &byte, 1);
+    errno = savedErrno;
 }
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QMargins;
 class QPoint;
@@ -18,11 +19,20 @@ struct ScreenFigures {
     int Height = 0;
     int PixelsPerInch = 96;
     bool TaskBarAlwaysOnTop = false;  // an always-on-top task bar takes height from the screen
+    int Left = 0;  // the screen's place on the desktop: only the primary one need be at 0, 0
+    int Top = 0;
 };
 
-// The primary screen, or the figures a test has set.
+// The primary screen, or the first of the screens a test has set.
 ScreenFigures CurrentScreenFigures();
+// Every screen of the desktop, the primary one first.
+std::vector<ScreenFigures> AllScreenFigures();
+// A test's desktop of one screen, or of several (the primary first); nullopt for the real one.
 void SetScreenFiguresOverride(std::optional<ScreenFigures> figures);
+void SetScreensOverride(std::vector<ScreenFigures> screens);
+
+// Writes to a file past the process's file-size limit fail (EFBIG) instead of ending it.
+void IgnoreFileSizeLimitSignal();
 
 // Places a top-level window so that its outer frame's top-left is at the point, also before the
 // window manager has framed it (a plain move then places the client area, and the frame lands

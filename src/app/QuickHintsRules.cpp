@@ -364,16 +364,17 @@ QStringList JoinHintParagraphs(const HintLineBuffer& lines)
     return memo;
 }
 
-HintsPlacement PlaceQuickHints(const QRect& main, int screenHeight, int pageHeight)
+HintsPlacement PlaceQuickHints(const QRect& main, const QRect& screen, int pageHeight)
 {
+    const int screenBottom = screen.top() + screen.height();
     HintsPlacement p;
     p.MainTop = main.top();
     const int bottom = main.top() + main.height();
-    if (screenHeight - bottom >= HintsWindowHeight) {
-        p.Hints = QRect(main.left(), bottom, main.width(), screenHeight - bottom);
-    } else if (screenHeight - main.height() >= HintsWindowHeight) {
+    if (screenBottom - bottom >= HintsWindowHeight) {
+        p.Hints = QRect(main.left(), bottom, main.width(), screenBottom - bottom);
+    } else if (screen.height() - main.height() >= HintsWindowHeight) {
         p.MainMoved = true;
-        p.MainTop = screenHeight - HintsWindowHeight - main.height();
+        p.MainTop = screenBottom - HintsWindowHeight - main.height();
         p.Hints = QRect(main.left(), p.MainTop + main.height(), main.width(), HintsWindowHeight);
     } else {
         const int height = pageHeight / 2;

@@ -12,38 +12,82 @@ int UsableScreenHeightFor(int screenHeight, bool taskBarAlwaysOnTop)
     return taskBarAlwaysOnTop ? screenHeight - 30 : screenHeight;
 }
 
-WindowPlacement DefaultWindowPlacement(int screenWidth, int screenHeight, int usableHeight, int ppi)
+WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, int usableHeight, const QMargins& frame)
 {
     WindowPlacement p;
-    if (screenWidth >= 1260 && usableHeight >= 960) {
+    if (screen.Width >= 1260 && usableHeight >= 960) {
         p.Width = 1260;
         p.Height = 960;
-    } else if (screenWidth < 1000 || usableHeight < 720) {
+    } else if (screen.Width < 1000 || usableHeight < 720) {
         p.Width = 800;
         p.Height = 600;
     } else {
         p.Width = 1000;
         p.Height = 720;
     }
+    const int ppi = screen.PixelsPerInch;
     const bool smaller = (ppi >= 121 && p.Width < 1260) || (ppi >= 97 && ppi <= 120 && p.Width < 1000);
     p.FontSizeMode = smaller ? 1 : 2;
-    p.Top = (screenHeight - p.Height) / 2;
-    p.Left = (screenWidth - p.Width) / 2;
+    const int frameWidth = p.Width + frame.left() + frame.right();
+    const int frameHeight = p.Height + frame.top() + frame.bottom();
+    p.Top = screen.Top + (screen.Height - frameHeight) / 2;
+    p.Left = screen.Left + (screen.Width - frameWidth) / 2;
     return p;
 }
 
-WindowPlacement RestoredWindowPlacement(const SavedGeometry& s, int screenWidth, int screenHeight, int usableHeight,
-                                        int ppi)
+namespace {
+// The strip of a frame's top edge a user drags by, and how much of it must show to be grabbed.
+constexpr int TitleBarHeight = 24;
+constexpr int GripWidth = 48;
+constexpr int GripHeight = 8;
+}  // namespace
+
+int ScreenShowingTitleBar(const std::vector<ScreenFigures>& screens, int left, int top, int width)
 {
+    const QRect titleBar(left, top, std::max(width, 1), TitleBarHeight);
+    int best = -1;
+    int bestArea = 0;
+    for (size_t i = 0; i < screens.size(); ++i) {
+        const QRect shown = titleBar.intersected(ScreenArea(screens[i]));
+        if (shown.width() < GripWidth || shown.height() < GripHeight)
+            continue;
+        if (shown.width() * shown.height() > bestArea) {
+            best = static_cast<int>(i);
+            bestArea = shown.width() * shown.height();
+        }
+    }
+    return best;
+}
+
+QPoint WindowPlaceOnScreens(const std::vector<ScreenFigures>& screens, int left, int top, int width, int height)
+{
+    if (screens.empty())
+        return {left, top};
+    const int held = ScreenShowingTitleBar(screens, left, top, width);
+    const QRect area = ScreenArea(screens[held >= 0 ? held : 0]);
+    if (top + height > area.top() + area.height())
+        top = area.top() + area.height() - height;
+    if (left + width > area.left() + area.width())
+        left = area.left() + area.width() - width;
+    if (held < 0) {
+        top = std::max(top, area.top());
+        left = std::max(left, area.left());
+    }
+    return {left, top};
+}
+
+WindowPlacement RestoredWindowPlacement(const SavedGeometry& s, const std::vector<ScreenFigures>& screens)
+{
+    const int held = screens.empty() ? -1 : ScreenShowingTitleBar(screens, s.Left, s.Top, std::max(s.Width, 800));
+    const ScreenFigures screen = screens.empty() ? ScreenFigures{} : screens[held >= 0 ? held : 0];
+    const int usableHeight = UsableScreenHeightFor(screen.Height, screen.TaskBarAlwaysOnTop);
+    const int ppi = screens.empty() ? 96 : screens.front().PixelsPerInch;
     WindowPlacement p;
     p.Height = s.Height < 600 ? 600 : std::min(s.Height, usableHeight);
-    p.Width = s.Width < 800 ? 800 : std::min(s.Width, screenWidth);
-    p.Top = s.Top;
-    p.Left = s.Left;
-    if (p.Top + p.Height > screenHeight)
-        p.Top = screenHeight - p.Height;
-    if (p.Left + p.Width > screenWidth)
-        p.Left = screenWidth - p.Width;
+    p.Width = s.Width < 800 ? 800 : std::min(s.Width, screen.Width);
+    const QPoint place = WindowPlaceOnScreens(screens, s.Left, s.Top, p.Width, p.Height);
+    p.Left = place.x();
+    p.Top = place.y();
 
     int mode = s.FontSizeMode;
     if (ppi <= 96) {

@@ -1,10 +1,14 @@
 #pragma once
 // The main window's sizing and tool-bar geometry, apart from the widgets.
 
+#include "Platform.h"
+
+#include <QMargins>
 #include <QRect>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 struct WindowPlacement {
     int Left = 0;
@@ -17,15 +21,31 @@ struct WindowPlacement {
 // The usable height: the screen less 30 pixels under an always-on-top task bar.
 int UsableScreenHeightFor(int screenHeight, bool taskBarAlwaysOnTop);
 
-// First-run size and font-size mode from the screen.
-WindowPlacement DefaultWindowPlacement(int screenWidth, int screenHeight, int usableHeight, int pixelsPerInch);
+// A screen's area on the desktop, origin included.
+inline QRect ScreenArea(const ScreenFigures& s)
+{
+    return QRect(s.Left, s.Top, s.Width, s.Height);
+}
 
-// The saved geometry fitted to the screen, and the saved mode corrected for the width.
+// First-run size and font-size mode from the primary screen; the place centres the outer frame
+// (the client size plus the frame's margins) on it.
+WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, int usableHeight, const QMargins& frame = {});
+
+// The screen that shows the title bar of a window whose frame starts at left, top and is width
+// wide: its index in `screens`, or -1 when none shows enough of it to take hold of.
+int ScreenShowingTitleBar(const std::vector<ScreenFigures>& screens, int left, int top, int width);
+
+// Where a window of the given size goes for a saved frame place: on the screen that shows its
+// title bar, moved back only as far as the screen's right and bottom edges need (a place left of
+// or above the primary screen is kept); a place on no screen is brought onto the primary one.
+QPoint WindowPlaceOnScreens(const std::vector<ScreenFigures>& screens, int left, int top, int width, int height);
+
+// The saved geometry fitted to the screen that shows it (the primary one first), and the saved
+// mode corrected for the width at the primary screen's pixels per inch.
 struct SavedGeometry {
     int Left, Top, Width, Height, FontSizeMode;
 };
-WindowPlacement RestoredWindowPlacement(const SavedGeometry& saved, int screenWidth, int screenHeight,
-                                        int usableHeight, int pixelsPerInch);
+WindowPlacement RestoredWindowPlacement(const SavedGeometry& saved, const std::vector<ScreenFigures>& screens);
 
 // Minimum window size for a font-size mode; 0 x 0 when there is none.
 struct MinimumSize {

@@ -4,6 +4,8 @@
 #include "RecordIO.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 TPreferences Preferences;
 uint8_t LearnedFlags[MaxWords + 1];
@@ -17,6 +19,8 @@ namespace {
 
 // The file's last four bytes, carried from the last read to the next write.
 std::array<uint8_t, 4> Spare = {};
+// A damaged data file that could not be moved aside: it is never written over.
+bool HeldDamagedFile = false;
 
 namespace O = PrefsOffset;
 
@@ -166,6 +170,13 @@ void ApplyDataFile(std::span<const uint8_t, DataFileSize> record)
     Preferences = ReadPreferences(record.subspan<0, PreferencesSize>());
     if (!(Preferences.AnswerLanguage == "S") && !(Preferences.AnswerLanguage == "E"))
         Preferences.AnswerLanguage = "S";
+    // Values no screen can show are read as a first run has them.
+    if (Preferences.FontSizeMode < 1 || Preferences.FontSizeMode > 3)
+        Preferences.FontSizeMode = 2;
+    if (Preferences.CommonFilter < 0 || Preferences.CommonFilter > 2)
+        Preferences.CommonFilter = 2;
+    if (Preferences.LearnedFilter < 0 || Preferences.LearnedFilter > 2)
+        Preferences.LearnedFilter = 2;
 
     std::copy(record.begin() + LearnedFlagsOffset, record.begin() + LearnedFlagsOffset + MaxWords, LearnedFlags + 1);
     for (int i = 1; i <= WordCount; ++i) {
@@ -222,20 +233,52 @@ void ApplyDataFile(std::span<const uint8_t, DataFileSize> record)
     r.Bytes(SpareOffset, Spare);
 }
 
-void LoadDataFile()
+DataFileState LoadDataFile()
 {
     Preferences.CommonFilter = 2;
     Preferences.LearnedFilter = 2;
     Preferences.AnswerLanguage = "S";
     std::vector<uint8_t> record(DataFileSize);
-    if (ReadFileRecord(DataFilePath, record))
+    DataFileState state = DataFileState::Read;
+    if (ReadFileRecord(DataFilePath, record)) {
         ApplyDataFile(std::span<const uint8_t, DataFileSize>(record.data(), DataFileSize));
-    else
+    } else {
         Preferences.PrefsValid = 0;
+        std::error_code ec;
+        const bool there = std::filesystem::is_regular_file(DataFilePath, ec);
+        state = there && std::filesystem::file_size(DataFilePath, ec) != 0 ? DataFileState::Damaged
+                                                                            : DataFileState::None;
+    }
+    if (state != DataFileState::Damaged)
+        HeldDamagedFile = false;
     BuildWordLengthTables();
+    return state;
+}
+
+std::string KeepDamagedDataFile()
+{
+    namespace fs = std::filesystem;
+    const fs::path from(DataFilePath);
+    for (int n = 1; n <= 999; ++n) {
+        const fs::path to = from.parent_path() /
+                            ("Lexory-damaged" + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".dat");
+        std::error_code ec;
+        if (fs::exists(to, ec) || ec)
+            continue;
+        fs::rename(from, to, ec);
+        if (!ec) {
+            HeldDamagedFile = false;
+            return to.filename().string();
+        }
+        break;
+    }
+    HeldDamagedFile = true;
+    return {};
 }
 
 bool SaveDataFile()
 {
+    if (HeldDamagedFile)
+        return false;
     return WriteFileRecord(DataFilePath, AssembleDataFile());
 }

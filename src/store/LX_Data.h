@@ -102,8 +102,17 @@ TCustomWordRecord ReadCustomWordRecord(std::span<const uint8_t> in);
 std::vector<uint8_t> AssembleDataFile();
 void ApplyDataFile(std::span<const uint8_t, DataFileSize> record);
 
-// Reads DataFilePath and merges it into the tables; a missing or short file is a first run.
-// Always ends by rebuilding the answer indexes.
-void LoadDataFile();
-// Writes the whole record to DataFilePath; false when the write failed (the old file stays).
+// What a read of the data file found: none (missing or empty), a record, or a file that holds
+// something but cannot be read as one (cut short, or not readable by this user).
+enum class DataFileState { None, Read, Damaged };
+
+// Reads DataFilePath and merges it into the tables; anything but a record read whole is a first
+// run. Always ends by rebuilding the answer indexes.
+DataFileState LoadDataFile();
+// Writes the whole record to DataFilePath; false when the write failed (the old file stays) or
+// when a damaged file there could not be kept aside.
 bool SaveDataFile();
+// Moves a damaged data file aside under a name of its own beside it ("Lexory-damaged.dat", then
+// "Lexory-damaged-2.dat" and on), never over an earlier one, so that no save replaces it. The
+// file name it now has; empty when it could not be moved, and then SaveDataFile leaves it alone.
+std::string KeepDamagedDataFile();

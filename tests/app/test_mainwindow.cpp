@@ -105,6 +105,7 @@ private slots:
     void closeBeforeSetUpKeepsTheFirstRun();
     void failedWriteIsReported();
     void failedWriteKeepsTheOldFile();
+    void damagedFileIsKeptAndReportedOnce();
 };
 
 void TestMainWindow::init()
@@ -152,9 +153,16 @@ void TestMainWindow::defaultPlacement()
 
     const int usable = UsableScreenHeightFor(screen.height(), alwaysOnTop);
     QCOMPARE(usable, alwaysOnTop ? screen.height() - 30 : screen.height());
-    const WindowPlacement p = DefaultWindowPlacement(screen.width(), screen.height(), usable, ppi);
+    const WindowPlacement p = DefaultWindowPlacement({screen.width(), screen.height(), ppi, alwaysOnTop}, usable);
     QCOMPARE(QRect(p.Left, p.Top, p.Width, p.Height), window);
     QCOMPARE(p.FontSizeMode, mode);
+
+    // The outer frame is centred, on the primary screen wherever it stands on the desktop.
+    const QMargins frame(1, 20, 1, 4);
+    const WindowPlacement framed =
+        DefaultWindowPlacement({screen.width(), screen.height(), ppi, alwaysOnTop, -1280, 200}, usable, frame);
+    QCOMPARE(QRect(framed.Left, framed.Top, framed.Width, framed.Height),
+             window.translated(-1280 - 1, 200 - 12));
 }
 
 void TestMainWindow::restoredPlacement_data()
@@ -166,47 +174,61 @@ void TestMainWindow::restoredPlacement_data()
     QTest::addColumn<int>("ppi");
     QTest::addColumn<QRect>("window");
     QTest::addColumn<int>("mode");
+    QTest::addColumn<QRect>("secondScreen");
 
     const QSize big(1280, 1024);
-    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << big << false << 96 << QRect(10, 20, 1100, 800) << 2;
-    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << big << false << 96 << QRect(10, 20, 800, 700) << 2;
+    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << big << false << 96 << QRect(10, 20, 1100, 800) << 2 << QRect();
+    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << big << false << 96 << QRect(10, 20, 800, 700) << 2 << QRect();
     QTest::newRow("height below 600") << QRect(10, 20, 900, 400) << 2 << big << false << 96
-                                      << QRect(10, 20, 900, 600) << 2;
+                                      << QRect(10, 20, 900, 600) << 2 << QRect();
     QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << big << false << 96
-                                        << QRect(0, 64, 1260, 960) << 2;
+                                        << QRect(0, 64, 1260, 960) << 2 << QRect();
     QTest::newRow("left 500 width 1000") << QRect(500, 0, 1000, 720) << 2 << big << false << 96
-                                         << QRect(280, 0, 1000, 720) << 2;
+                                         << QRect(280, 0, 1000, 720) << 2 << QRect();
     QTest::newRow("wider than the screen") << QRect(100, 0, 1500, 720) << 2 << big << false << 96
-                                           << QRect(0, 0, 1280, 720) << 2;
+                                           << QRect(0, 0, 1280, 720) << 2 << QRect();
     QTest::newRow("taller than the usable height") << QRect(0, 0, 1260, 1024) << 2 << big << true << 96
-                                                   << QRect(0, 0, 1260, 994) << 2;
+                                                   << QRect(0, 0, 1260, 994) << 2 << QRect();
     QTest::newRow("negative position kept") << QRect(-20, -10, 1000, 720) << 2 << big << false << 96
-                                            << QRect(-20, -10, 1000, 720) << 2;
+                                            << QRect(-20, -10, 1000, 720) << 2 << QRect();
+    // A place whose title bar shows on no screen comes onto the primary one.
+    QTest::newRow("title bar above the screen") << QRect(100, -904, 1000, 720) << 2 << big << false << 96
+                                                << QRect(100, 0, 1000, 720) << 2 << QRect();
+    QTest::newRow("left of every screen") << QRect(-3000, 100, 1000, 720) << 2 << big << false << 96
+                                          << QRect(0, 100, 1000, 720) << 2 << QRect();
+    // A second screen: the arithmetic is done within the screen that shows the title bar.
+    const QRect right(1280, 0, 1280, 1024);
+    QTest::newRow("closed on the right screen") << QRect(1500, 100, 1000, 720) << 2 << big << false << 96
+                                                << QRect(1500, 100, 1000, 720) << 2 << right;
+    QTest::newRow("past the right screen's edge") << QRect(2000, 100, 1000, 720) << 2 << big << false << 96
+                                                  << QRect(1560, 100, 1000, 720) << 2 << right;
+    QTest::newRow("below the left screen") << QRect(-1100, 900, 1000, 720) << 2 << big << false << 96
+                                           << QRect(-1100, 304, 1000, 720) << 2 << QRect(-1280, 0, 1280, 1024);
     // Mode corrections by pixels per inch and width.
     QTest::newRow("96 mode 3 at 999") << QRect(0, 0, 999, 720) << 3 << big << false << 96 << QRect(0, 0, 999, 720)
-                                      << 2;
+                                      << 2 << QRect();
     QTest::newRow("96 mode 3 at 1000") << QRect(0, 0, 1000, 720) << 3 << big << false << 96
-                                       << QRect(0, 0, 1000, 720) << 3;
+                                       << QRect(0, 0, 1000, 720) << 3 << QRect();
     QTest::newRow("96 mode 2 at 800") << QRect(0, 0, 800, 600) << 2 << big << false << 96 << QRect(0, 0, 800, 600)
-                                      << 2;
+                                      << 2 << QRect();
     QTest::newRow("120 mode 3 at 1259") << QRect(0, 0, 1259, 960) << 3 << big << false << 120
-                                        << QRect(0, 0, 1259, 960) << 2;
+                                        << QRect(0, 0, 1259, 960) << 2 << QRect();
     QTest::newRow("120 mode 3 at 1260") << QRect(0, 0, 1260, 960) << 3 << big << false << 120
-                                        << QRect(0, 0, 1260, 960) << 3;
+                                        << QRect(0, 0, 1260, 960) << 3 << QRect();
     QTest::newRow("120 mode 3 at 900") << QRect(0, 0, 900, 720) << 3 << big << false << 120 << QRect(0, 0, 900, 720)
-                                       << 1;
+                                       << 1 << QRect();
     QTest::newRow("120 mode 2 at 1000") << QRect(0, 0, 1000, 720) << 2 << big << false << 120
-                                        << QRect(0, 0, 1000, 720) << 2;
+                                        << QRect(0, 0, 1000, 720) << 2 << QRect();
     QTest::newRow("144 mode 3 wide") << QRect(0, 0, 1260, 960) << 3 << big << false << 144
-                                     << QRect(0, 0, 1260, 960) << 2;
+                                     << QRect(0, 0, 1260, 960) << 2 << QRect();
     QTest::newRow("144 mode 3 narrow") << QRect(0, 0, 800, 600) << 3 << big << false << 144 << QRect(0, 0, 800, 600)
-                                       << 2;
+                                       << 2 << QRect();
     QTest::newRow("144 mode 2 at 1259") << QRect(0, 0, 1259, 960) << 2 << big << false << 144
-                                        << QRect(0, 0, 1259, 960) << 1;
+                                        << QRect(0, 0, 1259, 960) << 1 << QRect();
     QTest::newRow("144 mode 2 at 1260") << QRect(0, 0, 1260, 960) << 2 << big << false << 144
-                                        << QRect(0, 0, 1260, 960) << 2;
+                                        << QRect(0, 0, 1260, 960) << 2 << QRect();
     QTest::newRow("121 mode 1 stays") << QRect(0, 0, 1260, 960) << 1 << big << false << 121
-                                      << QRect(0, 0, 1260, 960) << 1;
+                                      << QRect(0, 0, 1260, 960) << 1 << QRect();
 }
 
 void TestMainWindow::restoredPlacement()
@@ -218,11 +240,13 @@ void TestMainWindow::restoredPlacement()
     QFETCH(int, ppi);
     QFETCH(QRect, window);
     QFETCH(int, mode);
+    QFETCH(QRect, secondScreen);
 
-    const WindowPlacement p =
-        RestoredWindowPlacement(SavedGeometry{saved.left(), saved.top(), saved.width(), saved.height(), savedMode},
-                                screen.width(), screen.height(), UsableScreenHeightFor(screen.height(), alwaysOnTop),
-                                ppi);
+    std::vector<ScreenFigures> screens{{screen.width(), screen.height(), ppi, alwaysOnTop}};
+    if (!secondScreen.isNull())
+        screens.push_back({secondScreen.width(), secondScreen.height(), 96, false, secondScreen.left(), secondScreen.top()});
+    const WindowPlacement p = RestoredWindowPlacement(
+        SavedGeometry{saved.left(), saved.top(), saved.width(), saved.height(), savedMode}, screens);
     QCOMPARE(QRect(p.Left, p.Top, p.Width, p.Height), window);
     QCOMPARE(p.FontSizeMode, mode);
 }
@@ -402,7 +426,10 @@ void TestMainWindow::firstStartTakesTheDefaultSize()
     TfrmMain& main = *program.main;
 
     QCOMPARE(main.size(), size);
-    QCOMPARE(main.pos(), QPoint((screenWidth - size.width()) / 2, (screenHeight - size.height()) / 2));
+    // The outer frame is centred (offscreen windows have a thin frame too).
+    const QRect frame = main.frameGeometry();
+    QVERIFY(frame.height() > size.height());
+    QCOMPARE(frame.topLeft(), QPoint((screenWidth - frame.width()) / 2, (screenHeight - frame.height()) / 2));
     QCOMPARE(Preferences.FontSizeMode, mode);
     QCOMPARE(MainFontSize, mode == 1 ? 8 : 10);
     QCOMPARE(Preferences.PrefsValid, uint8_t(0));
@@ -433,12 +460,19 @@ void TestMainWindow::savedGeometryIsRestored_data()
     QTest::addColumn<int>("ppi");
     QTest::addColumn<QRect>("window");
     QTest::addColumn<int>("mode");
+    QTest::addColumn<QRect>("secondScreen");
 
-    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << 96 << QRect(10, 20, 1100, 800) << 2;
-    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << 96 << QRect(10, 20, 800, 700) << 2;
-    QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << 96 << QRect(0, 64, 1260, 960) << 2;
-    QTest::newRow("mode 3 at 96") << QRect(5, 5, 1260, 960) << 3 << 96 << QRect(5, 5, 1260, 960) << 3;
-    QTest::newRow("mode 3 at 144") << QRect(0, 0, 1260, 960) << 3 << 144 << QRect(0, 0, 1260, 960) << 2;
+    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << 96 << QRect(10, 20, 1100, 800) << 2 << QRect();
+    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << 96 << QRect(10, 20, 800, 700) << 2 << QRect();
+    QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << 96 << QRect(0, 64, 1260, 960) << 2
+                                        << QRect();
+    QTest::newRow("mode 3 at 96") << QRect(5, 5, 1260, 960) << 3 << 96 << QRect(5, 5, 1260, 960) << 3 << QRect();
+    QTest::newRow("mode 3 at 144") << QRect(0, 0, 1260, 960) << 3 << 144 << QRect(0, 0, 1260, 960) << 2 << QRect();
+    // A damaged file's place above the screen, and a mode no screen offers.
+    QTest::newRow("off every screen") << QRect(100, -904, 1000, 720) << -1 << 96 << QRect(100, 0, 1000, 720) << 2
+                                      << QRect();
+    QTest::newRow("closed on a second screen") << QRect(1500, 100, 1000, 720) << 2 << 96
+                                               << QRect(1500, 100, 1000, 720) << 2 << QRect(1280, 0, 1280, 1024);
 }
 
 void TestMainWindow::savedGeometryIsRestored()
@@ -448,8 +482,11 @@ void TestMainWindow::savedGeometryIsRestored()
     QFETCH(int, ppi);
     QFETCH(QRect, window);
     QFETCH(int, mode);
+    QFETCH(QRect, secondScreen);
 
     AppFixture program;
+    if (!secondScreen.isNull())
+        program.otherScreens = {{secondScreen.width(), secondScreen.height(), 96, false, secondScreen.left(), 0}};
     QVERIFY(program.WriteDataFile({saved.left(), saved.top(), saved.width(), saved.height(), savedMode}));
     QVERIFY(program.Start({1280, 1024, ppi, false}));
     TfrmMain& main = *program.main;
@@ -810,16 +847,15 @@ void TestMainWindow::failedWriteKeepsTheOldFile()
     program.main->resize(900, 700);
     QTRY_COMPARE(program.main->size(), QSize(900, 700));
 
-    // The disk fills up part-way through the write (a file-size limit binds root as well).
+    // The disk fills up part-way through the write (a file-size limit binds root as well); the
+    // limit's signal would end a program that had not asked for the write to fail instead.
     rlimit saved{};
     QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = 4096;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
     const bool closed = program.main->close();
     setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(closed);
     QCOMPARE(program.messages(), QStringList{WriteError});
@@ -829,6 +865,37 @@ void TestMainWindow::failedWriteKeepsTheOldFile()
 #else
     QSKIP("needs a file-size limit to make the write fail");
 #endif
+}
+
+void TestMainWindow::damagedFileIsKeptAndReportedOnce()
+{
+    AppFixture program;
+    const QString file = program.DataFile();
+    const QString kept = program.path + "/Lexory-damaged.dat";
+    QVERIFY(program.WriteDataFile());
+    QFile::resize(file, 1075983);  // one byte short
+    const QByteArray cut = FileBytes(file);
+
+    QVERIFY(program.Start());
+    QCOMPARE(Preferences.PrefsValid, uint8_t(0));  // a first run
+    QCOMPARE(program.messages(), QStringList{DamagedDataFileMessage("Lexory-damaged.dat").replace("\n\r", "\n")});
+    QVERIFY(program.main->close());
+    program.Stop();
+    QCOMPARE(FileBytes(kept), cut);
+    QCOMPARE(QFileInfo(file).size(), qint64(1075984));  // the new file beside it
+    QCOMPARE(program.messages().size(), 1);
+
+    // Damaged again: a copy of its own, the first one untouched; a good file is never reported.
+    QFile::resize(file, 672);
+    const QByteArray second = FileBytes(file);
+    QVERIFY(program.Start());
+    program.Stop();
+    QCOMPARE(program.messages().size(), 2);
+    QCOMPARE(FileBytes(kept), cut);
+    QCOMPARE(FileBytes(program.path + "/Lexory-damaged-2.dat"), second);
+    QVERIFY(program.Start());
+    program.Stop();
+    QCOMPARE(program.messages().size(), 2);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -117,6 +117,7 @@ void PutWord(Bytes& rec, int k, const StoredWord& w)
 Bytes BlankRecord()
 {
     Bytes rec(kFileSize, 0);
+    PutI32(rec.data() + 388, 2);  // a font size the program writes
     PutStr(rec.data() + 392, "S");
     return rec;
 }
@@ -458,6 +459,7 @@ TEST_F(DataFile, SaveThenLoadRestoresEverything)
     Preferences.PlayerTarget[4] = 25;
     Preferences.AnswerLanguage = "E";
     Preferences.WordSortMode = 3;
+    Preferences.FontSizeMode = 3;
     LearnedFlags[WordTable[2].Id] = 1;
     CustomCategoryCount = 2;
     CustomCategories[15].Name = "Garage";
@@ -486,6 +488,7 @@ TEST_F(DataFile, SaveThenLoadRestoresEverything)
     EXPECT_EQ(Preferences.PlayerTarget[4], 25);
     EXPECT_EQ(Preferences.AnswerLanguage, "E");
     EXPECT_EQ(Preferences.WordSortMode, 3);
+    EXPECT_EQ(Preferences.FontSizeMode, 3);
     EXPECT_EQ(WordTable[2].Learned, 1);
     EXPECT_EQ(WordTable[1].Learned, 0);
     EXPECT_EQ(WordTable[3].Learned, 0);
@@ -564,8 +567,21 @@ TEST_F(DataFile, LoadThenSaveKeepsEveryByteOfAProgramWrittenFile)
     EXPECT_EQ(again[kSpareAt + 3], 0xEF);
 }
 
-TEST_F(DataFile, AnswerLanguageOtherThanSOrEBecomesS)
+TEST_F(DataFile, SettingsOutOfRangeAreReadAsAFirstRun)
 {
+    // Font size mode, then the two filters: what no screen offers becomes the first run's value.
+    const std::pair<int32_t, int32_t> modes[] = {{1, 1}, {3, 3}, {0, 2}, {-1, 2}, {4, 2}};
+    const std::pair<int32_t, int32_t> filters[] = {{0, 0}, {1, 1}, {-1, 2}, {3, 2}, {0x7FFFFFFF, 2}};
+    for (size_t i = 0; i < std::size(modes); ++i) {
+        Bytes rec = BlankRecord();
+        PutI32(&rec[388], modes[i].first);
+        PutI32(&rec[120], filters[i].first);
+        PutI32(&rec[124], filters[i].first);
+        Apply(rec);
+        EXPECT_EQ(Preferences.FontSizeMode, modes[i].second) << modes[i].first;
+        EXPECT_EQ(Preferences.CommonFilter, filters[i].second) << filters[i].first;
+        EXPECT_EQ(Preferences.LearnedFilter, filters[i].second) << filters[i].first;
+    }
     const std::pair<const char*, const char*> cases[] = {
         {"X", "S"}, {"E", "E"}, {"S", "S"}, {"", "S"}, {"e", "S"}, {"s", "S"}, {"ES", "S"}, {"E ", "S"},
     };
@@ -606,12 +622,47 @@ TEST_F(DataFile, ShortFileIsTreatedAsMissing)
         PutI32(&rec[92], 999);
         rec.resize(size);
         WriteAll(DataFilePath, rec);
-        LoadDataFile();
+        EXPECT_EQ(LoadDataFile(), size == 0 ? DataFileState::None : DataFileState::Damaged) << size;
         EXPECT_EQ(Preferences.PrefsValid, 0) << size;
         EXPECT_EQ(Preferences.AnswerLanguage, "S") << size;
         EXPECT_EQ(Preferences.WindowWidth, 0) << size;
         EXPECT_GT(TotalAnswers(), 0) << size;
     }
+}
+
+TEST_F(DataFile, DamagedFileIsKeptAsideAndNeverWrittenOver)
+{
+    Bytes rec = BlankRecord();
+    rec[0] = 1;
+    PutStr(&rec[kCategoriesAt], "Garage");
+    rec.resize(kFileSize / 2);
+    WriteAll(DataFilePath, rec);
+    ASSERT_EQ(LoadDataFile(), DataFileState::Damaged);
+    EXPECT_EQ(KeepDamagedDataFile(), "Lexory-damaged.dat");
+    EXPECT_EQ(ReadAll(dir_ / "Lexory-damaged.dat"), rec);
+    EXPECT_EQ(LoadDataFile(), DataFileState::None);  // the next read is a plain first run
+    ASSERT_TRUE(SaveDataFile());
+
+    // A second damaged file takes a name of its own; the first copy stays as it was.
+    Bytes second(10, 0x5A);
+    WriteAll(DataFilePath, second);
+    ASSERT_EQ(LoadDataFile(), DataFileState::Damaged);
+    EXPECT_EQ(KeepDamagedDataFile(), "Lexory-damaged-2.dat");
+    EXPECT_EQ(ReadAll(dir_ / "Lexory-damaged.dat"), rec);
+    EXPECT_EQ(ReadAll(dir_ / "Lexory-damaged-2.dat"), second);
+
+    if (::geteuid() == 0)
+        return;  // root reads every file and writes into every folder
+    // A file the user may not read is damaged too; one that cannot be moved aside is never saved over.
+    WriteAll(DataFilePath, second);
+    fs::permissions(DataFilePath, fs::perms::none);
+    EXPECT_EQ(LoadDataFile(), DataFileState::Damaged);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(KeepDamagedDataFile(), "");
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_FALSE(SaveDataFile());
+    fs::permissions(DataFilePath, fs::perms::owner_read);
+    EXPECT_EQ(ReadAll(DataFilePath), second);
 }
 
 TEST_F(DataFile, LongerFileReadsItsFirstRecord)

@@ -367,6 +367,7 @@ TEST(CustomWordsRules, CopyComparesTheRecordsOwnTextsAndKeepsThemWhole)
 TEST(CustomDataFile, VocabularyRoundTripsByteForByte)
 {
     UseBuiltIns();
+    Preferences.FontSizeMode = 2;
     AddCustomCategory("Kitchen");
     AddCustomSubCategory(15, "Pans");
     StoreCustomWord({"pan", "sart\xE9n", "", 1, true}, 15, 0, -1);

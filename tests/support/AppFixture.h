@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 // A screen of the test's own where the program has none yet; it only counts its FormShow runs.
 class CountingScreen : public TScreenForm {
@@ -50,6 +51,7 @@ struct AppFixture {
     int choiceAnswer = 0;        // option (1-based) picked in a choice form; 0 presses Cancel
     bool cancelQuestions = false;  // "Cancel" on an O.K. / Cancel message instead of "O.K."
     QList<int> countingScreens;  // screens that get a CountingScreen if the program builds none
+    std::vector<ScreenFigures> otherScreens;  // the desktop's screens beside the primary one
 
     QString DataFile() const { return path + "/Lexory.dat"; }
     TfrmOptions& options() { return *main->frmOptions; }
@@ -88,7 +90,9 @@ struct AppFixture {
     [[nodiscard]] bool Start(const ScreenFigures& screen = {1280, 1024, 96, false})
     {
         Preferences = TPreferences{};  // a new process
-        SetScreenFiguresOverride(screen);
+        std::vector<ScreenFigures> screens{screen};
+        screens.insert(screens.end(), otherScreens.begin(), otherScreens.end());
+        SetScreensOverride(screens);
         SetMessageFormAnswer([this](TfrmShowMsg& form) {
             const bool choice = !form.rgMessages->isHidden();
             Shown s{form.lblMessage->text(), {}, main && main->StartedUp()};
