@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs the real program in a real X desktop (Xvfb with the openbox window manager, on a display
 # of its own) and checks what no offscreen test can see: the window comes back where it was
-# closed, a SIGTERM keeps the session, Quick Hints opens beside the window, and a window-manager
-# resize stops at the minimum for the font size. Every wait is bounded.
+# closed, a SIGTERM keeps the session, Quick Hints opens beside the window, a window-manager
+# resize stops at the minimum for the font size, and a damaged data file is kept. Every wait is
+# bounded.
 # Usage: tools/desktop_test.sh PATH/TO/lexory
 set -eu
 
@@ -145,6 +146,11 @@ EOF
 step "first run"
 start
 read_client "" "$win"
+# The outer frame is centred on the 1280 x 1024 screen.
+set -- $(extents "$win")
+fw=$((w + $1 + $2)) fh=$((h + $3 + $4))
+same_place "$((x - $1)) $((y - $3))" "$(((1280 - fw) / 2)) $(((1024 - fh) / 2))" ||
+    fail "the first-run frame stands at $((x - $1)) $((y - $3)), not centred"
 click_at $((w / 2)) $((h - 24))
 click_at $((w / 2)) $((h - 24))
 close_by_window_manager
@@ -231,4 +237,14 @@ read_client "n" "$win"
 step "the minimum held at 1000 x 720"
 kill -TERM "$apppid"
 wait_stopped "SIGTERM at the minimum"
+
+# 6. A data file cut one byte short is moved aside, and the new one is written beside it.
+truncate -s -1 "$data"
+cp "$data" "$work/cut.dat"
+start
+kill -TERM "$apppid"
+wait_stopped "SIGTERM after a damaged data file"
+cmp -s "$work/cut.dat" "$work/program/Lexory-damaged.dat" || fail "the damaged data file was not kept as it was"
+[ "$(wc -c <"$data")" -eq 1075984 ] || fail "no new data file beside the damaged one"
+step "the damaged data file was kept"
 echo "desktop test passed"
