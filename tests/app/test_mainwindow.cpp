@@ -779,6 +779,11 @@ void TestMainWindow::closeWritesTheDataFile()
     QCOMPARE(PreferencesIn(file).WindowLeft, 70);
     QCOMPARE(PreferencesIn(file).WindowTop, 80);
     QCOMPARE(program.messages(), QStringList());
+
+    // The application's quit after the close (aboutToQuit) writes nothing more.
+    QVERIFY(QFile::remove(file));
+    main.FormClose();
+    QVERIFY(!QFile::exists(file));
 }
 
 void TestMainWindow::closeBeforeSetUpKeepsTheFirstRun()
