@@ -16,6 +16,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+
+#include <utility>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QElapsedTimer>
@@ -83,8 +86,18 @@ int main(int argc, char** argv)
     QDir().mkpath(out);
     QTemporaryDir home;
     SetScreenFiguresOverride(ScreenFigures{1280, 1024, 96, false});
-    // Messages are answered with "O.K." so that nothing waits for a user.
-    SetMessageFormAnswer([](TfrmShowMsg& form) { form.bnOK->click(); });
+    // Messages are answered with "O.K." so that nothing waits for a user. The program starts
+    // on a data file cut short, so the first message is the one that tells of it.
+    QFile cut(home.filePath("Lexory.dat"));
+    if (cut.open(QIODevice::WriteOnly))
+        cut.write(QByteArray(672, '\0'));
+    cut.close();
+    bool firstMessage = true;
+    SetMessageFormAnswer([&](TfrmShowMsg& form) {
+        if (std::exchange(firstMessage, false))
+            form.grab().save(out + "/message-damaged-data-file.png");
+        form.bnOK->click();
+    });
 
     TfrmMain main(home.path());
     TfrmShowMsg message(&main);

@@ -202,8 +202,9 @@ QString DamagedDataFileMessage(const QString& keptAs)
     if (keptAs.isEmpty())
         return found + "The program starts afresh with its first settings. The data file could not be moved "
                        "aside, so it is left as it is and nothing changed in this session will be saved.";
-    return found + "The program starts afresh with its first settings. The data file has been kept unchanged, as " +
-           keptAs + " in the program's folder.";
+    // The name stands on a line of its own, so that wrapping never splits it.
+    return found + "The program starts afresh with its first settings. The data file has been kept unchanged in "
+                   "the program's folder, under the name\n\r\n\r" + keptAs;
 }
 
 void TfrmMain::TimerStartTimer()
