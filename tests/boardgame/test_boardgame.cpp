@@ -332,7 +332,7 @@ private slots:
         // category moves down a place) and "gamma" deleted. Back on the set-up page "beta - b2"
         // follows its name and "gamma - g1" has left; the game asks every slot its own words.
         const int beta = AddCustomCategory("beta");
-        AddCustomSubCategory(beta, "b1");
+        StoreCustomWord({"bat", "murcielago", "", 0, true}, beta, AddCustomSubCategory(beta, "b1"), -1);
         const int b2 = AddCustomSubCategory(beta, "b2");
         StoreCustomWord({"bee", "abeja", "", 0, true}, beta, b2, -1);
         const int gamma = AddCustomCategory("gamma");
