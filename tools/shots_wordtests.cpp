@@ -43,7 +43,8 @@ void ShotsWordTests(ShotContext& shots)
 
     Preferences.AnswerLanguage = "E";
     shots.main.ChangeScreenClick(ScreenWordLists);
-    shots.main.ChangeScreenClick(ScreenWordTests);  // the language changed: a new test
+    shots.main.ChangeScreenClick(ScreenWordTests);  // the test on view keeps its language
+    screen->bnNewTest->click();
     AnswerSome(*screen);
     shots.Save("wordtests-checked-E");
 
@@ -51,6 +52,7 @@ void ShotsWordTests(ShotContext& shots)
     Preferences.AnswerLanguage = "S";
     shots.UseWindow(1, 800, 600);
     shots.main.ChangeScreenClick(ScreenWordTests);
+    screen->bnNewTest->click();
     AnswerSome(*screen);
     shots.Save("wordtests-800x600");
     screen->bnFill->click();

@@ -11,17 +11,6 @@ namespace O = BoardGameOffset;
 namespace P = BoardPlayerOffset;
 namespace S = CategorySlotOffset;
 
-// The caption a slot of this category and sub-category carries, as stored (cut to 50).
-bool CaptionIs(int category, int subCategory, const ShortString& name)
-{
-    if (category < 0 || category >= TotalCategoryCount || category >= MaxCategories)
-        return false;
-    const int subCount = std::min<int>(CategoryTable[category].SubCount, MaxSubCategories);
-    if (subCategory < 0 || subCategory > subCount)
-        return false;
-    return ShortString(RandomCaption(category, subCategory)) == name;
-}
-
 }  // namespace
 
 std::vector<uint8_t> AssembleBoardGameRecord(bool computerBox)
@@ -100,20 +89,8 @@ SlotsCheckResult ResolveSavedSlots(SavedBoardGame& saved)
 {
     for (int i = 0; i < SlotCount; ++i) {
         TCategorySlot& slot = saved.Slots[i];
-        if (!CaptionIs(slot.Category, slot.SubCategory, slot.Name)) {
-            bool found = false;
-            for (int c = 0; c < TotalCategoryCount && c < MaxCategories && !found; ++c) {
-                const int subCount = std::min<int>(CategoryTable[c].SubCount, MaxSubCategories);
-                for (int sub = 0; sub <= subCount && !found; ++sub)
-                    if (CaptionIs(c, sub, slot.Name)) {
-                        slot.Category = c;
-                        slot.SubCategory = sub;
-                        found = true;
-                    }
-            }
-            if (!found)
-                return {SlotsCheck::CategoryMissing, i};
-        }
+        if (!FollowSlotName(slot))
+            return {SlotsCheck::CategoryMissing, i};
         if (SlotQuestionCount(slot) == 0)
             return {SlotsCheck::NoWords, i};
     }

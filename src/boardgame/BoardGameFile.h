@@ -48,8 +48,7 @@ std::vector<uint8_t> AssembleBoardGameRecord(bool computerBox);
 // table's shape. Nothing when it is damaged.
 std::optional<SavedBoardGame> ReadBoardGameRecord(std::span<const uint8_t> record);
 
-// Custom categories are re-sorted by name, so a slot's index may point elsewhere by now: a slot
-// whose index no longer gives its name takes the category and sub-category that do.
+// Every slot follows its name (FollowSlotName) and must have words to ask.
 enum class SlotsCheck { Ready, CategoryMissing, NoWords };
 struct SlotsCheckResult {
     SlotsCheck Result = SlotsCheck::Ready;

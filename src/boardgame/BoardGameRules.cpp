@@ -206,6 +206,48 @@ void RemoveSlot(int slot)
                           [](const TCategorySlot& s) { return s.Category != -1; });
 }
 
+namespace {
+
+// The caption a slot of this category and sub-category carries, as stored (cut to 50).
+bool CaptionIs(int category, int subCategory, const ShortString& name)
+{
+    if (!ValidCategory(category))
+        return false;
+    const int subCount = std::min<int>(CategoryTable[category].SubCount, MaxSubCategories);
+    if (subCategory < 0 || subCategory > subCount)
+        return false;
+    return ShortString(RandomCaption(category, subCategory)) == name;
+}
+
+}  // namespace
+
+bool FollowSlotName(TCategorySlot& slot)
+{
+    if (CaptionIs(slot.Category, slot.SubCategory, slot.Name))
+        return true;
+    for (int c = 0; c < TotalCategoryCount && c < MaxCategories; ++c) {
+        const int subCount = std::min<int>(CategoryTable[c].SubCount, MaxSubCategories);
+        for (int sub = 0; sub <= subCount; ++sub)
+            if (CaptionIs(c, sub, slot.Name)) {
+                slot.Category = c;
+                slot.SubCategory = sub;
+                return true;
+            }
+    }
+    return false;
+}
+
+int FollowSlotNames()
+{
+    int removed = 0;
+    for (int i = SlotCount - 1; i >= 0; --i)  // from the end: a removal moves only later slots up
+        if (!SlotIsFree(i) && !FollowSlotName(CategorySlots[i])) {
+            RemoveSlot(i);
+            ++removed;
+        }
+    return removed;
+}
+
 int RandomFillSlots()
 {
     // Every choice a draw can give: one per sub-category, one for a category without any.

@@ -106,6 +106,13 @@ AddSlotOutcome AddSlot(int category, int subCategory, std::string_view caption);
 void RemoveSlot(int slot);
 // The slot whose name is exactly this text, or -1.
 int SlotNamed(std::string_view name);
+// Custom categories are re-sorted by name, so a slot's index may point elsewhere by now: a slot
+// whose index no longer gives its name takes the category and sub-category that do. False when
+// none does (its category or sub-category is gone).
+bool FollowSlotName(TCategorySlot& slot);
+// Every filled slot follows its name; a slot whose choice is gone is removed. Returns the
+// number removed.
+int FollowSlotNames();
 // Fills the free slots with random choices, silently, until all six are filled or every
 // (category, sub-category) choice has been tried. Returns the number of slots added.
 int RandomFillSlots();

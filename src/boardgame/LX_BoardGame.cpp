@@ -549,7 +549,11 @@ void TfrmBoardGame::OnFormShow()
     if (GameInProgress == 0) {
         SelectedText.clear();
         SelectedRow = -1;
-        sgSelected->update();
+        // Custom Lists may have re-sorted, renamed or deleted categories since the slots were
+        // chosen: each slot follows its name, and one whose choice is gone leaves the list.
+        FollowSlotNames();
+        ShowSlotNames();
+        UpdateSlotButtons();
         Picker->Restore();
         CategoryCaption = FromQt(Picker->CategoryCaption());
         for (int i = 0; i < 4; ++i)

@@ -190,10 +190,10 @@ void TfrmWordTests::OnFormShow()
     RefreshQuickHints();
     FormResize();
 
-    // A test drawn on words that have since changed, or in the other answer language, would be
-    // judged against the wrong texts.
-    const bool stale =
-        Test.Vocabulary != VocabularyChangeCount() || Test.SpanishAnswers != Preferences.SpanishAnswers();
+    // A test drawn on words that have since changed would be judged against the wrong texts. A
+    // change of answer language keeps the test: its rows hold the clues and answers it was drawn
+    // with, so it is checked and filled in its own language; the next test takes the new one.
+    const bool stale = Test.Vocabulary != VocabularyChangeCount();
     if (!TestOnView() || filtersChanged || stale) {
         inFormShow_ = true;
         NewTest();

@@ -105,7 +105,6 @@ int WordTest::RightCount() const
 WordTest DrawWordTest(const WordSelection& selection, bool spanishAnswers)
 {
     WordTest test;
-    test.SpanishAnswers = spanishAnswers;
     test.Vocabulary = VocabularyChangeCount();
     const std::vector<int> pool = BuildTestPool(selection);
     test.PoolCount = static_cast<int>(pool.size());

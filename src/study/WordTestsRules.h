@@ -48,7 +48,6 @@ struct WordTest {
     std::vector<WordTestRow> Rows;  // at most 20
     std::array<int, TestRowCapacity> Score{};  // -1 unchecked, 1 right at its first check, 0 otherwise
     int PoolCount = 0;                          // words that passed the selection (at most 1000)
-    bool SpanishAnswers = true;                 // the answer language it was drawn in
     uint64_t Vocabulary = 0;                    // VocabularyChangeCount when it was drawn
 
     WordTest() { Score.fill(Unchecked); }

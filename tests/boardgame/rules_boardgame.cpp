@@ -485,6 +485,7 @@ TEST(BoardGameComputer, NeverACornerNorAHeldSquare)
 {
     FreeAllSlots();
     BuildBoard();
+    std::set<int> faces;  // a real roll, not the lowest face that works
     for (uint32_t seed = 1; seed <= 200; ++seed) {
         RandSeed(seed);
         const int p = Random(64) + 1;
@@ -495,11 +496,13 @@ TEST(BoardGameComputer, NeverACornerNorAHeldSquare)
         ASSERT_FALSE(HeldByOther(m.Square)) << seed;
         ASSERT_TRUE(m.Square == WrapSquare(p + m.Dice) || m.Square == WrapSquare(p - m.Dice)) << seed;
         ASSERT_EQ(m.Points, BoardSquares[m.Square].Points);
+        faces.insert(m.Dice);
         const int before = BoardPlayers[1].Score;
         ApplyComputerMove(m);
         EXPECT_EQ(BoardPlayers[1].Score, before + m.Points);
         EXPECT_EQ(BoardPlayers[1].Position, m.Square);
     }
+    EXPECT_EQ(faces.size(), 6u);
 }
 
 // Whole games by the rules alone: people answer from the pools, right about half the time,

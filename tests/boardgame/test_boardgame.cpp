@@ -10,6 +10,7 @@
 #include "AlphabetGrid.h"
 #include "BoardGameRules.h"
 #include "CategoryPicker.h"
+#include "CustomListsRules.h"
 #include "LX_BoardGame.h"
 #include "LexGrid.h"
 
@@ -326,6 +327,42 @@ private slots:
         QCOMPARE(screen->GameInProgress, 0);
         InitWordTables();
         BuildWordLengthTables();
+
+        // Slots "beta - b2" and "gamma - g1"; in Custom Lists "aaa" is added (every custom
+        // category moves down a place) and "gamma" deleted. Back on the set-up page "beta - b2"
+        // follows its name and "gamma - g1" has left; the game asks every slot its own words.
+        const int beta = AddCustomCategory("beta");
+        StoreCustomWord({"bat", "murcielago", "", 0, true}, beta, AddCustomSubCategory(beta, "b1"), -1);
+        const int b2 = AddCustomSubCategory(beta, "b2");
+        StoreCustomWord({"bee", "abeja", "", 0, true}, beta, b2, -1);
+        const int gamma = AddCustomCategory("gamma");
+        AddCustomSubCategory(gamma, "g1");
+        StoreCustomWord({"goat", "cabra", "", 0, true}, gamma, 0, -1);
+        FreeAllSlots();
+        AddSlot(beta, b2, "beta - b2");
+        AddSlot(gamma, 0, "gamma - g1");
+        screen->bnRandom->click();
+        fixture->ClickBox(ScreenCustomLists);
+        const int aaa = AddCustomCategory("aaa");
+        AddCustomSubCategory(aaa, "a1");
+        StoreCustomWord({"alligator", "caiman", "", 0, true}, aaa, 0, -1);
+        DeleteCustomCategory(gamma + 1);
+        fixture->ClickBox(ScreenBoardGame);
+        QCOMPARE(screen->sgSelected->Cell(0, 0), QStringLiteral("beta - b2"));
+        QVERIFY(SlotNamed("gamma - g1") < 0);
+        QVERIFY(screen->sgSelected->Cell(0, 5).isEmpty());
+        screen->bnStartGame->click();  // the random fill, then the game
+        QCOMPARE(screen->GameInProgress, 1);
+        for (int slot = 0; slot < SlotCount; ++slot)
+            for (int level = 0; level < 2; ++level)
+                for (int e = 1; e <= PoolCount[slot][level]; ++e) {
+                    bool own = false;
+                    for (int i = 1; i <= WordCount && !own; ++i)
+                        own = WordTable[i].Spanish.str() == QuestionPool[slot][level][e].Answer &&
+                              ShortString(RandomCaption(WordTable[i].Category, WordTable[i].SubCategory)) ==
+                                  CategorySlots[slot].Name;
+                    QVERIFY2(own, QuestionPool[slot][level][e].Answer.c_str());
+                }
     }
 
     void theComputerAloneAlwaysPlaysToTheEnd()

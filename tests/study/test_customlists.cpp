@@ -302,6 +302,15 @@ private slots:
         QCOMPARE(CustomCategories[screen->SelCustomCategory].Name, "Other");
         QCOMPARE(screen->SelCustomWordRow, 0);
         QVERIFY(screen->bnEditWords->isEnabled() && screen->bnDeleteWords->isEnabled());
+
+        // Renamed past another category in the sort order: the renamed one stays chosen.
+        AddCustomCategory("Pear");
+        OpenScreen();
+        screen->bnEditCategory->click();
+        screen->edEditCategory->setText("Zebra");
+        screen->EditCategory.Save->click();
+        QCOMPARE(CustomCategories[screen->SelCustomCategory].Name, "Zebra");
+        QCOMPARE(screen->CustomWordList.at(0).FirstWord, std::string("three"));
     }
 
     void storedChoicePastTheCategoriesFallsBackToTheFirst()

@@ -193,12 +193,22 @@ private slots:
             QCOMPARE(WordTable[row.WordIndex].LessCommon, 1);
         }
 
-        // Another answer language: a new test that asks for English.
-        screen->edAns[0]->setText("abc");
+        // Another answer language keeps the test, clues, answers, marks and total, and checks it
+        // in its own language; the next test asks for English.
+        screen->edAns[0]->setText(Answer(0));
+        screen->edAns[1]->setText("abc");
+        screen->bnCheck->click();
+        const QStringList before = Rows();
+        const QString clue = screen->lblClue[0]->text();
         fixture->ClickBox(ScreenOptions);
         fixture->options().rbEnglishAns->click();
         fixture->ClickBox(ScreenWordTests);
-        QCOMPARE(screen->edAns[0]->text(), QString());
+        QCOMPARE(Rows(), before);
+        QCOMPARE(screen->lblClue[0]->text(), clue);
+        QCOMPARE(screen->PanelTotal->text(), QStringLiteral("Total 1/%1").arg(screen->Test.RowCount()));
+        screen->bnCheck->click();
+        QCOMPARE(Rows(), before);
+        screen->bnNewTest->click();
         QCOMPARE(screen->Test.Rows[0].Answer, WordTable[screen->Test.Rows[0].WordIndex].English.str());
     }
 
