@@ -571,6 +571,11 @@ void TfrmBoardGame::OnFormShow()
         cbGusmaro->setChecked(Preferences.ComputerPlays != 0);
         edName[0]->setFocus();
     } else {
+        // During a game too: a refilled pool must ask the slot's own words. A slot whose choice
+        // is gone keeps its place on the board.
+        for (TCategorySlot& slot : CategorySlots)
+            if (slot.Category != -1)
+                FollowSlotName(slot);
         pbLegend->update();
     }
     RefreshQuickHints();

@@ -363,6 +363,12 @@ private slots:
                                   CategorySlots[slot].Name;
                     QVERIFY2(own, QuestionPool[slot][level][e].Answer.c_str());
                 }
+        // Another category sorts in before "beta" during the game: the slot follows it still.
+        fixture->ClickBox(ScreenCustomLists);
+        StoreCustomWord({"ant", "hormiga", "", 0, true}, AddCustomCategory("aab"), 0, -1);
+        fixture->ClickBox(ScreenBoardGame);
+        const TCategorySlot& followed = CategorySlots[SlotNamed("beta - b2")];
+        QCOMPARE(RandomCaption(followed.Category, followed.SubCategory), std::string("beta - b2"));
     }
 
     void theComputerAloneAlwaysPlaysToTheEnd()
