@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 TScreenForm::TScreenForm(QWidget* mainWindow) : QWidget(mainWindow)
 {
     hide();
@@ -64,19 +66,6 @@ QFrame* BoxFrame(QWidget* parent, const QString& name)
     return frame;
 }
 
-QFont FontToFit(QFont font, const QStringList& captions, int extra, int room)
-{
-    for (;;) {
-        const QFontMetrics fm(font);
-        int width = 0;
-        for (const QString& caption : captions)
-            width += fm.horizontalAdvance(caption) + extra;
-        if (width <= room || font.pointSize() <= 6)
-            return font;
-        font.setPointSize(font.pointSize() - 1);
-    }
-}
-
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text)
 {
     auto* radio = new QRadioButton(text, parent);
@@ -89,4 +78,51 @@ QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString&
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     return button;
+}
+
+std::function<void(const FontFit&)> FontFitWatcher;
+
+QList<QFont> PointSteps(QFont font, int minPointSize)
+{
+    QList<QFont> ladder{font};
+    while (font.pointSize() > minPointSize) {
+        font.setPointSize(font.pointSize() - 1);
+        ladder << font;
+    }
+    return ladder;
+}
+
+namespace {
+
+FittedFont FirstFitting(const QList<QFont>& ladder, const QStringList& texts,
+                        const std::function<bool(const QFontMetrics&)>& fits)
+{
+    if (ladder.isEmpty())
+        return {QFont(), 0};
+    int step = 0;
+    while (step + 1 < ladder.size() && !fits(QFontMetrics(ladder[step])))
+        ++step;
+    if (FontFitWatcher)
+        FontFitWatcher({ladder[0], ladder[step], texts, fits(QFontMetrics(ladder[0]))});
+    return {ladder[step], step};
+}
+
+}  // namespace
+
+FittedFont FontFittingOneRow(const QList<QFont>& ladder, const QStringList& captions, int extra, int width)
+{
+    return FirstFitting(ladder, captions, [&](const QFontMetrics& fm) {
+        int used = 0;
+        for (const QString& caption : captions)
+            used += fm.horizontalAdvance(caption) + extra;
+        return used <= width;
+    });
+}
+
+FittedFont FontFittingEachLine(const QList<QFont>& ladder, const QStringList& lines, int width, int height)
+{
+    return FirstFitting(ladder, lines, [&](const QFontMetrics& fm) {
+        return fm.height() <= height &&
+               std::all_of(lines.begin(), lines.end(), [&](const QString& line) { return fm.horizontalAdvance(line) <= width; });
+    });
 }

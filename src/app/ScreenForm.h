@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <limits>
 
 class QFrame;
 class QPushButton;
@@ -52,8 +54,31 @@ QFrame* ColouredFrame(QWidget* parent, const QString& name, uint32_t bgr);
 
 // Named children as every form builds them.
 QFrame* BoxFrame(QWidget* parent, const QString& name);
-// The font, a point smaller at a time (not below 6 points), until the captions side by side,
-// each with `extra` pixels beside it, fit in `room` pixels.
-QFont FontToFit(QFont font, const QStringList& captions, int extra, int room);
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text);
 QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString& text);
+
+// Fitting a font to its texts. There are two questions, each with its one helper: do captions
+// standing side by side in ONE ROW fit, or does EACH LINE fit its own row or cell? Both step
+// down a ladder of fonts, the font asked for first, and give the first step that fits, else
+// the last.
+struct FittedFont {
+    QFont Font;
+    int Step;  // its index in the ladder
+};
+// The font, then a point smaller at a time down to minPointSize.
+QList<QFont> PointSteps(QFont font, int minPointSize = 6);
+// One row: the captions side by side, each with `extra` pixels beside it, within `width`.
+FittedFont FontFittingOneRow(const QList<QFont>& ladder, const QStringList& captions, int extra, int width);
+// Each line on its own: every line within `width`, and the font's line height within `height`.
+FittedFont FontFittingEachLine(const QList<QFont>& ladder, const QStringList& lines, int width,
+                               int height = std::numeric_limits<int>::max());
+
+// What a fitting helper chose: the font asked for, the font given, the texts, and whether the
+// font asked for fitted. The layout audit watches these; nothing else does.
+struct FontFit {
+    QFont Wanted;
+    QFont Given;
+    QStringList Texts;
+    bool WantedFits;
+};
+extern std::function<void(const FontFit&)> FontFitWatcher;

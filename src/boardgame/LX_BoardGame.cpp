@@ -55,7 +55,8 @@ namespace {
 // panel ("e.g. bonus points, roll again, loss of points" on a small page).
 void FitOptionLine(QLabel* line)
 {
-    line->setFont(FontToFit(MakeFont(FontScheme.Small), {line->text()}, 0, line->contentsRect().width()));
+    line->setFont(
+        FontFittingEachLine(PointSteps(MakeFont(FontScheme.Small)), {line->text()}, line->contentsRect().width()).Font);
 }
 
 void SetTextColour(QWidget* w, const QColor& colour)
@@ -1249,11 +1250,10 @@ void TfrmBoardGame::PaintLegend(QPainter& p)
     CellX[0] = 0;
     CellX[1] = 30;
     CellX[2] = w - 1;
-    // A long slot name ("Miscellaneous - Object characteristics") takes a smaller size of the font.
     QStringList names{QStringLiteral("Chance card")};
     for (const TCategorySlot& slot : CategorySlots)
         names << ToQt(slot.Name);
-    p.setFont(FontToFit(MakeFont(FontScheme.Grid, true), names, 2, CellX[2] - CellX[1]));
+    const QList<QFont> sizes = PointSteps(MakeFont(FontScheme.Grid, true));
     const int rowHeight = (h + 1) / 7;
     for (int r = 0; r <= 7; ++r)
         CellY[r] = std::min(r * rowHeight, h - 1);
@@ -1262,7 +1262,10 @@ void TfrmBoardGame::PaintLegend(QPainter& p)
         p.fillRect(swatch, BlueHigh(r == 0 ? ChanceColour : SlotColours[r - 1]));
         p.fillRect(QRect(CellX[1], CellY[r], CellX[2] - CellX[1], CellY[r + 1] - CellY[r]), Qt::white);
         p.setPen(Qt::black);
-        DrawCellText(1, r, AlignCentre, AlignMiddle, names[r]);
+        // Each name in its own row, between the row's lines: only a name too long for it (a
+        // custom "category - sub-category") takes a smaller size.
+        p.setFont(FontFittingEachLine(sizes, {names[r]}, CellX[2] - CellX[1] - 1).Font);
+        DrawRectText(CellX[1] + 1, CellX[2], CellY[r], CellY[r + 1], AlignCentre, AlignMiddle, names[r]);
     }
     for (int c = 0; c <= 2; ++c)
         DrawVLine(CellX[c], CellY[0], CellY[7]);

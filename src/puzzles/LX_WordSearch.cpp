@@ -375,8 +375,26 @@ void TfrmWordSearch::bnReturnClick()
 
 // ---- play ----------------------------------------------------------------------------------------
 
+void TfrmWordSearch::FitWordList()
+{
+    if (!puzzle_)
+        return;
+    QStringList shown;
+    for (const SearchListRow& entry : puzzle_->List)
+        for (const std::string* text : {&entry.Answer, &entry.Clue})
+            if (text->size() >= 2 && (*text)[1] == '1')
+                shown << ToQt(std::string_view(*text).substr(2));
+    // The list keeps its step until a new puzzle: a text shown since, or lower rows, only lower it.
+    QList<QFont> ladder;
+    const int from = std::clamp(WordListFontStep, 1, 3);
+    for (int step = from; step >= 1; --step)
+        ladder << listFonts_[step - 1];
+    WordListFontStep = from - FontFittingEachLine(ladder, shown, sgWords->DefaultColWidth(), sgWords->DefaultRowHeight()).Step;
+}
+
 void TfrmWordSearch::RepaintGrids()
 {
+    FitWordList();
     sgWordSearch->update();
     sgWords->update();
 }
@@ -436,7 +454,7 @@ void TfrmWordSearch::bnShowSpanishClick()
     if (!puzzle_)
         return;
     SearchShowAllAnswers(*puzzle_);
-    sgWords->update();
+    RepaintGrids();
 }
 
 // ---- the saved puzzle ----------------------------------------------------------------------------
@@ -524,18 +542,11 @@ void TfrmWordSearch::DrawListCell(QPainter& p, int col, int row, const QRect& re
     p.fillRect(rect, BlueHigh(found ? 0xD8D8D8 : ColorWhite));
     if (!shown)
         return;
-    p.setFont(WordListFontStep == 1   ? smallListFont_
-              : WordListFontStep == 2 ? MakeFont(FontScheme.Main)
-                                      : MakeFont(FontScheme.Alphabet));
+    p.setFont(listFonts_[std::clamp(WordListFontStep, 1, 3) - 1]);
     p.setPen(Qt::black);
     const QString shownText = ToQt(std::string_view(text).substr(2));
     const QFontMetrics fm = p.fontMetrics();
     const int width = fm.horizontalAdvance(shownText);
-    if ((width > sgWords->DefaultColWidth() || fm.height() > sgWords->DefaultRowHeight()) && WordListFontStep > 1) {
-        --WordListFontStep;  // every shown text must fit: settle on the largest step that does
-        sgWords->update();
-        return;
-    }
     p.drawText(rect.left() + (sgWords->DefaultColWidth() - width) / 2,
                rect.top() + (sgWords->DefaultRowHeight() - fm.height()) / 2 + fm.ascent(), shownText);
 }
@@ -688,17 +699,18 @@ void TfrmWordSearch::LayOutPuzzle()
     // The fonts the cells paint with follow the cell sizes: chosen here, once, not per cell.
     const FontPair* const steps[] = {&FontScheme.TinyLetter, &FontScheme.SmallLetter, &FontScheme.Letter,
                                      &FontScheme.LargeLetter};
-    int step = cell < 14 ? 0 : cell < 18 ? 1 : cell <= 24 ? 2 : 3;
-    // A step whose line is taller than the cell (large screen fonts) gives way to the next smaller.
-    while (step > 0 && QFontMetrics(MakeFont(*steps[step]), sgWordSearch).height() > cell)
-        --step;
-    letterFont_ = MakeFont(*steps[step]);
+    // A step whose letter does not fit the cell (large screen fonts) gives way to the next smaller.
+    QList<QFont> letterFonts;
+    for (int step = cell < 14 ? 0 : cell < 18 ? 1 : cell <= 24 ? 2 : 3; step >= 0; --step)
+        letterFonts << MakeFont(*steps[step]);
+    letterFont_ = FontFittingEachLine(letterFonts, {QStringLiteral("M")}, cell, cell).Font;
     // Rows lower than the small font's line (40 words on a small page) take a smaller size of it.
-    smallListFont_ = MakeFont(FontScheme.Small);
-    while (smallListFont_.pointSize() > 4 && QFontMetrics(smallListFont_, sgWords).height() > listRow)
-        smallListFont_.setPointSize(smallListFont_.pointSize() - 1);
+    listFonts_[0] = FontFittingEachLine(PointSteps(MakeFont(FontScheme.Small), 4), {}, ListTextColumn, listRow).Font;
+    listFonts_[1] = MakeFont(FontScheme.Main);
+    listFonts_[2] = MakeFont(FontScheme.Alphabet);
     sgWords->SetDefaultColWidth(ListTextColumn);
     sgWords->SetColWidth(2, ListClueColumn);
+    FitWordList();
 
     const int T = std::max(gridSize, listHeight);
     const int q = std::max(0, (H - showHeight - instructHeight - T - buttonHeight) / 4);

@@ -108,6 +108,8 @@ private:
     void ShowPuzzle(std::unique_ptr<WordSearchPuzzle> puzzle, bool spanishAnswers);
     // The list's instruction and show-all button, in the answer language of the list on view.
     void ApplyListCaptions();
+    // The list's font step: the largest, from the one it has, at which every shown text fits.
+    void FitWordList();
     void RepaintGrids();
     void LayOutSetup();
     void LayOutPuzzle();
@@ -117,7 +119,7 @@ private:
     std::unique_ptr<WordSearchPuzzle> puzzle_;
     bool puzzleSpanish_ = true;  // the answer language the puzzle on view was built in
     QFont letterFont_;           // the grid's letters, for its cell size
-    QFont smallListFont_;        // the list's smallest step, for its row height
+    QFont listFonts_[3];         // the list's steps 1 to 3, for its row height
     std::unique_ptr<SearchDrag> drag_;
     bool dragging_ = false;
 };

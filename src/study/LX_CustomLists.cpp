@@ -975,9 +975,10 @@ void TfrmCustomLists::OnFormResize()
                                     (CategoryTable[SelFixedCategory].SubCount + 1) * (rowHeight + 1) + 2);
     // The three radio buttons share the row; on a narrow half they close up, and where even
     // that is too little they take a smaller font.
-    const QFont radioFont =
-        FontToFit(main, {rbFixedCommon->text(), rbFixedNotCommon->text(), rbFixedAllCommon->text()},
-                  LayoutExtraWidth, leftWidth - 16);
+    const QFont radioFont = FontFittingOneRow(PointSteps(main),
+                                              {rbFixedCommon->text(), rbFixedNotCommon->text(), rbFixedAllCommon->text()},
+                                              LayoutExtraWidth, leftWidth - 16)
+                                .Font;
     const QFontMetrics radioMetrics(radioFont);
     int radioWidths = 0;
     for (QRadioButton* rb : {rbFixedCommon, rbFixedNotCommon, rbFixedAllCommon}) {

@@ -1,6 +1,7 @@
 // The layout audit: every screen and page, at every window size with every font size that size
 // allows, shows each label, button, radio and check box whole and inside its parent, and each
-// grid row that shows text at least as high as its font (tests/support/LayoutCheck.h).
+// grid row that shows text at least as high as its font, and no fitted font smaller than the
+// one asked for where that one fits (tests/support/LayoutCheck.h).
 // One data row per screen; run one screen with its tag, e.g. `test_layout walk:Crosswords`
 // (tags: MainWindow WordLists WordTests Crosswords WordGames WordSearch BoardGame CustomLists Options
 // About QuickHints). ctest runs it twice: at 96 and at 120 pixels per inch (test_layout_120dpi).
@@ -404,6 +405,7 @@ void TestLayout::walk()
             if (size.width() < min.Width || size.height() < min.Height)
                 continue;
             scene = QStringLiteral("at %1x%2 font mode %3 %4 dpi").arg(size.width()).arg(size.height()).arg(mode).arg(ppi);
+            layoutcheck::WatchFittedFonts();
             Preferences.FontSizeMode = mode;
             app.main->ApplyFontScheme();
             app.main->resize(size);
@@ -449,14 +451,38 @@ void TestLayout::checkerFindsEachFault()
     grid->SetRowCount(2);
     grid->SetDefaultRowHeight(line - 4);
     grid->SetCell(0, 1, "pasaporte");
+    // Fonts chosen smaller than needed: texts each on a line of its own fitted as one row, on a
+    // label and painted in a grid's cells; and one a helper says it gave smaller though it fitted.
+    layoutcheck::WatchFittedFonts();
+    const QList<QFont> sizes = PointSteps(font);
+    auto* shrunk = new QLabel("Less common", &top);
+    shrunk->setGeometry(150, 40, 140, line);
+    shrunk->setFont(FontFittingOneRow(sizes, {shrunk->text(), shrunk->text()}, 0, 140).Font);
+    auto* fitted = new QLabel("Unlearned only", &top);  // needs a smaller size: no fault
+    const int room = QFontMetrics(font).horizontalAdvance(fitted->text()) * 3 / 4;
+    fitted->setGeometry(200, 60, room, line);
+    fitted->setFont(FontFittingEachLine(sizes, {fitted->text()}, room).Font);
+    const QStringList lines{"Unlearned", "Learned"};
+    auto* painted = new LexGrid(&top);
+    painted->setGeometry(130, 130, 104, 2 * line + 8);
+    painted->SetColCount(1);
+    painted->SetRowCount(2);
+    painted->SetDefaultColWidth(100);
+    painted->SetDefaultRowHeight(line + 2);
+    painted->OnDrawCell = [&](QPainter& p, int, int row, const QRect& rect, bool) {
+        p.setFont(FontFittingOneRow(sizes, lines, 0, rect.width()).Font);
+        p.drawText(rect, Qt::AlignLeft, lines[row]);
+    };
+    FontFitWatcher({font, sizes.last(), {"planted"}, true});
     top.show();
     QVERIFY(QTest::qWaitForWindowExposed(&top));
 
     const QString found = CheckLayout(&top, "self-check").join('\n');
-    QVERIFY2(!found.contains("\"Fits\""), qPrintable(found));
+    QVERIFY2(!found.contains("\"Fits\"") && !found.contains("\"Unlearned only\""), qPrintable(found));
     for (const char* fault : {"\"All words\" needs", "\"Common words only\" needs", "\"one two three",
                               "\"Delete\" at (240,170 80x40) is not inside", "\"first\" and QLabel \"second\" overlap",
-                              "row 1 is"})
+                              "row 1 is", "\"Less common | Less common\" is given",
+                              "\"Unlearned | Learned\" is given", "\"planted\" is given"})
         QVERIFY2(found.contains(QLatin1String(fault)), qPrintable(QStringLiteral("%1 not found in:\n%2").arg(fault, found)));
 }
 

@@ -5,12 +5,14 @@
 #include "AppFixture.h"
 #include "BoardGameDeck.h"
 #include "GridMouse.h"
+#include "LayoutCheck.h"
 #include "TestVocabulary.h"
 
 #include "AlphabetGrid.h"
 #include "BoardGameRules.h"
 #include "CategoryPicker.h"
 #include "CustomListsRules.h"
+#include "FontScheme.h"
 #include "LX_BoardGame.h"
 #include "LexGrid.h"
 
@@ -369,6 +371,42 @@ private slots:
         fixture->ClickBox(ScreenBoardGame);
         const TCategorySlot& followed = CategorySlots[SlotNamed("beta - b2")];
         QCOMPARE(RandomCaption(followed.Category, followed.SubCategory), std::string("beta - b2"));
+    }
+
+    void legendNamesAtTheGridFontUnlessTooLong()
+    {
+        QTest::keyClicks(screen->edName[0], "Ana");
+        screen->bnRandom->click();
+        screen->bnStartGame->click();
+        QCOMPARE(screen->GameInProgress, 1);
+        fixture->main->resize(1260, 960);
+        for (int mode : {2, 3}) {
+            Preferences.FontSizeMode = mode;
+            fixture->main->ApplyFontScheme();
+            fixture->main->FormResize();
+            // A custom slot name one word too long for the legend's column at the grid font.
+            const int room = screen->pbLegend->width() - 32;
+            QFont grid = MakeFont(FontScheme.Grid, true);
+            std::string name = "My own list -";
+            while (QFontMetrics(grid).horizontalAdvance(ToQt(name)) <= room)
+                name += " words";
+            CategorySlots[5].Name = name;
+            layoutcheck::TextRecorder legend(screen->pbLegend);
+            screen->pbLegend->render(&legend);
+            QCOMPARE(legend.Items.size(), size_t(7));
+            for (const auto& item : legend.Items) {
+                QVERIFY(item.Font.bold());
+                QFont larger = item.Font;
+                larger.setPointSize(item.Font.pointSize() + 1);
+                if (item.Text == ToQt(name)) {  // the largest size that fits
+                    QVERIFY(item.Font.pointSize() < grid.pointSize());
+                    QVERIFY(QFontMetrics(item.Font).horizontalAdvance(item.Text) <= room);
+                    QVERIFY(QFontMetrics(larger).horizontalAdvance(item.Text) > room);
+                } else {
+                    QCOMPARE(item.Font.pointSize(), grid.pointSize());
+                }
+            }
+        }
     }
 
     void theComputerAloneAlwaysPlaysToTheEnd()

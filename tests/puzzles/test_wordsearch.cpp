@@ -5,8 +5,10 @@
 
 #include "AppFixture.h"
 #include "GridMouse.h"
+#include "LayoutCheck.h"
 
 #include "CategoryPicker.h"
+#include "FontScheme.h"
 #include "LX_Options.h"
 #include "LX_WordLists.h"
 #include "LX_WordSearch.h"
@@ -346,14 +348,22 @@ private slots:
     {
         StartFoodPuzzle(10);
         QCOMPARE(screen->WordListFontStep, 3);
-        // An answer no font fits in the list's column, shown: the list settles on the smallest step.
+        // An answer no font fits in the list's column, shown by a click: the list settles on the
+        // smallest step at once, before it is painted, and paints in the font of that step.
         WordSearchPuzzle& p = *screen->Puzzle();
-        p.List[0].Answer = "11" + std::string(50, 'W');
-        for (int i = 0; i < 5; ++i) {
-            screen->sgWords->repaint();
-            QCoreApplication::processEvents();
-        }
+        p.List[0].Answer = "00" + std::string(50, 'W');
+        screen->sgWordsMouseDown(0, 0);
         QCOMPARE(screen->WordListFontStep, 1);
+        layoutcheck::TextRecorder list(screen->sgWords);
+        screen->sgWords->render(&list);
+        QVERIFY(!list.Items.empty());
+        for (const auto& item : list.Items)
+            QCOMPARE(item.Font.pointSize(), FontScheme.Small.Size);
+        // Hidden again, the list keeps its step until a new puzzle.
+        screen->bnClear->click();
+        QCOMPARE(screen->WordListFontStep, 1);
+        screen->bnSame->click();
+        QVERIFY(screen->WordListFontStep > 1);
     }
 
 private:

@@ -3,9 +3,13 @@
 // its whole text (by its font's metrics, inside the area the style draws the text in), no two
 // sibling texts overlap, every visible control lies inside its parent, and every grid row that
 // shows text is at least as high as the font the grid draws it with.
+// A font a fitting helper chose below the one asked for is a fault where the one asked for fits:
+// by the helper's own word, or by every text of the fit on view in the room it is drawn in
+// (WatchFittedFonts collects the helpers' choices).
 // CheckLayout returns one failure string per fault, naming the control, its text and `where`.
 
 #include "LexGrid.h"
+#include "ScreenForm.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -166,6 +170,7 @@ public:
         QPointF Baseline;
         QFont Font;
         QString Text;
+        QRect Room;  // the clip it is drawn in, else the whole widget
     };
     explicit TextRecorder(const QWidget* source) : source_(source), engine_(this) {}
     std::vector<Item> Items;
@@ -202,7 +207,11 @@ private:
         void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
         void drawTextItem(const QPointF& p, const QTextItem& item) override
         {
-            owner_->Items.push_back({state->transform().map(p), item.font(), item.text()});
+            const QPainter* painter = state->painter();
+            const QRect room = painter->hasClipping()
+                                   ? state->transform().mapRect(painter->clipBoundingRect()).toAlignedRect()
+                                   : owner_->source_->rect();
+            owner_->Items.push_back({state->transform().map(p), item.font(), item.text(), room});
         }
         Type type() const override { return User; }
 
@@ -213,11 +222,27 @@ private:
     mutable Engine engine_;
 };
 
+// A text on view: its font and the room it has (a painted text's clip, a control's text area).
+struct Drawn {
+    QString Text;
+    QFont Font;
+    QRect Room;
+    const QWidget* Widget;
+};
+
+inline void Keep(std::vector<Drawn>* drawn, const QWidget* w, const TextRecorder& recorder)
+{
+    if (drawn)
+        for (const TextRecorder::Item& item : recorder.Items)
+            drawn->push_back({item.Text, item.Font, item.Room, w});
+}
+
 // Rows of a grid that draw text are at least the line height of the font drawn in them.
-inline void CheckGrid(LexGrid* grid, const QString& where, QStringList& failures)
+inline void CheckGrid(LexGrid* grid, const QString& where, QStringList& failures, std::vector<Drawn>* drawn = nullptr)
 {
     TextRecorder recorder(grid);
     grid->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    Keep(drawn, grid, recorder);
     std::map<int, QString> failedRows;  // one failure per row
     for (const TextRecorder::Item& item : recorder.Items) {
         if (item.Text.trimmed().isEmpty())
@@ -238,10 +263,11 @@ inline void CheckGrid(LexGrid* grid, const QString& where, QStringList& failures
 }
 
 // A widget that paints its own texts keeps each of them inside its rectangle.
-inline void CheckPaintedTexts(QWidget* w, const QString& where, QStringList& failures)
+inline void CheckPaintedTexts(QWidget* w, const QString& where, QStringList& failures, std::vector<Drawn>* drawn = nullptr)
 {
     TextRecorder recorder(w);
     w->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    Keep(drawn, w, recorder);
     for (const TextRecorder::Item& item : recorder.Items) {
         if (item.Text.trimmed().isEmpty())
             continue;
@@ -254,6 +280,54 @@ inline void CheckPaintedTexts(QWidget* w, const QString& where, QStringList& fai
                             .arg(box.height()).arg(w->width()).arg(w->height()).arg(FontName(item.Font));
             return;  // one text tells the fault
         }
+    }
+}
+
+// The fitting helpers' choices since WatchFittedFonts, the latest of each kind.
+inline std::map<QString, FontFit>& FittedFonts()
+{
+    static std::map<QString, FontFit> fits;
+    return fits;
+}
+
+// Collects the helpers' choices from now on, forgetting earlier ones (call it at each new scene).
+inline void WatchFittedFonts()
+{
+    FittedFonts().clear();
+    FontFitWatcher = [](const FontFit& fit) {
+        FittedFonts()[fit.Texts.join('\n') + fit.Wanted.toString() + fit.Given.toString()] = fit;
+    };
+}
+
+inline bool SameSize(const QFont& a, const QFont& b)
+{
+    return a.family() == b.family() && a.pointSizeF() == b.pointSizeF() && a.bold() == b.bold();
+}
+
+// Every fitted font given smaller than asked, where the one asked for fits.
+inline void CheckFittedFonts(const std::vector<Drawn>& drawn, const QString& where, QStringList& failures)
+{
+    for (const auto& [key, fit] : FittedFonts()) {
+        if (SameSize(fit.Given, fit.Wanted))
+            continue;
+        bool onView = !fit.Texts.isEmpty();
+        bool wantedFits = true;
+        const QWidget* shownBy = nullptr;
+        for (const QString& text : fit.Texts) {
+            bool seen = false;
+            for (const Drawn& d : drawn)
+                if (d.Text == text && SameSize(d.Font, fit.Given)) {
+                    seen = true;
+                    shownBy = d.Widget;
+                    const QSize need = PlainTextSize(QFontMetrics(fit.Wanted, d.Widget), text);
+                    wantedFits = wantedFits && need.width() <= d.Room.width() && need.height() <= d.Room.height();
+                }
+            onView = onView && seen;
+        }
+        if (fit.WantedFits || (onView && wantedFits))
+            failures << QStringLiteral("%1: %2 \"%3\" is given %4 where %5 fits")
+                            .arg(where, shownBy ? Name(shownBy) : QStringLiteral("a fitted font for"),
+                                 Shown(fit.Texts.join(" | ")), FontName(fit.Given), FontName(fit.Wanted));
     }
 }
 
@@ -277,6 +351,7 @@ inline QStringList CheckLayout(QWidget* root, const QString& where, const QStrin
     QStringList failures;
     QList<QWidget*> widgets = root->findChildren<QWidget*>();
     std::map<QWidget*, std::vector<std::pair<QWidget*, QRect>>> textsByParent;
+    std::vector<Drawn> drawn;
     for (QWidget* w : widgets) {
         if (!w->isVisible() || w->isWindow() || InsideComposite(w, root) ||
             (!w->objectName().isEmpty() && exempt.contains(w->objectName())))
@@ -298,12 +373,13 @@ inline QStringList CheckLayout(QWidget* root, const QString& where, const QStrin
                             .arg(where, what).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
                             .arg(w->window()->width()).arg(w->window()->height());
         if (auto* grid = qobject_cast<LexGrid*>(w))
-            CheckGrid(grid, where, failures);
+            CheckGrid(grid, where, failures, &drawn);
         else if (!need.Valid && !w->inherits("QAbstractButton") && !w->inherits("QLabel") &&
                  !w->inherits("QLineEdit") && !w->inherits("QAbstractSpinBox"))  // edits scroll their text
-            CheckPaintedTexts(w, where, failures);
+            CheckPaintedTexts(w, where, failures, &drawn);
         if (!need.Valid)
             continue;
+        drawn.push_back({need.Text, w->font(), need.Area, w});
         if (need.Needed.width() > need.Area.width() || need.Needed.height() > need.Area.height())
             failures << QStringLiteral("%1: %2 needs %3x%4 for its text, has %5x%6 (%7)")
                             .arg(where, what).arg(need.Needed.width()).arg(need.Needed.height())
@@ -319,5 +395,6 @@ inline QStringList CheckLayout(QWidget* root, const QString& where, const QStrin
                     failures << QStringLiteral("%1: the texts of %2 \"%3\" and %4 \"%5\" overlap")
                                     .arg(where, Name(texts[i].first), Shown(NeedOf(texts[i].first).Text),
                                          Name(texts[j].first), Shown(NeedOf(texts[j].first).Text));
+    CheckFittedFonts(drawn, where, failures);
     return failures;
 }
