@@ -317,7 +317,7 @@ void TfrmWordSearch::bnStartGameClick(bool fromSame)
         askFewer = [allFilters](int count) {
             ChoiceOptions[0] = ToQt(FewerSearchWordsContinue());
             ChoiceOptions[1] = ToQt(FewerSearchWordsCancel());
-            return ShowChoiceForm(frmShowMsg, ToQt(FewerSearchWordsHeading(count, allFilters)), 2, ChoiceOptions) != 20;
+            return ShowChoiceForm(frmShowMsg, ToQt(FewerSearchWordsHeading(count, allFilters)), 2, ChoiceOptions) == 10;
         };
     // The whole request runs on its own state: the puzzle on view changes only once it is built.
     SearchRequestResult result =
