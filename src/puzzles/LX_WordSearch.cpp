@@ -476,8 +476,9 @@ void TfrmWordSearch::bnLoadExistingClick()
         rbDirectionClick();
     else
         direction->setChecked(true);
-    // The file does not say which language its list is in: the one chosen now.
-    ShowPuzzle(std::move(saved->Puzzle), Preferences.AnswerLanguage == "S");
+    // The file does not say which language its list is in: its answers do, or else the one chosen now.
+    const bool spanish = SearchAnswersSpanish(saved->Puzzle->Answers, Preferences.AnswerLanguage == "S");
+    ShowPuzzle(std::move(saved->Puzzle), spanish);
 }
 
 void TfrmWordSearch::DrawLetterCell(QPainter& p, int col, int row, const QRect& rect)

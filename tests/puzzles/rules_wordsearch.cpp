@@ -172,6 +172,18 @@ TEST(WordSearchChoice, DuplicateCluesOrAnswersAreNeverBothChosen)
     EXPECT_EQ(r.Puzzle, nullptr);
 }
 
+TEST(WordSearchChoice, ASavedListsLanguageIsToldFromItsAnswers)
+{
+    UseWords({{"cat", "gato"}, {"dog", "perro"}, {"chocolate", "chocolate"}});
+    // A word of both languages decides nothing; the answers' other words do, the more of them winning.
+    EXPECT_FALSE(SearchAnswersSpanish({Word("cat"), Word("chocolate")}, true));
+    EXPECT_TRUE(SearchAnswersSpanish({Word("chocolate"), Word("gato")}, false));
+    EXPECT_FALSE(SearchAnswersSpanish({Word("gato"), Word("cat"), Word("dog")}, true));
+    // Nothing decides: the language in force.
+    EXPECT_TRUE(SearchAnswersSpanish({Word("chocolate"), Word("unknown")}, true));
+    EXPECT_FALSE(SearchAnswersSpanish({Word("chocolate"), Word("unknown")}, false));
+}
+
 TEST(WordSearchChoice, MessagesForTooFewWords)
 {
     const std::string expand = "\n\r\n\rPlease expand the selection.";
