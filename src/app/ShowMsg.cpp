@@ -144,6 +144,12 @@ void TfrmShowMsg::bnCancelClick()
     done(2);
 }
 
+void TfrmShowMsg::reject()
+{
+    if (rgMessages->isHidden())
+        QDialog::reject();
+}
+
 void TfrmShowMsg::rgMessagesClick()
 {
     lblNoOptionSelected->hide();

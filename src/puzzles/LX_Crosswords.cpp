@@ -434,7 +434,7 @@ void TfrmCrosswords::RunFreeFormatStart(bool fromStartButton)
         prompts.ContinueWithFewer = [](const std::string& heading) {
             ChoiceOptions[0] = FewerFreeFormatContinue;
             ChoiceOptions[1] = FewerFreeFormatCancel;
-            return ShowChoiceForm(frmShowMsg, ToQt(heading), 2, ChoiceOptions) != 20;
+            return ShowChoiceForm(frmShowMsg, ToQt(heading), 2, ChoiceOptions) == 10;
         };
     // The puzzle on view stays as it was until the selection has succeeded.
     if (!SelectFreeFormatWords(selection, Preferences.SpanishAnswers(), senWords->value(), prompts))

@@ -317,7 +317,7 @@ void TfrmWordSearch::bnStartGameClick(bool fromSame)
         askFewer = [allFilters](int count) {
             ChoiceOptions[0] = ToQt(FewerSearchWordsContinue());
             ChoiceOptions[1] = ToQt(FewerSearchWordsCancel());
-            return ShowChoiceForm(frmShowMsg, ToQt(FewerSearchWordsHeading(count, allFilters)), 2, ChoiceOptions) != 20;
+            return ShowChoiceForm(frmShowMsg, ToQt(FewerSearchWordsHeading(count, allFilters)), 2, ChoiceOptions) == 10;
         };
     // The whole request runs on its own state: the puzzle on view changes only once it is built.
     SearchRequestResult result =
@@ -494,8 +494,9 @@ void TfrmWordSearch::bnLoadExistingClick()
         rbDirectionClick();
     else
         direction->setChecked(true);
-    // The file does not say which language its list is in: the one chosen now.
-    ShowPuzzle(std::move(saved->Puzzle), Preferences.AnswerLanguage == "S");
+    // The file does not say which language its list is in: its answers do, or else the one chosen now.
+    const bool spanish = SearchAnswersSpanish(saved->Puzzle->Answers, Preferences.AnswerLanguage == "S");
+    ShowPuzzle(std::move(saved->Puzzle), spanish);
 }
 
 void TfrmWordSearch::DrawLetterCell(QPainter& p, int col, int row, const QRect& rect)

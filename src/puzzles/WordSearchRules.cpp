@@ -111,6 +111,21 @@ std::vector<TAnswer> ChooseSearchWords(const std::vector<int>& candidates, int w
     return chosen;
 }
 
+bool SearchAnswersSpanish(const std::vector<TAnswer>& answers, bool undecided)
+{
+    int spanish = 0, english = 0;
+    for (const TAnswer& a : answers) {
+        bool asSpanish = false, asEnglish = false;
+        for (int w = 1; w <= WordCount && w <= MaxWords; ++w) {
+            asSpanish |= WordTable[w].Spanish == a.Answer;
+            asEnglish |= WordTable[w].English == a.Answer;
+        }
+        spanish += asSpanish && !asEnglish;
+        english += asEnglish && !asSpanish;
+    }
+    return spanish == english ? undecided : spanish > english;
+}
+
 namespace {
 const char* const Break = "\n\r";
 }

@@ -88,6 +88,10 @@ std::vector<int> SearchCandidateList(const WordSelection& selection, std::string
 bool IsAlreadyChosen(const TWordRecord& word, const std::vector<TAnswer>& chosen, bool spanishAnswers);
 // Draws up to wanted words without repetition (uses Random); fewer when the candidates run out.
 std::vector<TAnswer> ChooseSearchWords(const std::vector<int>& candidates, int wanted, bool spanishAnswers);
+// The language of a list of answers, told from the word table (a saved puzzle does not store it):
+// an answer written as some word's Spanish and no word's English counts for Spanish, the reverse
+// for English; the larger count decides, and where nothing decides, undecided is returned.
+bool SearchAnswersSpanish(const std::vector<TAnswer>& answers, bool undecided);
 
 // The message for fewer than six words; allFilters: both "All words" buttons are checked.
 std::string TooFewSearchWordsMessage(int count, bool allFilters);

@@ -128,6 +128,7 @@ private slots:
     void groupHeightFollowsTheOptionCount_data();
     void groupHeightFollowsTheOptionCount();
     void okWithNothingChosenWarnsAndStaysOpen();
+    void escapeAndTheCloseBoxDoNotLeaveAChoice();
     void aChoiceStartsWithNothingChosen();
     void aMessageAfterAChoiceIsAPlainMessage();
     void optionCountsOutOfRangeStillGiveAChoice();
@@ -398,6 +399,28 @@ void TestShowMsg::okWithNothingChosenWarnsAndStaysOpen()
     QCOMPARE(form->lblNoOptionSelected->text(),
              QString("No option selected : Please select an option and then press O.K."));
     QVERIFY(!form->isVisible());
+}
+
+void TestShowMsg::escapeAndTheCloseBoxDoNotLeaveAChoice()
+{
+    bool upAfterEscape = false, upAfterClose = false;
+    AnswerWith(seen, [&](TfrmShowMsg& f) {
+        QTest::keyClick(&f, Qt::Key_Escape);
+        upAfterEscape = f.isVisible();
+        f.close();
+        upAfterClose = f.isVisible();
+        Click(f.Options[1]);
+        Click(f.bnOK);
+    });
+    QCOMPARE(ShowChoiceForm(form, "Pick", 2, Five), 20);
+    QVERIFY(upAfterEscape && upAfterClose);
+    // A message still goes on Escape, and a question's Escape is no "O.K.".
+    AnswerWith(seen, [&](TfrmShowMsg& f) {
+        QTest::keyClick(&f, Qt::Key_Escape);
+        upAfterEscape = f.isVisible();
+    });
+    QCOMPARE(ShowMessageForm(form, "Delete the list?", 2), 0);
+    QVERIFY(!upAfterEscape);
 }
 
 void TestShowMsg::aChoiceStartsWithNothingChosen()

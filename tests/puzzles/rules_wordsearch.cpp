@@ -16,6 +16,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -170,6 +171,18 @@ TEST(WordSearchChoice, DuplicateCluesOrAnswersAreNeverBothChosen)
     EXPECT_EQ(r.Result, SearchRequestResult::TooFew);
     EXPECT_EQ(r.WordCount, 5);
     EXPECT_EQ(r.Puzzle, nullptr);
+}
+
+TEST(WordSearchChoice, ASavedListsLanguageIsToldFromItsAnswers)
+{
+    UseWords({{"cat", "gato"}, {"dog", "perro"}, {"chocolate", "chocolate"}});
+    // A word of both languages decides nothing; the answers' other words do, the more of them winning.
+    EXPECT_FALSE(SearchAnswersSpanish({Word("cat"), Word("chocolate")}, true));
+    EXPECT_TRUE(SearchAnswersSpanish({Word("chocolate"), Word("gato")}, false));
+    EXPECT_FALSE(SearchAnswersSpanish({Word("gato"), Word("cat"), Word("dog")}, true));
+    // Nothing decides: the language in force.
+    EXPECT_TRUE(SearchAnswersSpanish({Word("chocolate"), Word("unknown")}, true));
+    EXPECT_FALSE(SearchAnswersSpanish({Word("chocolate"), Word("unknown")}, false));
 }
 
 TEST(WordSearchChoice, MessagesForTooFewWords)
@@ -434,6 +447,15 @@ TEST(WordSearchPlay, ForwardsBackwardsAndWrongDrags)
     EXPECT_EQ(p->List[1].Clue, "11clue dog");
     EXPECT_EQ(p->List[1].Mark, '1');
     EXPECT_EQ(Drag(*p, drag, 1, 2, 3, 4), 3);  // "owl" on the falling diagonal
+    // Its outline: ends and middle on the word, the side pieces right of and below each step.
+    std::set<std::tuple<int, int, int>> outline;
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 6; ++r)
+            for (int s = 0; s < p->Layer(1, c, r).SegCount; ++s)
+                if (p->Layer(1, c, r).SegWord[s] == 3 && p->Layer(1, c, r).SegFound[s])
+                    outline.insert({c, r, p->Layer(1, c, r).SegKind[s]});
+    EXPECT_EQ(outline, (std::set<std::tuple<int, int, int>>{
+                           {1, 2, 12}, {2, 2, 13}, {1, 3, 14}, {2, 3, 15}, {3, 3, 13}, {2, 4, 14}, {3, 4, 16}}));
     // The highlight is gone after every release.
     for (int c = 0; c < 6; ++c)
         for (int r = 0; r < 6; ++r)

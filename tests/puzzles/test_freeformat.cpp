@@ -152,10 +152,15 @@ private slots:
                  QStringList({"Continue with the current selection.", "Cancel the request and expand the selection."}));
         QCOMPARE(XWordMode, 0);
         QVERIFY(screen->PanelMain->isVisible());
+        fixture->escapeChoices = true;  // Escape and the close box choose nothing
+        screen->bnStartCrossword->click();
+        fixture->escapeChoices = false;
+        QVERIFY(fixture->shown.last().StayedUp);
+        QCOMPARE(XWordMode, 0);
 
         fixture->choiceAnswer = 1;
         screen->bnStartCrossword->click();
-        QCOMPARE(fixture->shown.size(), 2);
+        QCOMPARE(fixture->shown.size(), 3);
         QCOMPARE(XWordMode, 2);
         QVERIFY(ClueCount() >= 1 && ClueCount() <= count);
         QVERIFY(screen->lblFreeFormHeader->text().endsWith(screen->CategoryCaption));
@@ -163,7 +168,7 @@ private slots:
 
         // "New puzzle" takes what there is without asking again.
         screen->bnSame->click();
-        QCOMPARE(fixture->shown.size(), 2);
+        QCOMPARE(fixture->shown.size(), 3);
         QCOMPARE(XWordMode, 2);
     }
 

@@ -215,8 +215,10 @@ private slots:
         search->bnSave->click();
         QCOMPARE(fixture->messages(), QStringList{"Word Search file has been saved."});
 
-        // A new run: forward directions, another puzzle, then the saved one.
+        // A new run with English answers: forward directions, another puzzle, then the saved one.
         Restart();
+        fixture->ClickBox(ScreenOptions);
+        fixture->options().rbEnglishAns->click();
         fixture->main->ChangeScreenClick(ScreenWordSearch);
         search->rbForward->click();
         search->senWords->setValue(10);
@@ -233,6 +235,9 @@ private slots:
         QCOMPARE(search->sgWords->RowCount(), 12);
         QCOMPARE(search->lblSearchHeader->text(), header);
         QVERIFY(AssembleSearchRecord(q, FromQt(header)) == saved);  // every letter, flag and outline as it was
+        // Its list is Spanish, and so are its captions.
+        QCOMPARE(search->bnShowSpanish->text(), QString("Click to show Spanish words"));
+        QCOMPARE(search->lblInstruct2->text(), QString("Click the first column to show the Spanish word."));
 
         // Play goes on: a backward drag finds a word, and Clear restores the loaded list.
         DragWord(search->sgWordSearch, q, 7, true);

@@ -160,6 +160,12 @@ private slots:
                  QStringList({"Continue with the current selection.", "Cancel the request and expand the selection."}));
         QCOMPARE(screen->PuzzleShowing, 0);
         QVERIFY(!screen->Puzzle());
+        // Escape and the close box leave no choice made, and build nothing.
+        fixture->escapeChoices = true;
+        screen->bnStartGame->click();
+        fixture->escapeChoices = false;
+        QVERIFY(fixture->shown.last().StayedUp);
+        QVERIFY(!screen->Puzzle());
 
         fixture->choiceAnswer = 1;
         screen->bnStartGame->click();

@@ -37,6 +37,7 @@ struct AppFixture {
         QString Text;
         QStringList Options;  // empty for a message
         bool StartedUp;       // whether start-up had finished when it came up
+        bool StayedUp = false;  // with escapeChoices: the choice outlasted Escape and the close box
     };
 
     // The program folder: a new temporary one, or one the test names.
@@ -50,6 +51,8 @@ struct AppFixture {
     QList<Shown> shown;          // every form shown, in order, across restarts
     int choiceAnswer = 0;        // option (1-based) picked in a choice form; 0 presses Cancel
     bool cancelQuestions = false;  // "Cancel" on an O.K. / Cancel message instead of "O.K."
+    // A choice form gets Escape and a close request, and is then left without an answer (it returns 0).
+    bool escapeChoices = false;
     QList<int> countingScreens;  // screens that get a CountingScreen if the program builds none
     std::vector<ScreenFigures> otherScreens;  // the desktop's screens beside the primary one
 
@@ -100,6 +103,16 @@ struct AppFixture {
                 for (QRadioButton* option : form.Options)
                     if (!option->isHidden())
                         s.Options << option->text();
+            if (choice && escapeChoices) {
+                form.show();
+                QTest::keyClick(&form, Qt::Key_Escape);
+                s.StayedUp = form.isVisible();
+                form.close();
+                s.StayedUp = s.StayedUp && form.isVisible();
+                form.hide();
+                shown << s;
+                return;
+            }
             shown << s;
             if (!s.Options.isEmpty() && choiceAnswer > 0)
                 form.Options[choiceAnswer - 1]->setChecked(true);
