@@ -19,7 +19,7 @@ namespace {
 
 // The file's last four bytes, carried from the last read to the next write.
 std::array<uint8_t, 4> Spare = {};
-// A damaged data file that could not be moved aside: it is never written over.
+// A damaged data file not moved aside (yet): it is never written over.
 bool HeldDamagedFile = false;
 
 namespace O = PrefsOffset;
@@ -249,8 +249,8 @@ DataFileState LoadDataFile()
         state = there && std::filesystem::file_size(DataFilePath, ec) != 0 ? DataFileState::Damaged
                                                                             : DataFileState::None;
     }
-    if (state != DataFileState::Damaged)
-        HeldDamagedFile = false;
+    // Nothing is saved over a damaged file until it has been kept aside.
+    HeldDamagedFile = state == DataFileState::Damaged;
     BuildWordLengthTables();
     return state;
 }

@@ -110,7 +110,7 @@ enum class DataFileState { None, Read, Damaged };
 // run. Always ends by rebuilding the answer indexes.
 DataFileState LoadDataFile();
 // Writes the whole record to DataFilePath; false when the write failed (the old file stays) or
-// when a damaged file there could not be kept aside.
+// when the last read found a damaged file there that has not been kept aside.
 bool SaveDataFile();
 // Moves a damaged data file aside under a name of its own beside it ("Lexory-damaged.dat", then
 // "Lexory-damaged-2.dat" and on), never over an earlier one, so that no save replaces it. The

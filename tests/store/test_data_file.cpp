@@ -638,6 +638,7 @@ TEST_F(DataFile, DamagedFileIsKeptAsideAndNeverWrittenOver)
     rec.resize(kFileSize / 2);
     WriteAll(DataFilePath, rec);
     ASSERT_EQ(LoadDataFile(), DataFileState::Damaged);
+    EXPECT_FALSE(SaveDataFile());  // not before it is kept
     EXPECT_EQ(KeepDamagedDataFile(), "Lexory-damaged.dat");
     EXPECT_EQ(ReadAll(dir_ / "Lexory-damaged.dat"), rec);
     EXPECT_EQ(LoadDataFile(), DataFileState::None);  // the next read is a plain first run
