@@ -56,26 +56,32 @@ void CheckWordsApart(const PdfPage& page, const PdfPrinter& printer)
         }
 }
 
-// The words whose centre lies in the area (printer pixels), split into cols x rows even
-// cells: each lies inside its cell, none cut at an edge or run past its row. Counts the cells
-// that wrap onto a second line, and keeps the smallest word height.
+// The area (printer pixels), split into cols x rows even cells, holds the words of the texts
+// and no other, each inside the cell its centre is in: none cut at an edge, pushed out of its
+// area or run past its row. Counts the cells that wrap onto a second line, and keeps the
+// smallest word height.
 struct CellWords {
     int Wrapped = 0;
     double Smallest = 1e9;
 };
 void CheckWordsInCells(const PdfPage& page, const PdfPrinter& printer, const QRect& area, int cols, int rows,
-                       CellWords& found)
+                       const QStringList& texts, CellWords& found)
 {
     const QRectF pt(printer.At(area.left(), area.top()), printer.At(area.x() + area.width(), area.y() + area.height()));
     const double w = pt.width() / cols, h = pt.height() / rows;
     QMap<int, QSet<int>> tops;
+    QStringList words, expected = texts.join(' ').split(' ', Qt::SkipEmptyParts);
     for (const PdfWord& word : page.Find({}, pt)) {
         const int c = int((word.Box.center().x() - pt.left()) / w), r = int((word.Box.center().y() - pt.top()) / h);
         const QRectF cell(pt.left() + c * w, pt.top() + r * h, w, h);
         QVERIFY2(cell.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.Box), qPrintable(word.Text));
         tops[r * cols + c].insert(qRound(word.Box.top()));
         found.Smallest = std::min(found.Smallest, word.Box.height());
+        words << word.Text;
     }
+    std::sort(words.begin(), words.end());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(words, expected);
     for (const QSet<int>& lines : tops)
         found.Wrapped += lines.size() > 1;
 }
@@ -215,7 +221,7 @@ private slots:
             QVERIFY(std::abs(down.y() - origin.y() - (printer.Y((XWordRows - 1) * s) - printer.Y(0))) < 1);
 
             CellWords headerWords;
-            CheckWordsInCells(page, printer, QRect(m, m, XWordCols * s, s), 1, 1, headerWords);
+            CheckWordsInCells(page, printer, QRect(m, m, XWordCols * s, s), 1, 1, {header}, headerWords);
             QVERIFY(headerWords.Smallest > acrossTitle[0].Box.height() * 0.59);
             QCOMPARE(headerWords.Wrapped, int(tall));
         }
@@ -261,13 +267,19 @@ private slots:
             const int s = RoundQuotient(PH * 14 / 24 - m, std::max(XWordCols, XWordRows) + (free ? 2 : 1));
             const int lines = down >= 9 ? down + 1 : across + down + 3;
             const int lineHeight = RoundQuotient(PH * 14 / 24 - m, lines + 2), left = m + XWordCols * s + m;
+            QStringList acrossList = {"Across Clues"}, downList = {"Down Clues"};
+            for (int r = 1; r <= std::max(across, down); ++r) {
+                acrossList << (r <= across ? ClueLine(0, r) : QString());
+                downList << (r <= down ? ClueLine(2, r) : QString());
+            }
             CellWords beside, below;
-            CheckWordsInCells(page, printer, QRect(left, m, PW - left, lines * lineHeight), 1, lines, beside);
+            CheckWordsInCells(page, printer, QRect(left, m, PW - left, lines * lineHeight), 1, lines,
+                              down >= 9 ? downList : acrossList + downList, beside);
             const double tenPoint = page.Find("Clues")[0].Box.height();  // the titles' size
             if (down >= 9) {
                 const int k = (across + 4) / 4, rowHeight = RoundQuotient(PH * 3 / 24 - m, k);
                 const int top = std::max(m + (XWordRows + free) * s, m + lines * lineHeight) + m;
-                CheckWordsInCells(page, printer, QRect(m, top, 4 * RoundQuotient(PW - 2 * m, 4), k * rowHeight), 4, k, below);
+                CheckWordsInCells(page, printer, QRect(m, top, 4 * RoundQuotient(PW - 2 * m, 4), k * rowHeight), 4, k, acrossList, below);
             }
             QVERIFY2(std::min(beside.Smallest, below.Smallest) > tenPoint * 0.62, qPrintable(file));
             wrapped += beside.Wrapped + below.Wrapped;
@@ -291,8 +303,10 @@ private slots:
         QVERIFY(downOnly && bothBeside && wrapped > 0);
     }
 
-    // The longest words of the vocabulary in a 40-word puzzle on the largest grid, under a long
-    // header: every clue and answer, and the header, print whole and clear of each other.
+    // The longest words of the vocabulary in a 40-word and a 10-word puzzle on the largest grid,
+    // under a long header: every clue and answer, and the header, print whole and clear of each
+    // other, each inside its row of its column; the header wraps inside its band at 6 points or
+    // more, and the 10 words' taller rows take a long clue on two lines above 6 points.
     void wordSearchLongestWordsPrintWhole()
     {
         std::vector<int> longest;
@@ -303,43 +317,44 @@ private slots:
             return std::max(WordTable[a].Spanish.size(), WordTable[a].English.size()) >
                    std::max(WordTable[b].Spanish.size(), WordTable[b].English.size());
         });
-        // The twenty longest, and twenty of the shortest so that the grid holds them all.
-        std::vector<TAnswer> words;
-        auto take = [&](const TWordRecord& w) {
-            if (!IsAlreadyChosen(w, words, true))
-                words.push_back({w.English.str(), w.Spanish.str(), w.SpanishLetters.str()});
-        };
-        for (size_t k = 0; words.size() < SearchMaxWords / 2; ++k)
-            take(WordTable[longest[k]]);
-        for (size_t k = longest.size(); words.size() < SearchMaxWords; --k)
-            take(WordTable[longest[k - 1]]);
-        auto puzzle = std::make_unique<WordSearchPuzzle>();
-        uint32_t seed = 1;
-        while (RandSeed(seed), !BuildPuzzle(*puzzle, words, SearchMaxSide, true) && seed < 100)
-            ++seed;
-        QVERIFY(seed < 100);
-        QCOMPARE(puzzle->PuzzleWordCount(), SearchMaxWords);
-        const QString header = "Word Search : " + QString(50, 'W') + " - " + QString(50, 'M');
+        for (const int count : {SearchMaxWords, 10}) {
+            // Half of them the longest, half of the shortest so that the grid holds them all.
+            std::vector<TAnswer> words;
+            auto take = [&](const TWordRecord& w) {
+                if (!IsAlreadyChosen(w, words, true))
+                    words.push_back({w.English.str(), w.Spanish.str(), w.SpanishLetters.str()});
+            };
+            for (size_t k = 0; words.size() < size_t(count / 2); ++k)
+                take(WordTable[longest[k]]);
+            for (size_t k = longest.size(); words.size() < size_t(count); --k)
+                take(WordTable[longest[k - 1]]);
+            auto puzzle = std::make_unique<WordSearchPuzzle>();
+            uint32_t seed = 1;
+            while (RandSeed(seed), !BuildPuzzle(*puzzle, words, SearchMaxSide, true) && seed < 100)
+                ++seed;
+            QVERIFY(seed < 100);
+            QCOMPARE(puzzle->PuzzleWordCount(), count);
+            const QString header = "Word Search : " + QString(50, 'W') + " - " + QString(50, 'M');
 
-        PdfPrinter printer(out.filePath("search-longest.pdf"));
-        QVERIFY(PrintWordSearch(fixture->main.get(), *puzzle, header));
-        const PdfPage page = ReadPdf(printer.Path);
-        const QString text = page.Text();
-        QVERIFY(text.contains(header));
-        for (const TAnswer& word : puzzle->Answers)
-            QVERIFY2(text.contains(ToQt(word.Clue)) && text.contains(ToQt(word.Answer)), word.Answer.c_str());
-        CheckWordsApart(page, printer);
+            PdfPrinter printer(out.filePath("search-longest.pdf"));
+            QVERIFY(PrintWordSearch(fixture->main.get(), *puzzle, header));
+            const PdfPage page = ReadPdf(printer.Path);
+            QVERIFY(page.Text().contains(header));
+            CheckWordsApart(page, printer);
 
-        // The header wraps inside its band at 6 points or more; each clue and answer lies in its
-        // own row of its column.
-        const int H = printer.PixelHeight(), W = printer.PixelWidth(), m = H / 60, side = puzzle->Side;
-        const int c1 = RoundQuotient((H - m) * 13 / 24 - m, side + 2), r1 = RoundQuotient((H - m) * 13 / 24 - m, SearchMaxWords + 2);
-        const int left = m + side * c1 + m;
-        CellWords band, list;
-        CheckWordsInCells(page, printer, QRect(m, m, side * c1, c1), 1, 1, band);
-        CheckWordsInCells(page, printer, QRect(left, m + c1, (W - left) / 2 * 2, SearchMaxWords * r1), 2, SearchMaxWords, list);
-        const double tenPoint = page.Find({}, QRectF(printer.At(m, m + c1), printer.At(m + c1, m + 2 * c1)))[0].Box.height();
-        QVERIFY(band.Smallest > tenPoint * 0.59 && band.Wrapped == 1);
+            const int H = printer.PixelHeight(), W = printer.PixelWidth(), m = H / 60, side = puzzle->Side;
+            const int c1 = RoundQuotient((H - m) * 13 / 24 - m, side + 2), r1 = RoundQuotient((H - m) * 13 / 24 - m, count + 2);
+            const int left = m + side * c1 + m;
+            QStringList list;
+            for (const TAnswer& word : puzzle->Answers)
+                list << ToQt(word.Clue) << ToQt(word.Answer);
+            CellWords band, rows;
+            CheckWordsInCells(page, printer, QRect(m, m, side * c1, c1), 1, 1, {header}, band);
+            CheckWordsInCells(page, printer, QRect(left, m + c1, (W - left) / 2 * 2, count * r1), 2, count, list, rows);
+            const double tenPoint = page.Find({}, QRectF(printer.At(m, m + c1), printer.At(m + c1, m + 2 * c1)))[0].Box.height();
+            QVERIFY(band.Smallest > tenPoint * 0.59 && band.Wrapped == 1);
+            QVERIFY(count == SearchMaxWords || (rows.Smallest > tenPoint * 0.62 && rows.Wrapped > 0));
+        }
     }
 
     // A word search prints its header, every clue and answer, and a solution of the hidden
