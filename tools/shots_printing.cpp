@@ -1,8 +1,8 @@
 // The printouts: each printed through the print dialog's seam to a PDF file beside the
-// pictures, then turned into a PNG with pdftoppm. Crosswords (11 x 11, 19 x 19, a generated
-// free-format one and a trimmed free-format grid of 19 x 5), word searches (10 and 40 words),
-// Scrambled Words on the top and on the bottom half of the page, Codewords on the top and
-// Select Letters on the bottom half.
+// pictures, then turned into a PNG with pdftoppm. Crosswords (11 x 11, 19 x 19 and again with
+// long clues, a generated free-format one and a trimmed free-format grid of 19 x 5), word
+// searches (10 and 40 words), Scrambled Words on the top and on the bottom half of the page,
+// Codewords on the top and Select Letters on the bottom half.
 
 #include "Screenshots.h"
 
@@ -122,6 +122,22 @@ void ShotsPrinting(ShotContext& shots)
             form->bnPrint->click();
             shot.Convert();
         }
+        // The 19 x 19 again with long clues: a clue too wide for its column takes two lines.
+        const char* longClues[] = {"tiendas libres de impuestos (9,5)", "where is the bathroom? (6,4,2,5)",
+                                   "boletas de calificaciones (6,5)", "a la vuelta de la esquina (6,3,6)"};
+        int next = 0;
+        for (int r = 0; r < XWordRows; ++r)
+            for (int c = 0; c < XWordCols; ++c) {
+                if (XWordGrid[c][r].AcrossNumber > 0)
+                    XWordGrid[c][r].AcrossClue = longClues[next++ % 4];
+                if (XWordGrid[c][r].DownNumber > 0)
+                    XWordGrid[c][r].DownClue = longClues[next++ % 4];
+            }
+        BuildClueLists();
+        PrintShot longShot{shots, "print-crossword-19x19-long-clues"};
+        longShot.Arm();
+        form->bnPrint->click();
+        longShot.Convert();
         // A generated free-format crossword of 20 words, then a trimmed 19 x 5 one made by hand.
         form->bnReturn->click();
         form->rbFree->click();

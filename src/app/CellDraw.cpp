@@ -55,24 +55,14 @@ int NeededWidth(const QFontMetrics& fm, uint8_t hAlign, const QString& text)
     return fm.horizontalAdvance(text) + (hAlign == AlignCentre ? 0 : fm.horizontalAdvance(QLatin1Char('x')));
 }
 
-// The largest size from `from` down to `to`, half a point apart, at which every text fits on
-// one line; 0 when none does.
-double LargestFit(const QFont& font, const QStringList& texts, int width, uint8_t hAlign, double from, double to)
-{
-    for (double size = from; size >= to; size -= 0.5) {
-        const QFontMetrics fm(AtPointSize(font, size), CellCanvas->device());
-        if (std::all_of(texts.begin(), texts.end(), [&](const QString& t) { return NeededWidth(fm, hAlign, t) <= width; }))
-            return size;
-    }
-    return 0;
-}
-
 // The blank that splits the text into the two most even lines; -1 when there is none.
 int EvenBreak(const QFontMetrics& fm, const QString& text)
 {
     int best = -1;
     int bestWidth = 0;
     for (int i = text.indexOf(' '); i >= 0; i = text.indexOf(' ', i + 1)) {
+        if (text.left(i).trimmed().isEmpty())
+            continue;  // the blanks that line up a short number
         const int wider = std::max(fm.horizontalAdvance(text.left(i)), fm.horizontalAdvance(text.mid(i + 1)));
         if (best < 0 || wider < bestWidth) {
             best = i;
@@ -82,6 +72,55 @@ int EvenBreak(const QFontMetrics& fm, const QString& text)
     return best;
 }
 
+// The lines a text takes at a width: the whole text when it fits; else the two most even
+// halves either side of a blank, when both fit; else, with lastResort, each line as full as
+// fits, broken at blanks, a word too wide for a line cut between letters; else none.
+QStringList BreakToWidth(const QFontMetrics& fm, const QString& text, int width, uint8_t hAlign, bool lastResort)
+{
+    auto fits = [&](const QString& line) { return NeededWidth(fm, hAlign, line) <= width; };
+    if (fits(text))
+        return {text};
+    const int at = EvenBreak(fm, text);
+    if (at >= 0 && fits(text.left(at)) && fits(text.mid(at + 1)))
+        return {text.left(at), text.mid(at + 1)};
+    if (!lastResort)
+        return {};
+    QStringList lines;
+    QString rest = text;
+    while (!rest.isEmpty() && !fits(rest)) {
+        int cut = -1;
+        for (int i = rest.indexOf(' '); i >= 0 && fits(rest.left(i)); i = rest.indexOf(' ', i + 1))
+            if (!rest.left(i).trimmed().isEmpty())
+                cut = i;
+        int letters = 1;
+        while (cut < 0 && fits(rest.left(letters + 1)))
+            ++letters;
+        lines << rest.left(cut >= 0 ? cut : letters);
+        rest = rest.mid(cut >= 0 ? cut + 1 : letters);
+        while (rest.startsWith(' '))
+            rest.remove(0, 1);
+    }
+    if (!rest.isEmpty())
+        lines << rest;
+    return lines;
+}
+
+// The largest size from `from` down to `to`, half a point apart, at which each text, on its
+// own, fits the box on one line or on two; 0 when none does.
+double LargestFit(const QFont& font, const QStringList& texts, int width, int height, uint8_t hAlign, double from,
+                  double to)
+{
+    for (double size = from; size >= to; size -= 0.5) {
+        const QFontMetrics fm(AtPointSize(font, size), CellCanvas->device());
+        if (std::all_of(texts.begin(), texts.end(), [&](const QString& t) {
+                const QStringList lines = BreakToWidth(fm, t, width, hAlign, false);
+                return lines.size() == 1 || (lines.size() == 2 && 2 * fm.height() <= height);
+            }))
+            return size;
+    }
+    return 0;
+}
+
 double PointSizeOf(const QFont& font)
 {
     return font.pointSizeF() > 0 ? font.pointSizeF() : 10;
@@ -89,12 +128,13 @@ double PointSizeOf(const QFont& font)
 
 }  // namespace
 
-double FittingPointSize(const QStringList& texts, int width, uint8_t hAlign, double minPointSize)
+double PointSizeFittingEachEntry(const QStringList& entries, int entryWidth, int entryHeight, uint8_t hAlign,
+                                 double minPointSize)
 {
     if (!CellCanvas)
         return minPointSize;
     const QFont& font = CellCanvas->font();
-    const double size = LargestFit(font, texts, width, hAlign, PointSizeOf(font), minPointSize);
+    const double size = LargestFit(font, entries, entryWidth, entryHeight, hAlign, PointSizeOf(font), minPointSize);
     return size > 0 ? size : std::min(PointSizeOf(font), minPointSize);
 }
 
@@ -110,39 +150,20 @@ void DrawFittedText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAli
     if (!CellCanvas)
         return;
     const QFont saved = CellCanvas->font();
-    const double base = PointSizeOf(saved);
-    const int width = x2 - x1;
-    const int height = y2 - y1;
-
-    double size = LargestFit(saved, {text}, width, hAlign, base, minPointSize);
-    if (size > 0) {
-        CellCanvas->setFont(AtPointSize(saved, size));
+    CellCanvas->setFont(AtPointSize(saved, PointSizeFittingEachEntry({text}, x2 - x1, y2 - y1, hAlign, minPointSize)));
+    const QFontMetrics fm(CellCanvas->font(), CellCanvas->device());
+    const QStringList lines = BreakToWidth(fm, text, x2 - x1, hAlign, true);
+    const int line = fm.height();
+    const int block = lines.size() * line;
+    // More lines than the rectangle holds stand centred on it.
+    int top = vAlign == AlignTop ? y1 : vAlign == AlignMiddle ? y1 + (y2 - y1 - block) / 2 : y2 - block;
+    if (lines.size() == 1)
         DrawRectText(x1, x2, y1, y2, hAlign, vAlign, text);
-        CellCanvas->setFont(saved);
-        return;
-    }
-    for (size = base; size >= minPointSize; size -= 0.5) {
-        const QFont font = AtPointSize(saved, size);
-        const QFontMetrics fm(font, CellCanvas->device());
-        const int at = EvenBreak(fm, text);
-        if (at < 0)
-            break;
-        const QString first = text.left(at);
-        const QString second = text.mid(at + 1);
-        const int line = fm.height();
-        if (NeededWidth(fm, hAlign, first) > width || NeededWidth(fm, hAlign, second) > width || 2 * line > height)
-            continue;
-        const int top = vAlign == AlignTop ? y1 : vAlign == AlignMiddle ? y1 + (height - 2 * line) / 2 : y2 - 2 * line;
-        CellCanvas->setFont(font);
-        DrawRectText(x1, x2, top, top + line, hAlign, AlignTop, first);
-        DrawRectText(x1, x2, top + line, top + 2 * line, hAlign, AlignTop, second);
-        CellCanvas->setFont(saved);
-        return;
-    }
-    // Nothing at the floor will do: smaller still, but whole.
-    size = LargestFit(saved, {text}, width, hAlign, std::min(base, minPointSize), 1);
-    CellCanvas->setFont(AtPointSize(saved, size > 0 ? size : 1));
-    DrawRectText(x1, x2, y1, y2, hAlign, vAlign, text);
+    else
+        for (const QString& l : lines) {
+            DrawRectText(x1, x2, top, top + line, hAlign, AlignTop, l);
+            top += line;
+        }
     CellCanvas->setFont(saved);
 }
 

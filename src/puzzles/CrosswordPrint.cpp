@@ -138,14 +138,15 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
     const int lines = downOnly ? downCount + 1 : acrossCount + downCount + 3;
     const int lineHeight = RoundQuotient(PH * 14 / 24 - m, lines + 2);
     const int columnLeft = gridRight + m;
-    // A clue too wide for the column takes the whole list down to a size where it fits.
+    // A clue too wide for the column takes a second line, or the whole list down to a size
+    // where every clue fits on one line or two.
     QStringList columnLines;
     for (int r = 1; !downOnly && r <= acrossCount; ++r)
         columnLines << ClueLine(0, r);
     for (int r = 1; r <= downCount; ++r)
         columnLines << ClueLine(2, r);
     SetFont("MS Sans Serif", 10, true);
-    const double columnSize = FittingPointSize(columnLines, PW - columnLeft, AlignLeft);
+    const double columnSize = PointSizeFittingEachEntry(columnLines, PW - columnLeft, lineHeight, AlignLeft);
     auto drawLine = [&](int line, const QString& text, bool title) {
         SetFont("MS Sans Serif", 10, true, title);
         if (!title)
@@ -177,7 +178,7 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
         QStringList acrossLines;
         for (int j = 1; j <= acrossCount; ++j)
             acrossLines << ClueLine(0, j);
-        SetCanvasPointSize(FittingPointSize(acrossLines, CellX[1] - CellX[0], AlignLeft));
+        SetCanvasPointSize(PointSizeFittingEachEntry(acrossLines, CellX[1] - CellX[0], rowHeight, AlignLeft));
         for (int j = 1; j <= acrossCount; ++j)
             DrawFittedText(CellX[j / k], CellX[j / k + 1], CellY[j % k], CellY[j % k + 1], AlignLeft, AlignMiddle,
                            ClueLine(0, j));

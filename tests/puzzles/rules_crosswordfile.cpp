@@ -65,9 +65,24 @@ TEST(CrosswordFile, FieldOffsets)
     XWordGrid[1][2].CheckMark = "2";
     XWordGrid[1][2].FillStamp = 0x01020304;
     XWordClues.At(1, 1)[0] = '2';  // the selection flag is not stored
+    XWordGrid[20][20].Answer = "z";  // left over from a larger grid
     std::vector<uint8_t> rec;
     ASSERT_TRUE(AssembleCrosswordRecord(rec, std::string(120, 'h')));
     ASSERT_EQ(rec.size(), SavedXWordSize);
+    // The cells outside the used area are written as they lie in memory, each like a fresh one
+    // but the left-over letter; the whole record, byte for byte, is pinned by its FNV-1a digest.
+    const auto fresh = rec.begin() + F::Cell(4, 0);
+    EXPECT_EQ(fresh[C::Kind], 1);
+    EXPECT_EQ(RecordReader(rec).I32(F::Cell(4, 0) + C::DownNumber), -1);
+    for (int c = 0; c < XWordGridDim; ++c)
+        for (int r = 0; r < XWordGridDim; ++r)
+            if ((c >= 4 || r >= 3) && c + r < 40)
+                EXPECT_TRUE(std::equal(fresh, fresh + XWordCellSize, rec.begin() + F::Cell(c, r))) << c << "," << r;
+    EXPECT_EQ(TextAt(rec, F::Cell(20, 20) + C::Answer, 1), "z");
+    uint64_t digest = 0xcbf29ce484222325;
+    for (uint8_t byte : rec)
+        digest = (digest ^ byte) * 0x100000001b3;
+    EXPECT_EQ(digest, 0xaadf91bd039f9b15u);
     const RecordReader r(rec);
     EXPECT_EQ(rec[F::Kind], XWordKindFreeFormat);
     EXPECT_EQ(TextAt(rec, F::Header, 100), std::string(100, 'h'));

@@ -56,6 +56,36 @@ void CheckWordsApart(const PdfPage& page, const PdfPrinter& printer)
         }
 }
 
+// The area (printer pixels), split into cols x rows even cells, holds the words of the texts
+// and no other, each inside the cell its centre is in: none cut at an edge, pushed out of its
+// area or run past its row. Counts the cells that wrap onto a second line, and keeps the
+// smallest word height.
+struct CellWords {
+    int Wrapped = 0;
+    double Smallest = 1e9;
+};
+void CheckWordsInCells(const PdfPage& page, const PdfPrinter& printer, const QRect& area, int cols, int rows,
+                       const QStringList& texts, CellWords& found)
+{
+    const QRectF pt(printer.At(area.left(), area.top()), printer.At(area.x() + area.width(), area.y() + area.height()));
+    const double w = pt.width() / cols, h = pt.height() / rows;
+    QMap<int, QSet<int>> tops;
+    QStringList words, expected = texts.join(' ').split(' ', Qt::SkipEmptyParts);
+    for (const PdfWord& word : page.Find({}, pt)) {
+        const int c = int((word.Box.center().x() - pt.left()) / w), r = int((word.Box.center().y() - pt.top()) / h);
+        const QRectF cell(pt.left() + c * w, pt.top() + r * h, w, h);
+        QVERIFY2(cell.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.Box), qPrintable(word.Text));
+        tops[r * cols + c].insert(qRound(word.Box.top()));
+        found.Smallest = std::min(found.Smallest, word.Box.height());
+        words << word.Text;
+    }
+    std::sort(words.begin(), words.end());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(words, expected);
+    for (const QSet<int>& lines : tops)
+        found.Wrapped += lines.size() > 1;
+}
+
 }  // namespace
 
 class TestPrinting : public QObject {
@@ -130,59 +160,85 @@ private slots:
         QCOMPARE(page.Letters(QRectF(0, printer.Y(listTop + k * rowHeight), 1e4, 1e4)), Sorted(answers));
     }
 
-    // A free-format grid trimmed to 19 x 5 keeps every square, clue and solution letter on the
-    // page; its short lists stand one under the other beside the grid.
-    void wideFreeFormatGridStaysOnThePage()
+    // A free-format grid trimmed to 19 x 5, and to 5 x 19 under a long category name, keeps
+    // square cells and every clue and solution letter on the page; its short lists stand one
+    // under the other beside the grid, and the header stays whole inside its band, at 6 points
+    // or more.
+    void freeFormatGridStaysOnThePage()
     {
         TfrmCrosswords* screen = StartCrossword(1);
         QVERIFY(screen);
-        for (auto& column : XWordGrid)
-            for (XWordCell& cell : column)
-                cell = XWordCell{};
-        const std::tuple<int, int, bool, const char*, const char*> words[] = {
-            {0, 0, false, "hospital", "el hospital"}, {11, 0, false, "mountain", "la monta\xF1" "a"},
-            {0, 0, true, "horse", "el caballo"},       {18, 0, true, "nurse", "la enfermera"},
-            {0, 4, false, "elbow", "el codo"},         {14, 4, false, "table", "la mesa"}};
-        for (auto [col, row, isDown, word, clue] : words)
-            for (int i = 0; word[i]; ++i)
-                XWordGrid[isDown ? col : col + i][isDown ? row + i : row].Answer = std::string(1, word[i]);
-        XWordMode = 2;
-        XWordCols = 19;
-        XWordRows = 5;
-        NumberGrid();
-        for (auto [col, row, isDown, word, clue] : words)
-            (isDown ? XWordGrid[col][row].DownClue : XWordGrid[col][row].AcrossClue) = clue;
-        BuildClueLists();
-        screen->lblFreeFormHeader->setText("Free format crossword : Health");
+        for (const bool tall : {false, true}) {
+            for (auto& column : XWordGrid)
+                for (XWordCell& cell : column)
+                    cell = XWordCell{};
+            const std::tuple<int, int, bool, const char*, const char*> words[] = {
+                {0, 0, false, "hospital", "el hospital"}, {11, 0, false, "mountain", "la monta\xF1" "a"},
+                {0, 0, true, "horse", "el caballo"},       {18, 0, true, "nurse", "la enfermera"},
+                {0, 4, false, "elbow", "el codo"},         {14, 4, false, "table", "la mesa"}};
+            auto cellOf = [tall](int col, int row, bool isDown, int i) -> XWordCell& {
+                const int c = isDown ? col : col + i, r = isDown ? row + i : row;
+                return tall ? XWordGrid[r][c] : XWordGrid[c][r];
+            };
+            for (auto [col, row, isDown, word, clue] : words)
+                for (int i = 0; word[i]; ++i)
+                    cellOf(col, row, isDown, i).Answer = std::string(1, word[i]);
+            XWordMode = 2;
+            XWordCols = tall ? 5 : 19;
+            XWordRows = tall ? 19 : 5;
+            NumberGrid();
+            for (auto [col, row, isDown, word, clue] : words)
+                (isDown != tall ? cellOf(col, row, isDown, 0).DownClue : cellOf(col, row, isDown, 0).AcrossClue) = clue;
+            BuildClueLists();
+            const QString header = "Free format crossword : " + (tall ? QString(16, 'W') + " - " + QString(20, 'M') : "Health");
+            screen->lblFreeFormHeader->setText(header);
 
-        PdfPrinter printer(out.filePath("free.pdf"));
-        screen->bnPrint->click();
-        const PdfPage page = ReadPdf(printer.Path);
-        for (const PdfWord& w : page.Words)
-            QVERIFY2(printer.PaintRect.adjusted(-0.5, -0.5, 0.5, 0.5).contains(w.Box), qPrintable(w.Text));
-        const QString text = page.Text();
-        QVERIFY(text.contains("Free format crossword : Health"));
-        QVERIFY(text.contains(QStringLiteral("2. la montaña")) && text.contains("3. la enfermera"));
+            PdfPrinter printer(out.filePath("free.pdf"));
+            screen->bnPrint->click();
+            const PdfPage page = ReadPdf(printer.Path);
+            for (const PdfWord& w : page.Words)
+                QVERIFY2(printer.PaintRect.adjusted(-0.5, -0.5, 0.5, 0.5).contains(w.Box), qPrintable(w.Text));
+            const QString text = page.Text();
+            QVERIFY(text.contains(header));
+            QVERIFY(text.contains(QStringLiteral("la montaña")) && text.contains("la enfermera"));
 
-        const int PH = printer.PixelHeight(), m = PH / 60;
-        const int s = RoundQuotient(PH * 14 / 24 - m, 21);
-        const double gridRight = printer.X(m + 19 * s);
-        const QList<PdfWord> acrossTitle = page.Find("Across", QRectF(gridRight, 0, 1e4, 1e4));
-        const QList<PdfWord> downTitle = page.Find("Down", QRectF(gridRight, 0, 1e4, 1e4));
-        QVERIFY(acrossTitle.size() == 1 && downTitle.size() == 1 && downTitle[0].Box.top() > acrossTitle[0].Box.bottom());
-        QCOMPARE(page.Letters(QRectF(0, printer.Y(m + 6 * s), gridRight, 1e4)),
-                 Sorted("hospitalmountainorseurselbowtabl"));
+            const int PH = printer.PixelHeight(), m = PH / 60;
+            const int s = RoundQuotient(PH * 14 / 24 - m, 21);
+            const double gridRight = printer.X(m + XWordCols * s);
+            const QList<PdfWord> acrossTitle = page.Find("Across", QRectF(gridRight, 0, 1e4, 1e4));
+            const QList<PdfWord> downTitle = page.Find("Down", QRectF(gridRight, 0, 1e4, 1e4));
+            QVERIFY(acrossTitle.size() == 1 && downTitle.size() == 1 && downTitle[0].Box.top() > acrossTitle[0].Box.bottom());
+            QCOMPARE(page.Letters(QRectF(0, printer.Y(m + (XWordRows + 1) * s), gridRight, 1e4)),
+                     Sorted("hospitalmountainorseurselbowtabl"));
+            // The squares' numbers one cell side apart across and down: the far corners are numbered.
+            auto number = [&](int c, int r) {
+                const QList<PdfWord> found = page.Find(QString::number(std::max(XWordGrid[c][r].AcrossNumber, XWordGrid[c][r].DownNumber)),
+                                                       QRectF(0, 0, gridRight, printer.Y(m + (XWordRows + 1) * s)));
+                return found.size() == 1 ? found[0].Box.topLeft() : QPointF(-1e4, -1e4);
+            };
+            const QPointF origin = number(0, 0), right = number(XWordCols - 1, 0), down = number(0, XWordRows - 1);
+            QVERIFY(std::abs(right.x() - origin.x() - (printer.X((XWordCols - 1) * s) - printer.X(0))) < 1);
+            QVERIFY(std::abs(down.y() - origin.y() - (printer.Y((XWordRows - 1) * s) - printer.Y(0))) < 1);
+
+            CellWords headerWords;
+            CheckWordsInCells(page, printer, QRect(m, m, XWordCols * s, s), 1, 1, {header}, headerWords);
+            QVERIFY(headerWords.Smallest > acrossTitle[0].Box.height() * 0.59);
+            QCOMPARE(headerWords.Wrapped, int(tall));
+        }
     }
 
     // The longest clues of the vocabulary print whole, letter counts and all, in every place a
-    // printout lists them: the Down list beside a 19 x 19 grid with the Across list in four
-    // columns below, and both lists beside a free-format grid.
+    // printout lists them: the Down list beside an 11 x 11 and a 19 x 19 grid with the Across
+    // list in four columns below, and both lists beside a free-format grid. Each word lies
+    // inside its row of its column; a clue too wide for one line takes two, and the list stays
+    // above 6 points wherever its rows hold two lines.
     void longestCluesPrintWhole()
     {
         const std::vector<std::string> clues = LongestClues(100);
         QCOMPARE(clues.size(), size_t{100});
         TfrmCrosswords* screen = nullptr;
         bool downOnly = false, bothBeside = false;
+        int wrapped = 0;
         auto printLongest = [&](const QString& file) {
             size_t next = 0;
             for (int r = 0; r < XWordRows; ++r)
@@ -194,7 +250,8 @@ private slots:
                         cell.DownClue = clues[next++ % clues.size()];
                 }
             BuildClueLists();
-            (CrosswordDownCount() >= 9 ? downOnly : bothBeside) = true;
+            const int across = CrosswordAcrossCount(), down = CrosswordDownCount();
+            (down >= 9 ? downOnly : bothBeside) = true;
             PdfPrinter printer(out.filePath(file));
             screen->bnPrint->click();
             const PdfPage page = ReadPdf(printer.Path);
@@ -204,13 +261,35 @@ private slots:
                     if (XWordClues.At(col, r).size() > 2)
                         QVERIFY2(text.contains(ClueLine(col, r)), qPrintable(file + ": " + ClueLine(col, r)));
             CheckWordsApart(page, printer);
+
+            const int PH = printer.PixelHeight(), PW = printer.PixelWidth(), m = PH / 60;
+            const bool free = XWordMode == 2;
+            const int s = RoundQuotient(PH * 14 / 24 - m, std::max(XWordCols, XWordRows) + (free ? 2 : 1));
+            const int lines = down >= 9 ? down + 1 : across + down + 3;
+            const int lineHeight = RoundQuotient(PH * 14 / 24 - m, lines + 2), left = m + XWordCols * s + m;
+            QStringList acrossList = {"Across Clues"}, downList = {"Down Clues"};
+            for (int r = 1; r <= std::max(across, down); ++r) {
+                acrossList << (r <= across ? ClueLine(0, r) : QString());
+                downList << (r <= down ? ClueLine(2, r) : QString());
+            }
+            CellWords beside, below;
+            CheckWordsInCells(page, printer, QRect(left, m, PW - left, lines * lineHeight), 1, lines,
+                              down >= 9 ? downList : acrossList + downList, beside);
+            const double tenPoint = page.Find("Clues")[0].Box.height();  // the titles' size
+            if (down >= 9) {
+                const int k = (across + 4) / 4, rowHeight = RoundQuotient(PH * 3 / 24 - m, k);
+                const int top = std::max(m + (XWordRows + free) * s, m + lines * lineHeight) + m;
+                CheckWordsInCells(page, printer, QRect(m, top, 4 * RoundQuotient(PW - 2 * m, 4), k * rowHeight), 4, k, acrossList, below);
+            }
+            QVERIFY2(std::min(beside.Smallest, below.Smallest) > tenPoint * 0.62, qPrintable(file));
+            wrapped += beside.Wrapped + below.Wrapped;
         };
 
-        for (int sizeIndex : {5, 1}) {
+        for (int sizeIndex : {1, 5}) {
             if (screen)
                 screen->bnReturn->click();
             screen = StartCrossword(sizeIndex);
-            QVERIFY(screen);
+            QVERIFY(screen && XWordCols == 2 * sizeIndex + 9);
             printLongest(QStringLiteral("longest%1.pdf").arg(sizeIndex));
         }
         screen->bnReturn->click();
@@ -221,11 +300,13 @@ private slots:
         screen->bnStartCrossword->click();
         QCOMPARE(XWordMode, 2);
         printLongest("longest-free.pdf");
-        QVERIFY(downOnly && bothBeside);
+        QVERIFY(downOnly && bothBeside && wrapped > 0);
     }
 
-    // The longest words of the vocabulary in a 40-word puzzle on the largest grid, under a long
-    // header: every clue and answer, and the header, print whole and clear of each other.
+    // The longest words of the vocabulary in a 40-word and a 10-word puzzle on the largest grid,
+    // under a long header: every clue and answer, and the header, print whole and clear of each
+    // other, each inside its row of its column; the header wraps inside its band at 6 points or
+    // more, and the 10 words' taller rows take a long clue on two lines above 6 points.
     void wordSearchLongestWordsPrintWhole()
     {
         std::vector<int> longest;
@@ -236,32 +317,44 @@ private slots:
             return std::max(WordTable[a].Spanish.size(), WordTable[a].English.size()) >
                    std::max(WordTable[b].Spanish.size(), WordTable[b].English.size());
         });
-        // The twenty longest, and twenty of the shortest so that the grid holds them all.
-        std::vector<TAnswer> words;
-        auto take = [&](const TWordRecord& w) {
-            if (!IsAlreadyChosen(w, words, true))
-                words.push_back({w.English.str(), w.Spanish.str(), w.SpanishLetters.str()});
-        };
-        for (size_t k = 0; words.size() < SearchMaxWords / 2; ++k)
-            take(WordTable[longest[k]]);
-        for (size_t k = longest.size(); words.size() < SearchMaxWords; --k)
-            take(WordTable[longest[k - 1]]);
-        auto puzzle = std::make_unique<WordSearchPuzzle>();
-        uint32_t seed = 1;
-        while (RandSeed(seed), !BuildPuzzle(*puzzle, words, SearchMaxSide, true) && seed < 100)
-            ++seed;
-        QVERIFY(seed < 100);
-        QCOMPARE(puzzle->PuzzleWordCount(), SearchMaxWords);
-        const QString header = "Word Search : " + QString(50, 'W') + " - " + QString(50, 'M');
+        for (const int count : {SearchMaxWords, 10}) {
+            // Half of them the longest, half of the shortest so that the grid holds them all.
+            std::vector<TAnswer> words;
+            auto take = [&](const TWordRecord& w) {
+                if (!IsAlreadyChosen(w, words, true))
+                    words.push_back({w.English.str(), w.Spanish.str(), w.SpanishLetters.str()});
+            };
+            for (size_t k = 0; words.size() < size_t(count / 2); ++k)
+                take(WordTable[longest[k]]);
+            for (size_t k = longest.size(); words.size() < size_t(count); --k)
+                take(WordTable[longest[k - 1]]);
+            auto puzzle = std::make_unique<WordSearchPuzzle>();
+            uint32_t seed = 1;
+            while (RandSeed(seed), !BuildPuzzle(*puzzle, words, SearchMaxSide, true) && seed < 100)
+                ++seed;
+            QVERIFY(seed < 100);
+            QCOMPARE(puzzle->PuzzleWordCount(), count);
+            const QString header = "Word Search : " + QString(50, 'W') + " - " + QString(50, 'M');
 
-        PdfPrinter printer(out.filePath("search-longest.pdf"));
-        QVERIFY(PrintWordSearch(fixture->main.get(), *puzzle, header));
-        const PdfPage page = ReadPdf(printer.Path);
-        const QString text = page.Text();
-        QVERIFY(text.contains(header));
-        for (const TAnswer& word : puzzle->Answers)
-            QVERIFY2(text.contains(ToQt(word.Clue)) && text.contains(ToQt(word.Answer)), word.Answer.c_str());
-        CheckWordsApart(page, printer);
+            PdfPrinter printer(out.filePath("search-longest.pdf"));
+            QVERIFY(PrintWordSearch(fixture->main.get(), *puzzle, header));
+            const PdfPage page = ReadPdf(printer.Path);
+            QVERIFY(page.Text().contains(header));
+            CheckWordsApart(page, printer);
+
+            const int H = printer.PixelHeight(), W = printer.PixelWidth(), m = H / 60, side = puzzle->Side;
+            const int c1 = RoundQuotient((H - m) * 13 / 24 - m, side + 2), r1 = RoundQuotient((H - m) * 13 / 24 - m, count + 2);
+            const int left = m + side * c1 + m;
+            QStringList list;
+            for (const TAnswer& word : puzzle->Answers)
+                list << ToQt(word.Clue) << ToQt(word.Answer);
+            CellWords band, rows;
+            CheckWordsInCells(page, printer, QRect(m, m, side * c1, c1), 1, 1, {header}, band);
+            CheckWordsInCells(page, printer, QRect(left, m + c1, (W - left) / 2 * 2, count * r1), 2, count, list, rows);
+            const double tenPoint = page.Find({}, QRectF(printer.At(m, m + c1), printer.At(m + c1, m + 2 * c1)))[0].Box.height();
+            QVERIFY(band.Smallest > tenPoint * 0.59 && band.Wrapped == 1);
+            QVERIFY(count == SearchMaxWords || (rows.Smallest > tenPoint * 0.62 && rows.Wrapped > 0));
+        }
     }
 
     // A word search prints its header, every clue and answer, and a solution of the hidden
