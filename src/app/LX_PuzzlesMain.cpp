@@ -308,9 +308,10 @@ void TfrmMain::RestoreWindow()
 void TfrmMain::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    if (centreWhenFramed_ && !WindowFrameMargins(this).isNull()) {
+    const QMargins frame = WindowFrameMargins(this);
+    if (centreWhenFramed_ && !frame.isNull()) {
         centreWhenFramed_ = false;
-        const WindowPlacement p = DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, WindowFrameMargins(this));
+        const WindowPlacement p = DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, frame);
         MoveWindowFrame(this, {p.Left, p.Top});
     }
 }

@@ -177,8 +177,10 @@ void TestMainWindow::restoredPlacement_data()
     QTest::addColumn<QRect>("secondScreen");
 
     const QSize big(1280, 1024);
-    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << big << false << 96 << QRect(10, 20, 1100, 800) << 2 << QRect();
-    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << big << false << 96 << QRect(10, 20, 800, 700) << 2 << QRect();
+    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << big << false << 96 << QRect(10, 20, 1100, 800) << 2
+                          << QRect();
+    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << big << false << 96 << QRect(10, 20, 800, 700) << 2
+                             << QRect();
     QTest::newRow("height below 600") << QRect(10, 20, 900, 400) << 2 << big << false << 96
                                       << QRect(10, 20, 900, 600) << 2 << QRect();
     QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << big << false << 96
@@ -244,7 +246,8 @@ void TestMainWindow::restoredPlacement()
 
     std::vector<ScreenFigures> screens{{screen.width(), screen.height(), ppi, alwaysOnTop}};
     if (!secondScreen.isNull())
-        screens.push_back({secondScreen.width(), secondScreen.height(), 96, false, secondScreen.left(), secondScreen.top()});
+        screens.push_back(
+            {secondScreen.width(), secondScreen.height(), 96, false, secondScreen.left(), secondScreen.top()});
     const WindowPlacement p = RestoredWindowPlacement(
         SavedGeometry{saved.left(), saved.top(), saved.width(), saved.height(), savedMode}, screens);
     QCOMPARE(QRect(p.Left, p.Top, p.Width, p.Height), window);
