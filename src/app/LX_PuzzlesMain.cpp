@@ -308,8 +308,10 @@ void TfrmMain::RestoreWindow()
 void TfrmMain::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
+    if (!centreWhenFramed_)
+        return;
     const QMargins frame = WindowFrameMargins(this);
-    if (centreWhenFramed_ && !frame.isNull()) {
+    if (!frame.isNull()) {
         centreWhenFramed_ = false;
         const WindowPlacement p = DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, frame);
         MoveWindowFrame(this, {p.Left, p.Top});

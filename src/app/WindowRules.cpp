@@ -59,21 +59,28 @@ int ScreenShowingTitleBar(const std::vector<ScreenFigures>& screens, int left, i
     return best;
 }
 
+namespace {
+// The clamp within one screen's area; a place that showed on no screen is also raised onto it.
+QPoint PlaceOnScreen(const QRect& area, bool shown, int left, int top, int width, int height)
+{
+    if (top + height > area.top() + area.height())
+        top = area.top() + area.height() - height;
+    if (left + width > area.left() + area.width())
+        left = area.left() + area.width() - width;
+    if (!shown) {
+        top = std::max(top, area.top());
+        left = std::max(left, area.left());
+    }
+    return {left, top};
+}
+}  // namespace
+
 QPoint WindowPlaceOnScreens(const std::vector<ScreenFigures>& screens, int left, int top, int width, int height)
 {
     if (screens.empty())
         return {left, top};
     const int held = ScreenShowingTitleBar(screens, left, top, width);
-    const QRect area = ScreenArea(screens[held >= 0 ? held : 0]);
-    if (top + height > area.top() + area.height())
-        top = area.top() + area.height() - height;
-    if (left + width > area.left() + area.width())
-        left = area.left() + area.width() - width;
-    if (held < 0) {
-        top = std::max(top, area.top());
-        left = std::max(left, area.left());
-    }
-    return {left, top};
+    return PlaceOnScreen(ScreenArea(screens[std::max(held, 0)]), held >= 0, left, top, width, height);
 }
 
 WindowPlacement RestoredWindowPlacement(const SavedGeometry& s, const std::vector<ScreenFigures>& screens)
@@ -85,7 +92,7 @@ WindowPlacement RestoredWindowPlacement(const SavedGeometry& s, const std::vecto
     WindowPlacement p;
     p.Height = s.Height < 600 ? 600 : std::min(s.Height, usableHeight);
     p.Width = s.Width < 800 ? 800 : std::min(s.Width, screen.Width);
-    const QPoint place = WindowPlaceOnScreens(screens, s.Left, s.Top, p.Width, p.Height);
+    const QPoint place = PlaceOnScreen(ScreenArea(screen), held >= 0, s.Left, s.Top, p.Width, p.Height);
     p.Left = place.x();
     p.Top = place.y();
 

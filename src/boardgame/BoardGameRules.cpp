@@ -237,11 +237,11 @@ bool FollowSlotName(TCategorySlot& slot)
     return false;
 }
 
-int FollowSlotNames()
+int FollowSlotNames(bool removeGone)
 {
     int removed = 0;
     for (int i = SlotCount - 1; i >= 0; --i)  // from the end: a removal moves only later slots up
-        if (!SlotIsFree(i) && !FollowSlotName(CategorySlots[i])) {
+        if (!SlotIsFree(i) && !FollowSlotName(CategorySlots[i]) && removeGone) {
             RemoveSlot(i);
             ++removed;
         }

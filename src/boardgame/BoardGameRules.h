@@ -110,9 +110,9 @@ int SlotNamed(std::string_view name);
 // whose index no longer gives its name takes the category and sub-category that do. False when
 // none does (its category or sub-category is gone).
 bool FollowSlotName(TCategorySlot& slot);
-// Every filled slot follows its name; a slot whose choice is gone is removed. Returns the
-// number removed.
-int FollowSlotNames();
+// Every filled slot follows its name. A slot whose choice is gone is removed when removeGone
+// (the set-up page), else keeps its place (a game on the board). Returns the number removed.
+int FollowSlotNames(bool removeGone);
 // Fills the free slots with random choices, silently, until all six are filled or every
 // (category, sub-category) choice has been tried. Returns the number of slots added.
 int RandomFillSlots();

@@ -552,7 +552,7 @@ void TfrmBoardGame::OnFormShow()
         SelectedRow = -1;
         // Custom Lists may have re-sorted, renamed or deleted categories since the slots were
         // chosen: each slot follows its name, and one whose choice is gone leaves the list.
-        FollowSlotNames();
+        FollowSlotNames(true);
         ShowSlotNames();
         UpdateSlotButtons();
         Picker->Restore();
@@ -574,9 +574,7 @@ void TfrmBoardGame::OnFormShow()
     } else {
         // During a game too: a refilled pool must ask the slot's own words. A slot whose choice
         // is gone keeps its place on the board.
-        for (TCategorySlot& slot : CategorySlots)
-            if (slot.Category != -1)
-                FollowSlotName(slot);
+        FollowSlotNames(false);
         pbLegend->update();
     }
     RefreshQuickHints();
