@@ -89,8 +89,15 @@ settle() {
     fail "window $1 never settled"
 }
 
+# With $limit set, the program runs under a file-size limit of that many 512-byte blocks: its
+# saves fail as on a full disk, for root too.
 start() {
-    QT_QPA_PLATFORM=xcb "$work/program/lexory" >>"$work/program.log" 2>&1 &
+    if [ -n "${limit:-}" ]; then
+        QT_QPA_PLATFORM=xcb sh -c 'ulimit -f "$1" && exec "$2"' sh "$limit" "$work/program/lexory" \
+            >>"$work/program.log" 2>&1 &
+    else
+        QT_QPA_PLATFORM=xcb "$work/program/lexory" >>"$work/program.log" 2>&1 &
+    fi
     apppid=$!
     wait_for 30 has_main_window || fail "the main window did not appear"
     win=$(main_window)
@@ -115,6 +122,25 @@ close_by_window_manager() {
         wait_for 7 stopped && break
     done
     wait_stopped "closed by the window manager"
+}
+
+# Drags the main window by its title bar, ten steps of X and Y pixels, and checks it stays there.
+drag_window() {
+    read_client "d" "$win"
+    stepx=$1 stepy=$2
+    set -- $(extents "$win")
+    grip=$((dy - $3 / 2))
+    xdotool mousemove $((dx + 300)) "$grip" mousedown 1
+    for i in 1 2 3 4 5 6 7 8 9 10; do
+        xdotool mousemove $((dx + 300 + i * stepx)) $((grip + i * stepy))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+    settle "$win"
+    sleep 1
+    settle "$win"
+    read_client "m" "$win"
+    same_place "$mx $my" "$((dx + 10 * stepx)) $((dy + 10 * stepy))" || fail "a drag from $dx $dy left the window at $mx $my"
 }
 
 # Clicks a point of the main window's client area.
@@ -151,8 +177,20 @@ set -- $(extents "$win")
 fw=$((w + $1 + $2)) fh=$((h + $3 + $4))
 same_place "$((x - $1)) $((y - $3))" "$(((1280 - fw) / 2)) $(((1024 - fh) / 2))" ||
     fail "the first-run frame stands at $((x - $1)) $((y - $3)), not centred"
+# Once framed and centred, the first-run window goes where the user drags it, and stays.
+drag_window -10 2
+# and where the window system moves it.
+xdotool windowmove "$win" -150 20
+settle "$win"
+sleep 1
+settle "$win"
+read_client "m" "$win"
+set -- $(extents "$win")
+same_place "$((mx - $1)) $((my - $3))" "-150 20" || fail "a move to -150 20 left the first-run frame at $((mx - $1)) $((my - $3))"
 click_at $((w / 2)) $((h - 24))
 click_at $((w / 2)) $((h - 24))
+read_client "" "$win"
+same_place "$x $y" "$mx $my" || fail "the first-run window went back from $mx $my to $x $y"
 close_by_window_manager
 [ -s "$data" ] || fail "no data file after the first close"
 [ "$(od -An -tu1 -N1 "$data" | tr -d ' ')" = 1 ] || fail "the set-up page was not confirmed"
@@ -169,18 +207,8 @@ step "three restarts at $x $y"
 
 # 3. Moved by its title bar, ended by SIGTERM: the data file is written and the place kept.
 start
-set -- $(extents "$win")
-top_extent=$3
 before=$(cksum <"$data")
-xdotool mousemove $((x + 300)) $((y - top_extent / 2)) mousedown 1
-for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove $((x + 300 - i * 10)) $((y - top_extent / 2 - i * 2))
-    sleep 0.05
-done
-xdotool mouseup 1
-settle "$win"
-read_client "m" "$win"
-same_place "$mx $my" "$((x - 100)) $((y - 20))" || fail "the drag moved the window to $mx $my"
+drag_window 10 2
 kill -TERM "$apppid"
 wait_stopped "SIGTERM"
 [ "$(cksum <"$data")" != "$before" ] || fail "SIGTERM ended the program without writing the data file"
@@ -247,4 +275,30 @@ wait_stopped "SIGTERM after a damaged data file"
 cmp -s "$work/cut.dat" "$work/program/Lexory-damaged.dat" || fail "the damaged data file was not kept as it was"
 [ "$(wc -c <"$data")" -eq 1075984 ] || fail "no new data file beside the damaged one"
 step "the damaged data file was kept"
+
+# 7. A logout where the data file cannot be written: the program ends within seconds (no message
+# waits for an answer), says why on standard error and leaves the old file as it was; also when a
+# message is already up at the signal.
+cp "$data" "$work/good.dat"
+limit=100
+start
+kill -TERM "$apppid"
+wait_for 5 stopped || fail "a failed save at SIGTERM held the program up"
+wait_stopped "SIGTERM with a failed save"
+cmp -s "$work/good.dat" "$data" || fail "a failed save at SIGTERM changed the data file"
+[ "$(grep -c 'Error occurred while writing the preferences file' "$work/program.log")" -eq 1 ] ||
+    fail "the failed save at SIGTERM was not reported on standard error"
+truncate -s -1 "$data"
+cp "$data" "$work/cut.dat"
+start
+kill -TERM "$apppid"
+wait_for 5 stopped || fail "a failed save at SIGTERM over the damaged-file message held the program up"
+wait_stopped "SIGTERM over a message"
+limit=
+cmp -s "$work/cut.dat" "$work/program/Lexory-damaged-2.dat" || fail "the second damaged data file was not kept"
+[ "$(grep -c 'Error occurred while writing the preferences file' "$work/program.log")" -eq 2 ] ||
+    fail "the failed save under a message was not reported on standard error"
+! grep -q 'Recursive call' "$work/program.log" || fail "a message was opened over the one on view"
+[ -z "$(find "$work/program" -name '*.tmp')" ] || fail "a failed save left its temporary file"
+step "SIGTERM with a failed save ended at once and kept the old files"
 echo "desktop test passed"

@@ -39,6 +39,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <cstdio>
+
 TfrmMain* frmMain = nullptr;
 
 
@@ -541,22 +543,31 @@ void TfrmMain::FormClose()
     closed_ = true;
     if (QuickHintsOpen && frmQuickHints)
         frmQuickHints->close();
-    SaveSession();
+    SaveSession(endingSession_);
 }
 
-void TfrmMain::SaveSession()
+void TfrmMain::SaveSession(bool sessionEnding)
 {
+    // A damaged file that could not be kept aside: start-up said nothing will be saved.
+    if (DamagedDataFileHeld())
+        return;
     // The position kept is the outer frame's, which is what a move places again.
     Preferences.WindowHeight = height();
     Preferences.WindowWidth = width();
     Preferences.WindowTop = frameGeometry().top();
     Preferences.WindowLeft = frameGeometry().left();
-    if (!SaveDataFile())
-        ShowMessageForm(frmShowMsg, "Error occurred while writing the preferences file.", 0);
+    if (SaveDataFile())
+        return;
+    const QString error = "Error occurred while writing the preferences file.";
+    if (sessionEnding)
+        std::fprintf(stderr, "Lexory: %s\n", qPrintable(error));
+    else
+        ShowMessageForm(frmShowMsg, error, 0);
 }
 
 void TfrmMain::EndSession()
 {
+    endingSession_ = true;
     if (!closed_)
         close();
 }

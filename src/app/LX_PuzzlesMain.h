@@ -93,8 +93,10 @@ public:
     void bnHelpClick();
     void bnHintsClick();
     void FormClose();
-    // The closing steps but the hints: what a session manager asks before a logout.
-    void SaveSession();
+    // The closing steps but the hints: what a session manager asks before a logout. When the
+    // session is ending nobody may be there to answer a message, so a failure goes to standard
+    // error instead.
+    void SaveSession(bool sessionEnding = false);
     // Closes the window as its close box does, once, when the session ends.
     void EndSession();
     // A resize the program makes (not the user): no minimum-size message.
@@ -122,6 +124,7 @@ private:
     bool startedUp_ = false;
     bool adjustingSize_ = false;
     bool closed_ = false;
+    bool endingSession_ = false;
     bool centreWhenFramed_ = false;  // a first-run window placed before its frame was known
 };
 

@@ -23,7 +23,8 @@ int main(int argc, char** argv)
         main.EndSession();
         QCoreApplication::quit();
     });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &main, [&main](QSessionManager&) { main.SaveSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &main,
+                     [&main](QSessionManager&) { main.SaveSession(true); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &main, &TfrmMain::FormClose);
     main.show();
     const int result = QApplication::exec();

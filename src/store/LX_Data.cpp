@@ -276,6 +276,11 @@ std::string KeepDamagedDataFile()
     return {};
 }
 
+bool DamagedDataFileHeld()
+{
+    return HeldDamagedFile;
+}
+
 bool SaveDataFile()
 {
     if (HeldDamagedFile)

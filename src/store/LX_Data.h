@@ -116,3 +116,5 @@ bool SaveDataFile();
 // "Lexory-damaged-2.dat" and on), never over an earlier one, so that no save replaces it. The
 // file name it now has; empty when it could not be moved, and then SaveDataFile leaves it alone.
 std::string KeepDamagedDataFile();
+// True while the last read found a damaged file that has not been kept aside.
+bool DamagedDataFileHeld();

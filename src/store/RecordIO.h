@@ -82,6 +82,8 @@ private:
 // Reads a whole file of at least `size` bytes into `out` (its first `size` bytes); false when
 // the file is missing, unreadable or shorter.
 bool ReadFileRecord(const std::string& path, std::span<uint8_t> out);
-// Writes the record to a temporary file beside `path`, then renames it over `path`, so a failed
-// write leaves the old file as it was.
+// Writes the record to a temporary file of this save's own beside `path` (beside the file its
+// symbolic links lead to, when it is one), flushes it and renames it over that file, so a failed
+// write leaves the old file as it was and two saves at once leave one of them whole. The new file
+// keeps the old one's permissions.
 bool WriteFileRecord(const std::string& path, std::span<const uint8_t> record);

@@ -68,11 +68,14 @@ private slots:
         QCOMPARE(FileBytes(path), first);
         cancelQuestions = false;
         // A save that cannot write its new file keeps the old one as it was.
-        QVERIFY(QDir(ProgramDir).mkdir("LXQ_BoardGame.dat.tmp"));
-        screen->bnSave->click();
+        {
+            const FileSizeLimit full(100);
+            QVERIFY(full.IsSet());
+            screen->bnSave->click();
+        }
         QCOMPARE(fixture->shown.last().Text, QStringLiteral("Error occurred while creating the board game file."));
         QCOMPARE(FileBytes(path), first);
-        QVERIFY(QDir(ProgramDir).rmdir("LXQ_BoardGame.dat.tmp"));
+        QCOMPARE(QDir(ProgramDir).entryList({"LXQ_BoardGame*"}, QDir::AllEntries), QStringList{"LXQ_BoardGame.dat"});
         // A save after the die was stopped leaves it stopped.
         QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
         screen->bnSave->click();

@@ -101,12 +101,15 @@ private slots:
         QCOMPARE(FileBytes(path), first);
         fixture->cancelQuestions = false;
         // A save that cannot write its new file says so and keeps the old one.
-        QVERIFY(QDir(ProgramDir).mkdir("LXQ_CrossWord.dat.tmp"));
         fixture->shown.clear();
-        crosswords->bnSave->click();
+        {
+            const FileSizeLimit full(100);
+            QVERIFY(full.IsSet());
+            crosswords->bnSave->click();
+        }
         QCOMPARE(fixture->messages(), QStringList({question, "Error occurred while creating the crossword file."}));
         QCOMPARE(FileBytes(path), first);
-        QVERIFY(QDir(ProgramDir).rmdir("LXQ_CrossWord.dat.tmp"));
+        QCOMPARE(QDir(ProgramDir).entryList({"LXQ_CrossWord*"}, QDir::AllEntries), QStringList{"LXQ_CrossWord.dat"});
         // "O.K." replaces it; the first file is put back for the load below.
         crosswords->bnSave->click();
         QVERIFY(FileBytes(path) != first);

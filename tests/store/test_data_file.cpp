@@ -4,11 +4,13 @@
 #include "LX_Data.h"
 #include "LX_Globals.h"
 #include "Random.h"
+#include "RecordIO.h"
 #include "TextCodec.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <array>
 #include <csignal>
 #include <cstdint>
@@ -19,10 +21,12 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -172,6 +176,7 @@ protected:
         dir_ = pattern;
         savedPath_ = DataFilePath;
         DataFilePath = (dir_ / "Lexory.dat").string();
+        LoadDataFile();  // nothing there: forgets a damaged file an earlier test held
         ResetStore();
         Apply(BlankRecord());  // zero spare bytes
         ResetStore();
@@ -1018,6 +1023,81 @@ TEST_F(DataFile, WriteCutShortKeepsTheOldFile)
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadAll(DataFilePath), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+// Files in a folder but the one named.
+std::vector<std::string> OthersIn(const fs::path& folder, const std::string& name)
+{
+    std::vector<std::string> others;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename() != name)
+            others.push_back(entry.path().filename().string());
+    return others;
+}
+
+TEST_F(DataFile, TwoProgramsSavingAtOnceLeaveOneWholeFile)
+{
+    // Two copies of the program closing together (a logout) save the same file at once, while
+    // a third party reads it: every read finds one whole record, and each save's report is true.
+    const fs::path path = dir_ / "LXQ_Shared.dat";
+    const Bytes first(100000, 0xA1);
+    const Bytes second(100000, 0xB2);
+    ASSERT_TRUE(WriteFileRecord(path.string(), first));
+    std::atomic<int> writing{2};
+    std::atomic<int> failedSaves{0};
+    auto writer = [&](const Bytes& record) {
+        for (int round = 0; round < 40; ++round)
+            failedSaves += !WriteFileRecord(path.string(), record);
+        --writing;
+    };
+    std::thread a(writer, std::cref(first));
+    std::thread b(writer, std::cref(second));
+    int badReads = 0;
+    int reads = 0;
+    while (writing > 0 && reads < 100000) {
+        const Bytes seen = ReadAll(path);
+        badReads += seen != first && seen != second;
+        ++reads;
+    }
+    a.join();
+    b.join();
+    EXPECT_EQ(failedSaves, 0);
+    EXPECT_EQ(badReads, 0) << "of " << reads << " reads";
+    const Bytes last = ReadAll(path);
+    EXPECT_TRUE(last == first || last == second);
+    EXPECT_EQ(OthersIn(dir_, "LXQ_Shared.dat"), std::vector<std::string>{});
+}
+
+TEST_F(DataFile, SaveKeepsPermissionsAndWritesThroughLinks)
+{
+    const Bytes record(5000, 0x42);
+    const mode_t oldMask = ::umask(022);
+    // A first file gets the usual permissions; a replaced one keeps what the user gave it.
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_EQ(fs::status(DataFilePath).permissions(), fs::perms(0644));
+    fs::permissions(DataFilePath, fs::perms(0640));
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_EQ(fs::status(DataFilePath).permissions(), fs::perms(0640));
+    ::umask(oldMask);
+
+    // A data file kept elsewhere through a link (also a link to a link): the save writes the
+    // file at the end of the links, and every link stays a link.
+    fs::create_directory(dir_ / "store");
+    WriteAll(dir_ / "store" / "real.dat", Bytes(10, 1));
+    fs::remove(DataFilePath);
+    fs::create_symlink("store/real.dat", DataFilePath);
+    fs::create_symlink("Lexory.dat", dir_ / "second-link.dat");
+    ASSERT_TRUE(WriteFileRecord(DataFilePath, record));
+    ASSERT_TRUE(WriteFileRecord((dir_ / "second-link.dat").string(), record));
+    EXPECT_TRUE(fs::is_symlink(DataFilePath));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "second-link.dat"));
+    EXPECT_EQ(ReadAll(dir_ / "store" / "real.dat"), record);
+    // A link whose file is not there yet: the file is made where the link points.
+    fs::create_symlink(dir_ / "store" / "new.dat", dir_ / "dangling.dat");
+    ASSERT_TRUE(WriteFileRecord((dir_ / "dangling.dat").string(), record));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "dangling.dat"));
+    EXPECT_EQ(ReadAll(dir_ / "store" / "new.dat"), record);
+    EXPECT_EQ(OthersIn(dir_ / "store", "real.dat"), std::vector<std::string>{"new.dat"});
 }
 
 TEST(TextCodec, EveryWindows1252LetterRoundTrips)
