@@ -550,9 +550,9 @@ void TfrmBoardGame::OnFormShow()
     if (GameInProgress == 0) {
         SelectedText.clear();
         SelectedRow = -1;
-        // Custom Lists may have re-sorted, renamed or deleted categories since the slots were
-        // chosen: each slot follows its name, and one whose choice is gone leaves the list.
-        FollowSlotNames(true);
+        // The slots have followed every rename and re-sort of Custom Lists; one whose category
+        // or sub-category was deleted leaves the list.
+        RemoveGoneSlots();
         ShowSlotNames();
         UpdateSlotButtons();
         Picker->Restore();
@@ -572,9 +572,11 @@ void TfrmBoardGame::OnFormShow()
         cbGusmaro->setChecked(Preferences.ComputerPlays != 0);
         edName[0]->setFocus();
     } else {
-        // During a game too: a refilled pool must ask the slot's own words. A slot whose choice
-        // is gone keeps its place on the board.
-        FollowSlotNames(false);
+        // A slot renamed on Custom Lists shows its new caption wherever it is on view.
+        if (!PanelMoveInstruct->isHidden()) {
+            FillOptionPanel(PanelOption1, lblOption1, Option1Square, true);
+            FillOptionPanel(PanelOption2, lblOption2, Option2Square, false);
+        }
         pbLegend->update();
     }
     RefreshQuickHints();
