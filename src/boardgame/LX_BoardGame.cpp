@@ -51,12 +51,12 @@ void TPaintBox::paintEvent(QPaintEvent*)
 
 namespace {
 
-// An option line in the small font, or a smaller step of it where the line is too long for its
-// panel ("e.g. bonus points, roll again, loss of points" on a small page).
+// An option line in the game page's own font, or a smaller step of it where the line is too
+// long for its panel ("e.g. bonus points, roll again, loss of points" on a small page).
 void FitOptionLine(QLabel* line)
 {
     line->setFont(
-        FontFittingEachLine(PointSteps(MakeFont(FontScheme.Small)), {line->text()}, line->contentsRect().width()).Font);
+        FontFittingEachLine(PointSteps(MakeFont(FontScheme.Main)), {line->text()}, line->contentsRect().width()).Font);
 }
 
 void SetTextColour(QWidget* w, const QColor& colour)
@@ -572,7 +572,8 @@ void TfrmBoardGame::OnFormShow()
         cbGusmaro->setChecked(Preferences.ComputerPlays != 0);
         edName[0]->setFocus();
     } else {
-        // A slot renamed on Custom Lists shows its new caption wherever it is on view.
+        // A slot renamed on Custom Lists shows its new caption: the legend, and the option
+        // lines of a move on offer.
         if (!PanelMoveInstruct->isHidden()) {
             FillOptionPanel(PanelOption1, lblOption1, Option1Square, true);
             FillOptionPanel(PanelOption2, lblOption2, Option2Square, false);
@@ -1492,8 +1493,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     PanelMoveInstruct->setGeometry(margin, moveTop, textWidth, std::max(0, h - moveTop - margin + 10));
     PanelMoveInstruct1->setGeometry(0, 0, textWidth, line);
     const int optionWidth = (textWidth - 8) / 2;
-    const QFontMetrics small(MakeFont(FontScheme.Small));
-    const int optionLine = small.height() + 4;
+    const int optionLine = fm.height() + 4;
     for (auto [panel, labels, x] : {std::tuple{PanelOption1, &lblOption1, 0},
                                     std::tuple{PanelOption2, &lblOption2, optionWidth + 8}}) {
         panel->setGeometry(x, line + 6, optionWidth, line + 2 * optionLine + 8);
