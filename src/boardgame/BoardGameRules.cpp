@@ -275,6 +275,7 @@ int RemoveGoneSlots()
 
 namespace {
 
+// Registered with the slots themselves, so no program holds slots that miss a re-sort.
 [[maybe_unused]] const bool slotsFollowCategoryMoves = (AddCategoryFollower(FollowCategoryMoves), true);
 
 }  // namespace
