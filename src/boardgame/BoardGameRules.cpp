@@ -92,7 +92,7 @@ bool AsksWord(const TCategorySlot& s, bool bySub, const TWordRecord& w, int leve
 
 int SlotQuestionCount(const TCategorySlot& slot)
 {
-    if (slot.Category == -1)
+    if (slot.Category == -1 || slot.Gone)
         return 0;
     const bool bySub = MatchesBySubCategory(slot);
     const bool spanish = Preferences.AnswerLanguage == "S";
@@ -112,7 +112,7 @@ void BuildQuestionPool(int slot, int level)
     PoolCount[slot][level] = 0;
     PoolUsed[slot][level] = 0;
     const TCategorySlot& s = CategorySlots[slot];
-    if (s.Category == -1)
+    if (s.Category == -1 || s.Gone)  // a deleted category's words are not the words now in its place
         return;
     const bool bySub = MatchesBySubCategory(s);
     const bool spanish = Preferences.AnswerLanguage == "S";
@@ -237,16 +237,48 @@ bool FollowSlotName(TCategorySlot& slot)
     return false;
 }
 
-int FollowSlotNames(bool removeGone)
+void FollowCategoryMoves(const CategoryMoves& moves)
+{
+    for (TCategorySlot& slot : CategorySlots) {
+        if (slot.Category < BuiltInCategorySlots || slot.Category >= MaxCategories || slot.Gone)
+            continue;  // free, built-in, or already gone
+        int category = slot.Category;
+        int sub = slot.SubCategory;
+        if (moves.Category < 0)
+            category = moves.To[category];
+        else if (category != moves.Category)
+            continue;
+        else if (sub == moves.AllFrom)
+            sub = moves.AllTo;
+        else
+            sub = sub >= 0 && sub < MaxCategories ? moves.To[sub] : -1;
+        if (category < 0 || sub < 0) {
+            slot.Gone = true;  // deleted: the slot keeps its place, index and caption
+            continue;
+        }
+        slot.Category = category;
+        slot.SubCategory = sub;
+        slot.Name = RandomCaption(category, sub);
+    }
+}
+
+int RemoveGoneSlots()
 {
     int removed = 0;
     for (int i = SlotCount - 1; i >= 0; --i)  // from the end: a removal moves only later slots up
-        if (!SlotIsFree(i) && !FollowSlotName(CategorySlots[i]) && removeGone) {
+        if (!SlotIsFree(i) && CategorySlots[i].Gone) {
             RemoveSlot(i);
             ++removed;
         }
     return removed;
 }
+
+namespace {
+
+// Registered with the slots themselves, so no program holds slots that miss a re-sort.
+[[maybe_unused]] const bool slotsFollowCategoryMoves = (AddCategoryFollower(FollowCategoryMoves), true);
+
+}  // namespace
 
 int RandomFillSlots()
 {

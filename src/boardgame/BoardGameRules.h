@@ -4,6 +4,7 @@
 // the answer check, chance cards, scoring and the computer's turn. The state lives in unit
 // globals shared by the form and the saved game.
 
+#include "CustomVocabulary.h"
 #include "LX_Globals.h"
 #include "ShortString.h"
 
@@ -28,6 +29,7 @@ struct TCategorySlot {
     int32_t Category = -1;     // -1 for a free slot
     int32_t SubCategory = -1;  // a sub-category index, or the category's SubCount for all of it
     ShortString Name;          // the caption of the choice, empty for a free slot
+    bool Gone = false;         // its category or sub-category was deleted while the slot held it
 };
 
 struct TBoardPlayer {
@@ -106,13 +108,17 @@ AddSlotOutcome AddSlot(int category, int subCategory, std::string_view caption);
 void RemoveSlot(int slot);
 // The slot whose name is exactly this text, or -1.
 int SlotNamed(std::string_view name);
-// Custom categories are re-sorted by name, so a slot's index may point elsewhere by now: a slot
-// whose index no longer gives its name takes the category and sub-category that do. False when
-// none does (its category or sub-category is gone).
+// A saved slot gives its category by its index at the time of saving, and custom categories
+// are re-sorted by name: a slot whose index no longer gives its name takes the category and
+// sub-category that do. False when none does (its category or sub-category is gone).
 bool FollowSlotName(TCategorySlot& slot);
-// Every filled slot follows its name. A slot whose choice is gone is removed when removeGone
-// (the set-up page), else keeps its place (a game on the board). Returns the number removed.
-int FollowSlotNames(bool removeGone);
+// A re-sort of the custom vocabulary: every slot holding a custom category or sub-category
+// that moved goes with it and takes its caption; one whose choice was deleted is marked Gone
+// and stays where it is (a game on the board keeps its squares). The slots follow every
+// re-sort from the program's start.
+void FollowCategoryMoves(const CategoryMoves& moves);
+// Frees the slots marked Gone (the set-up page); the later ones move up. Returns the number.
+int RemoveGoneSlots();
 // Fills the free slots with random choices, silently, until all six are filled or every
 // (category, sub-category) choice has been tried. Returns the number of slots added.
 int RandomFillSlots();

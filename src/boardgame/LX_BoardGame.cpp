@@ -51,12 +51,12 @@ void TPaintBox::paintEvent(QPaintEvent*)
 
 namespace {
 
-// An option line in the small font, or a smaller step of it where the line is too long for its
-// panel ("e.g. bonus points, roll again, loss of points" on a small page).
+// An option line in the game page's own font, or a smaller step of it where the line is too
+// long for its panel ("e.g. bonus points, roll again, loss of points" on a small page).
 void FitOptionLine(QLabel* line)
 {
     line->setFont(
-        FontFittingEachLine(PointSteps(MakeFont(FontScheme.Small)), {line->text()}, line->contentsRect().width()).Font);
+        FontFittingEachLine(PointSteps(MakeFont(FontScheme.Main)), {line->text()}, line->contentsRect().width()).Font);
 }
 
 void SetTextColour(QWidget* w, const QColor& colour)
@@ -550,9 +550,9 @@ void TfrmBoardGame::OnFormShow()
     if (GameInProgress == 0) {
         SelectedText.clear();
         SelectedRow = -1;
-        // Custom Lists may have re-sorted, renamed or deleted categories since the slots were
-        // chosen: each slot follows its name, and one whose choice is gone leaves the list.
-        FollowSlotNames(true);
+        // The slots have followed every rename and re-sort of Custom Lists; one whose category
+        // or sub-category was deleted leaves the list.
+        RemoveGoneSlots();
         ShowSlotNames();
         UpdateSlotButtons();
         Picker->Restore();
@@ -572,9 +572,12 @@ void TfrmBoardGame::OnFormShow()
         cbGusmaro->setChecked(Preferences.ComputerPlays != 0);
         edName[0]->setFocus();
     } else {
-        // During a game too: a refilled pool must ask the slot's own words. A slot whose choice
-        // is gone keeps its place on the board.
-        FollowSlotNames(false);
+        // A slot renamed on Custom Lists shows its new caption: the legend, and the option
+        // lines of a move on offer.
+        if (!PanelMoveInstruct->isHidden()) {
+            FillOptionPanel(PanelOption1, lblOption1, Option1Square, true);
+            FillOptionPanel(PanelOption2, lblOption2, Option2Square, false);
+        }
         pbLegend->update();
     }
     RefreshQuickHints();
@@ -1490,8 +1493,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     PanelMoveInstruct->setGeometry(margin, moveTop, textWidth, std::max(0, h - moveTop - margin + 10));
     PanelMoveInstruct1->setGeometry(0, 0, textWidth, line);
     const int optionWidth = (textWidth - 8) / 2;
-    const QFontMetrics small(MakeFont(FontScheme.Small));
-    const int optionLine = small.height() + 4;
+    const int optionLine = fm.height() + 4;
     for (auto [panel, labels, x] : {std::tuple{PanelOption1, &lblOption1, 0},
                                     std::tuple{PanelOption2, &lblOption2, optionWidth + 8}}) {
         panel->setGeometry(x, line + 6, optionWidth, line + 2 * optionLine + 8);

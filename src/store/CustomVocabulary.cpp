@@ -66,7 +66,25 @@ void SelectFirstCategoryAll()
     Preferences.SelectedSubCategory = CategoryTable[0].SubCount;
 }
 
+std::vector<void (*)(const CategoryMoves&)>& Followers()
+{
+    static std::vector<void (*)(const CategoryMoves&)> followers;
+    return followers;
+}
+
+void TellFollowers(const CategoryMoves& moves)
+{
+    for (auto* follow : Followers())
+        follow(moves);
+}
+
 }  // namespace
+
+void AddCategoryFollower(void (*follower)(const CategoryMoves&))
+{
+    if (std::find(Followers().begin(), Followers().end(), follower) == Followers().end())
+        Followers().push_back(follower);
+}
 
 void SortCustomCategories()
 {
@@ -83,11 +101,15 @@ void SortCustomCategories()
     const int selected = Preferences.SelectedCategory;
     const bool selectedCustom = selected >= FirstCustomSlot && selected < MaxCategories;
     bool selectedPlaced = false;
+    CategoryMoves moves;
+    std::iota(moves.To.begin(), moves.To.begin() + FirstCustomSlot, 0);
+    std::fill(moves.To.begin() + FirstCustomSlot, moves.To.end(), -1);
 
     int target = FirstCustomSlot;
     for (int pick; (pick = SmallestName(names)) >= 0; ++target) {
         const int from = FirstCustomSlot + pick;
         CustomCategories[target] = copies[from];
+        moves.To[from] = target;
         for (int i = BuiltInWordCount + 1; i <= CustomWordEnd(); ++i) {
             TWordRecord& w = WordTable[i];
             if (w.Mark == 0 && w.Category == from) {
@@ -105,6 +127,7 @@ void SortCustomCategories()
     RefreshCustomCategoryTable();
     if (selectedCustom && !selectedPlaced)
         SelectFirstCategoryAll();
+    TellFollowers(moves);
 }
 
 void SortCustomSubCategories(int category)
@@ -114,6 +137,12 @@ void SortCustomSubCategories(int category)
     TCategoryRecord& cat = CustomCategories[category];
     // Only the entries in use are candidates: names behind the count are stale.
     const int n = std::clamp(cat.SubCount, 0, MaxCustomSubCategories);
+    CategoryMoves moves;
+    moves.Category = category;
+    moves.To.fill(-1);
+    // The table still shows the category as it was before this change: an added entry is
+    // already counted in n, not yet in the table.
+    moves.AllFrom = std::clamp<int>(CategoryTable[category].SubCount, 0, MaxCustomSubCategories);
     std::vector<std::string> names(n);
     for (int s = 0; s < n; ++s)
         names[s] = cat.SubNames[s].str();
@@ -129,6 +158,7 @@ void SortCustomSubCategories(int category)
     int target = 0;
     for (int pick; (pick = SmallestName(names)) >= 0; ++target) {
         cat.SubNames[target] = names[pick];
+        moves.To[pick] = target;
         for (int i = BuiltInWordCount + 1; i <= CustomWordEnd(); ++i) {
             TWordRecord& w = WordTable[i];
             if (w.Mark == 0 && w.Category == category && w.SubCategory == pick) {
@@ -143,6 +173,7 @@ void SortCustomSubCategories(int category)
         names[pick].clear();
     }
     cat.SubCount = target;
+    moves.AllTo = target;
     RefreshCustomCategoryTable();
 
     if (selectedHere && !selectedPlaced && category < TotalCategoryCount) {
@@ -152,6 +183,7 @@ void SortCustomSubCategories(int category)
             Preferences.SelectedSubCategory = cat.SubCount;
         }
     }
+    TellFollowers(moves);
 }
 
 void SortCompactCustomWords()

@@ -4,6 +4,24 @@
 // words. A category, sub-category or word is deleted by emptying its name (its English) and
 // running these, which drop empty entries and re-point the words (and the stored selection).
 
+#include "LX_Globals.h"
+
+#include <array>
+
+// Where one re-sort put what it moved. Category -1: the custom categories, To[old slot] the new
+// slot. Otherwise the sub-categories of that custom category: To[old entry] the new entry, and
+// the choice of all its sub-categories (sub-category index SubCount) moved from AllFrom to AllTo.
+// -1 for a slot or entry dropped (deleted).
+struct CategoryMoves {
+    int Category = -1;
+    std::array<int, MaxCategories> To{};
+    int AllFrom = -1;
+    int AllTo = -1;
+};
+// A choice held outside the tables (a board game's category slots) moves with its category
+// and sub-category: each follower is told every re-sort, after the tables are refreshed.
+void AddCategoryFollower(void (*follower)(const CategoryMoves&));
+
 // Sorts the custom categories, drops nameless slots, re-points words and the selection, and
 // refreshes CategoryTable 15..29, CustomCategoryCount and TotalCategoryCount.
 void SortCustomCategories();

@@ -373,13 +373,57 @@ private slots:
         QCOMPARE(RandomCaption(followed.Category, followed.SubCategory), std::string("beta - b2"));
     }
 
-    void legendNamesAtTheGridFontUnlessTooLong()
+    void legendAndOptionLinesAtTheirFontUnlessTooLong()
     {
         QTest::keyClicks(screen->edName[0], "Ana");
         screen->bnRandom->click();
         screen->bnStartGame->click();
         QCOMPARE(screen->GameInProgress, 1);
         fixture->main->resize(1260, 960);
+
+        // Slots 0 to 2 take a custom name too long for an option panel: whatever the die
+        // shows, one option line is too long and every other one fits.
+        Preferences.FontSizeMode = 2;
+        fixture->main->ApplyFontScheme();
+        fixture->main->FormResize();
+        const auto kept = CategorySlots;
+        std::string tooLong = "MOMENTOUS WORDS - W";  // capitals, as a custom name may have them
+        while (QFontMetrics(MakeFont(FontScheme.Main)).horizontalAdvance(ToQt(tooLong)) <=
+               screen->lblOption1[1]->contentsRect().width())
+            tooLong += "W";
+        QVERIFY(tooLong.size() <= ShortString::Capacity);
+        for (int i = 0; i < 3; ++i)
+            CategorySlots[i].Name = tooLong;
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        for (int mode : {2, 3}) {
+            Preferences.FontSizeMode = mode;
+            fixture->main->ApplyFontScheme();
+            fixture->main->FormResize();
+            const QFont main = MakeFont(FontScheme.Main);
+            int shrunk = 0;
+            for (auto* labels : {&screen->lblOption1, &screen->lblOption2})
+                for (int i = 1; i < 3; ++i) {
+                    const QLabel* line = (*labels)[i];
+                    const int room = line->contentsRect().width();
+                    QVERIFY(line->parentWidget()->rect().contains(line->geometry()));
+                    QVERIFY(!line->font().bold());
+                    QVERIFY(QFontMetrics(line->font()).height() <= line->height());
+                    QVERIFY(QFontMetrics(line->font()).horizontalAdvance(line->text()) <= room);
+                    if (line->text() == ToQt(tooLong)) {  // the largest size that fits
+                        ++shrunk;
+                        QFont larger = line->font();
+                        larger.setPointSize(line->font().pointSize() + 1);
+                        QVERIFY(line->font().pointSize() < main.pointSize());
+                        QVERIFY(QFontMetrics(larger).horizontalAdvance(line->text()) > room);
+                    } else {
+                        QCOMPARE(line->font().family(), main.family());
+                        QCOMPARE(line->font().pointSize(), main.pointSize());
+                    }
+                }
+            QCOMPARE(shrunk, 1);
+        }
+        CategorySlots = kept;
+
         for (int mode : {2, 3}) {
             Preferences.FontSizeMode = mode;
             fixture->main->ApplyFontScheme();

@@ -2,14 +2,19 @@
 // question cancelled, a failed save that keeps the old file, the program restarted and the game
 // loaded back at the same player's turn; four players, one past the target by a bonus card, who
 // plays on after loading; a finished game that stays finished; a damaged file and a deleted
-// custom category refused with nothing changed.
+// custom category refused with nothing changed; a game whose custom categories are renamed,
+// re-sorted and deleted on Custom Lists while it is played.
 
 #include "AppFixture.h"
 #include "BoardGameDeck.h"
 #include "FileBytes.h"
+#include "GridMouse.h"
+#include "LayoutCheck.h"
 
 #include "BoardGameFile.h"
+#include "CustomListsRules.h"
 #include "LX_BoardGame.h"
+#include "LX_CustomLists.h"
 #include "LexGrid.h"
 
 #include "AppGlobals.h"
@@ -233,6 +238,91 @@ private slots:
         screen->edName[3]->clear();
         screen->bnLoadExisting->click();
         QCOMPARE(screen->edName[3]->text(), QStringLiteral("Gusmaro"));
+    }
+
+    void slotsFollowTheirCategoriesThroughCustomLists()
+    {
+        // Custom "Bravo" (sub-category "Alpha sub") and "Delta" (sub-category "Two"), each with
+        // words of its own; slot 0 holds all of "Delta", slot 1 "Bravo - Alpha sub".
+        const int bravo = AddCustomCategory("Bravo");
+        const int alpha = AddCustomSubCategory(bravo, "Alpha sub");
+        StoreCustomWord({"bravoa", "bravoes", "", 0, true}, bravo, alpha, -1);
+        StoreCustomWord({"bravob", "bravoso", "", 0, true}, bravo, alpha, -1);
+        const int delta = AddCustomCategory("Delta");
+        StoreCustomWord({"deltatwoa", "deltados", "", 0, true}, delta, AddCustomSubCategory(delta, "Two"), -1);
+        QCOMPARE(AddSlot(delta, 1, "Delta").Slot, 0);
+        QCOMPARE(AddSlot(bravo, alpha, "Bravo - Alpha sub").Slot, 1);
+        QTest::keyClicks(screen->edName[0], "Ana");
+        screen->bnRandom->click();
+        screen->bnStartGame->click();
+        QCOMPARE(screen->GameInProgress, 1);
+        // Ana's die stops; square 3 (slot 1) is offered, its pools are asked through.
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        Option1Square = 3;
+        for (int level = 0; level < 2; ++level)
+            PoolUsed[1][level] = PoolCount[1][level];
+
+        // On Custom Lists "Bravo" becomes "Zulu", which sorts after "Delta".
+        fixture->ClickBox(ScreenCustomLists);
+        auto* lists = fixture->ScreenAs<TfrmCustomLists>(ScreenCustomLists);
+        ClickCell(lists->sgCustomCategory, 0, bravo - BuiltInCategorySlots);
+        lists->bnEditCategory->click();
+        lists->edEditCategory->setText("Zulu");
+        lists->EditCategory.Save->click();
+        QCOMPARE(CategoryTable[16].Name, "Zulu");
+        fixture->ClickBox(ScreenBoardGame);
+
+        // The legend and the option line say "Zulu - Alpha sub"; the refill asks a Zulu word.
+        const QString zulu = QStringLiteral("Zulu - Alpha sub");
+        layoutcheck::TextRecorder legend(screen->pbLegend);
+        screen->pbLegend->render(&legend);
+        QCOMPARE(legend.Items.size(), size_t(7));
+        QCOMPARE(legend.Items[2].Text, zulu);
+        QCOMPARE(screen->lblOption1[1]->text(), zulu);
+        screen->PanelOption1Click();
+        QCOMPARE(screen->PanelCategory->text(), zulu);
+        QVERIFY2(screen->CurrentQuestion.Answer.rfind("bravo", 0) == 0, screen->CurrentQuestion.Answer.c_str());
+
+        // Saved afterwards, the game loads with the slot under its new name.
+        fixture->shown.clear();
+        screen->bnSave->click();
+        QCOMPARE(fixture->messages(), QStringList{"Board game has been saved."});
+        screen->bnReturn->click();
+        QCOMPARE(screen->sgSelected->Cell(0, 1), zulu);
+        screen->bnLoadExisting->click();
+        QCOMPARE(fixture->messages(), QStringList{"Board game has been saved."});
+        QCOMPARE(screen->GameInProgress, 1);
+        QCOMPARE(ToQt(CategorySlots[1].Name), zulu);
+        QCOMPARE(CategorySlots[1].Category, 16);
+
+        // During the game "Delta" gains a sub-category and Zulu one sorting before "Alpha sub":
+        // all of "Delta" stays all of it, "Alpha sub" moves down an entry.
+        AddCustomSubCategory(15, "One");
+        AddCustomSubCategory(16, "Aardvark sub");
+        QCOMPARE(CategorySlots[0].SubCategory, CategoryTable[15].SubCount);
+        QCOMPARE(CategorySlots[0].Name, "Delta");
+        QCOMPARE(CategorySlots[1].SubCategory, 1);
+        QCOMPARE(ToQt(CategorySlots[1].Name), zulu);
+
+        // "Delta" deleted during the game: its slot keeps its place and the later slots stay,
+        // while "Zulu" moves up a category slot and its own slot follows it.
+        const auto before = CategorySlots;
+        fixture->ClickBox(ScreenCustomLists);
+        ClickCell(lists->sgCustomCategory, 0, 0);
+        lists->bnDeleteCategory->click();
+        QCOMPARE(CategoryTable[15].Name, "Zulu");
+        fixture->ClickBox(ScreenBoardGame);
+        QCOMPARE(FilledSlotCount(), SlotCount);
+        QCOMPARE(CategorySlots[0].Name, before[0].Name);
+        for (int i = 2; i < SlotCount; ++i)
+            QCOMPARE(CategorySlots[i].Name, before[i].Name);
+        QCOMPARE(CategorySlots[1].Category, 15);
+        QCOMPARE(ToQt(CategorySlots[1].Name), zulu);
+        QVERIFY(SlotQuestionCount(CategorySlots[0]) == 0);  // no longer the words in its old place
+        // A new game's list drops the deleted slot; the rest move up.
+        screen->bnReturn->click();
+        QCOMPARE(screen->sgSelected->Cell(0, 0), zulu);
+        QVERIFY(screen->sgSelected->Cell(0, 5).isEmpty());
     }
 
 private:
