@@ -3,7 +3,6 @@
 #include "FontScheme.h"
 #include "ScreenForm.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
