@@ -1,12 +1,16 @@
 // Custom Lists with two custom categories of its own, a sub-category with words, and the
-// add-word panel open over the left half.
+// add-word panel open over the left half; in the smaller windows the built-in category with the
+// longest rows, and Word Lists with that category and a custom word as long as its boxes allow.
 
 #include "Screenshots.h"
 
+#include "CategoryPicker.h"
 #include "LX_CustomLists.h"
+#include "LX_WordLists.h"
 #include "LexGrid.h"
 
 #include "LX_Data.h"
+#include "LX_Globals.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +53,19 @@ void ShotsCustomLists(ShotContext& shots)
     shots.Save("customlists-edit-category");
     screen->CancelPanel(screen->EditCategory);
 
+    screen->bnAddWordsClick();
+    screen->edAddEnglish->setText("black-handed spider monkey");  // cut to the boxes' lengths
+    screen->edAddSpanish->setText(QString::fromUtf8("mono ara\u00f1a de manos negras"));
+    screen->edAddSpanishAddOn->setText("/Ateles geoffroyi");
+    screen->SelDataType = 3;
+    screen->AddData.Save->click();
+
+    int longRows = 0;  // the category whose rows are the longest
+    for (int c = 0; c < CategoryCount; ++c)
+        if (CategoryTable[c].Name == "Miscellaneous")
+            longRows = c;
+    auto* lists = shots.ScreenAs<TfrmWordLists>(ScreenWordLists);
+
     // The smaller windows with the largest font each allows, lists and the add-word panel.
     for (auto [width, height, mode] : {std::tuple{800, 600, 2}, std::tuple{1000, 720, 3}}) {
         shots.UseWindow(mode, width, height);
@@ -58,6 +75,22 @@ void ShotsCustomLists(ShotContext& shots)
         screen->bnAddWordsClick();
         shots.Save("customlists-add-word" + size);
         screen->CancelPanel(screen->AddData);
+        screen->sgFixedCategorySelectCell(longRows);
+        screen->sgFixedSubCategorySelectCell(CategoryTable[longRows].SubCount);
+        shots.Save("customlists-long-rows" + size);
+        if (!lists)
+            continue;
+        shots.main.ChangeScreenClick(ScreenWordLists);
+        lists->Picker->sgCategorySelectCell(1, 0);
+        lists->Picker->sgSubCategorySelectCell(0);
+        lists->bnAllToLearned->click();
+        shots.Save("wordlists-long-word" + size);
+        lists->bnAllToData->click();
+        lists->Picker->sgCategorySelectCell(0, longRows);
+        lists->Picker->sgSubCategorySelectCell(CategoryTable[longRows].SubCount);
+        lists->bnAllToLearned->click();
+        shots.Save("wordlists-long-rows" + size);
+        lists->bnAllToData->click();
     }
 
     shots.Restore(saved);

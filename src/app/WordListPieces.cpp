@@ -1,5 +1,8 @@
 #include "WordListPieces.h"
 
+#include "FontScheme.h"
+#include "ScreenForm.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
@@ -31,4 +34,11 @@ QToolButton* MakeSortButton(QWidget* panel, Qt::ArrowType arrow, const char* nam
     button->setAutoRaise(true);
     QObject::connect(button, &QToolButton::clicked, button, std::move(onClick));
     return button;
+}
+
+QFont ListRowFont(const QString& text, int cellWidth)
+{
+    // Below this size a row is no longer read but guessed at.
+    constexpr int SmallestRowPointSize = 4;
+    return FontFittingEachLine(PointSteps(MakeFont(FontScheme.Grid, true), SmallestRowPointSize), {text}, cellWidth).Font;
 }

@@ -49,12 +49,13 @@ LexGrid* MakeGrid(QWidget* parent, const char* name, int columns, int rows)
     return grid;
 }
 
-// Text drawn in the grid font, bold, vertically centred on the height of "X".
+// Text drawn in the grid font, bold, vertically centred on the height of "X". A word-list row
+// (centred) too wide for its cell takes a smaller size.
 void DrawText(QPainter& p, const QRect& rect, const QString& text, bool centred, bool chosen)
 {
     p.fillRect(rect, BlueHigh(chosen ? ColorNavy : ColorWhite));
     p.setPen(chosen ? Qt::white : Qt::black);
-    p.setFont(MakeFont(FontScheme.Grid, true));
+    p.setFont(centred ? ListRowFont(text, rect.width()) : MakeFont(FontScheme.Grid, true));
     const QFontMetrics fm = p.fontMetrics();
     const int x = centred ? rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2 : rect.left();
     const int y = rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent();

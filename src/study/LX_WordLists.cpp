@@ -216,12 +216,12 @@ void TfrmWordLists::DrawListCell(QPainter& p, int col, int row, const QRect& rec
         return;
     }
     p.setPen(Qt::black);
-    p.setFont(MakeFont(FontScheme.Grid, true));
     QString text;
     if (learnedList)
         text = col == 1 ? ToQt(r.FirstWord) + "  (" + ToQt(r.SecondWord) + ")" : ToQt(r.TypeText);
     else
         text = col == 0 ? ToQt(r.TypeText) : col == 1 ? ToQt(r.FirstWord) : ToQt(r.SecondWord);
+    p.setFont(ListRowFont(text.trimmed(), rect.width()));  // centred on the text without its blanks
     DrawCentred(p, rect, " " + text);
 }
 

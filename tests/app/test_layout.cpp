@@ -1,7 +1,9 @@
 // The layout audit: every screen and page, at every window size with every font size that size
 // allows, shows each label, button, radio and check box whole and inside its parent, and each
 // grid row that shows text at least as high as its font, and no fitted font smaller than the
-// one asked for where that one fits (tests/support/LayoutCheck.h).
+// one asked for where that one fits (tests/support/LayoutCheck.h). The word lists of Word Lists
+// and Custom Lists are walked row by row over every category, with a custom word as long as its
+// boxes allow: each row whole in its cell, at the lists' font wherever it fits.
 // One data row per screen; run one screen with its tag, e.g. `test_layout walk:Crosswords`
 // (tags: MainWindow WordLists WordTests Crosswords WordGames WordSearch BoardGame CustomLists Options
 // About QuickHints). ctest runs it twice: at 96 and at 120 pixels per inch (test_layout_120dpi).
@@ -12,11 +14,13 @@
 
 #include "BoardGameRules.h"
 #include "CategoryPicker.h"
+#include "FontScheme.h"
 #include "LX_BoardGame.h"
 #include "LX_Crosswords.h"
 #include "LX_CustomLists.h"
 #include "LX_QuickHints.h"
 #include "LX_WordGames.h"
+#include "LX_WordLists.h"
 #include "LX_WordSearch.h"
 #include "LX_WordTests.h"
 #include "LX_Data.h"
@@ -40,6 +44,8 @@ struct Walk {
     AppFixture& app;
     std::function<void(const QString& view, QWidget* root, const QStringList& exempt)> Audit;
     std::function<void(const QString& failure)> Fail;
+    // Every row of a list, scrolled through, not only the rows on view.
+    std::function<void(const QString& view, LexGrid* list)> Rows;
     TfrmMain& main() { return *app.main; }
     void Show(int screen)
     {
@@ -78,17 +84,56 @@ void AddCustomCategory(Walk& w)
     screen->AddSubCategory.Save->click();
     screen->sgCustomSubCategorySelectCell(0);
     screen->dgFixedWordsMouseDown(2, 0);
+    // A word as long as the boxes take it, in capitals, of the widest type text.
+    screen->bnAddWordsClick();
+    screen->edAddEnglish->setText("BLACK-HANDED SPIDER MONKEY OF CENTRAL AMERICA");
+    screen->edAddSpanish->setText(QString::fromUtf8("MONO ARA\u00d1A DE MANOS NEGRAS DE AM\u00c9RICA CENTRAL"));
+    screen->edAddSpanishAddOn->setText("/ATELES GEOFFROYI");
+    for (QLineEdit* box : {screen->edAddEnglish, screen->edAddSpanish, screen->edAddSpanishAddOn})
+        QCOMPARE(box->text().size(), box->maxLength());
+    screen->sgAddDataType->OnSelectCell(1, 1);  // "M pl."
+    screen->AddData.Save->click();
+    QCOMPARE(screen->CustomWordList.size(), size_t{2});
+}
+
+// Each built-in category with its " All" row: every sub-category at once.
+template <typename Pick>
+void EachCategory(const Pick& pick)
+{
+    for (int c = 0; c < CategoryCount; ++c)
+        pick(c, CategoryTable[c].SubCount);
 }
 
 void WalkWordLists(Walk& w)
 {
+    auto* screen = w.app.ScreenAs<TfrmWordLists>(ScreenWordLists);
     InBothLanguages([&](const QString& language) {
         w.Show(ScreenWordLists);
         w.Check(language);
+        // Each category's words, first all to learn, then all learned.
+        screen->rbAllCommon->click();
+        EachCategory([&](int category, int all) {
+            screen->Picker->sgCategorySelectCell(0, category);
+            screen->Picker->sgSubCategorySelectCell(all);
+            w.Rows(language, screen->dgWords);
+            screen->bnAllToLearned->click();
+            w.Rows(language, screen->dgLearned);
+            screen->bnAllToData->click();
+        });
     });
     AddCustomCategory(w);  // the picker takes a second column
     w.Show(ScreenWordLists);
     w.Check("with a custom category");
+    InBothLanguages([&](const QString& language) {
+        w.Show(ScreenWordLists);
+        screen->Picker->sgCategorySelectCell(1, 0);
+        screen->Picker->sgSubCategorySelectCell(0);
+        screen->bnAllToLearned->click();
+        w.Check("custom words learned, " + language);
+        w.Rows("custom words learned, " + language, screen->dgLearned);
+        screen->bnAllToData->click();
+        w.Rows("custom words to learn, " + language, screen->dgWords);
+    });
 }
 
 void WalkWordTests(Walk& w)
@@ -235,6 +280,16 @@ void WalkCustomLists(Walk& w)
     Preferences.AnswerLanguage = "S";
     AddCustomCategory(w);
     w.Check("lists");
+    InBothLanguages([&](const QString& language) {
+        w.Show(ScreenCustomLists);
+        screen->rbFixedAllCommon->click();
+        EachCategory([&](int category, int all) {
+            screen->sgFixedCategorySelectCell(category);
+            screen->sgFixedSubCategorySelectCell(all);
+            w.Rows(language, screen->dgFixedWords);
+        });
+        w.Rows(language, screen->dgCustomWords);
+    });
     const std::pair<const char*, std::function<void()>> panels[] = {
         {"add category", [&] { screen->bnAddCategoryClick(); }},
         {"edit category", [&] { screen->bnEditCategoryClick(); }},
@@ -385,7 +440,15 @@ void TestLayout::walk()
                                         (view.isEmpty() ? QString() : " " + view) + " " + scene;
                   add(CheckLayout(root, where, exempt));
               },
-              [&](const QString& failure) { failures << failure + " " + scene; }};
+              [&](const QString& failure) { failures << failure + " " + scene; },
+              [&](const QString& view, LexGrid* list) {
+                  QCoreApplication::processEvents();
+                  QStringList found;
+                  layoutcheck::CheckEveryRow(list, MakeFont(FontScheme.Grid, true),
+                                             QString::fromLatin1(QTest::currentDataTag()) + " " + view + " " + scene,
+                                             found);
+                  add(found);
+              }};
     // The message and choice forms the walk brings up are audited too.
     SetMessageFormAnswer([&](TfrmShowMsg& form) {
         form.show();

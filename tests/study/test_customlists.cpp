@@ -293,6 +293,12 @@ private slots:
         AddCustomSubCategory(other, "Only");
         StoreCustomWord({"three", "tres", "", 7, true}, other, 0, -1);
         OpenScreen();
+        // Edit on a sub-category past the first fills in its own name.
+        ClickCell(screen->sgCustomSubCategory, 0, 1);
+        screen->bnEditSubCategory->click();
+        QCOMPARE(screen->edEditSubCategory->text(), QStringLiteral("Few"));
+        screen->EditSubCategory.Cancel->click();
+        ClickCell(screen->sgCustomSubCategory, 0, 0);
         ClickCell(screen->dgCustomWords, 0, 30);
         screen->bnDeleteSubCategory->click();
         QCOMPARE(CustomCategories[slot].SubNames[screen->SelCustomSubCategory], "Few");

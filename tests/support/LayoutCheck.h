@@ -6,7 +6,8 @@
 // A font a fitting helper chose below the one asked for is a fault where the one asked for fits:
 // by the helper's own word, or by every text of the fit on view in the room it is drawn in
 // (WatchFittedFonts collects the helpers' choices).
-// CheckLayout returns one failure string per fault, naming the control, its text and `where`.
+// CheckLayout returns one failure string per fault, naming the control, its text and `where`;
+// CheckEveryRow does the same for every row of a list, scrolled through.
 
 #include "LexGrid.h"
 #include "ScreenForm.h"
@@ -281,6 +282,58 @@ inline void CheckPaintedTexts(QWidget* w, const QString& where, QStringList& fai
             return;  // one text tells the fault
         }
     }
+}
+
+// Every row of a list, scrolled through page by page, not only the rows on view: each text
+// stands inside its own cell, in the face asked for, at the size asked for wherever that fits
+// the cell, else at the largest point size that does.
+inline void CheckEveryRow(LexGrid* grid, const QFont& wanted, const QString& where, QStringList& failures)
+{
+    const int shownTop = grid->TopRow();
+    std::map<QPoint, QString, bool (*)(const QPoint&, const QPoint&)> failed(
+        [](const QPoint& a, const QPoint& b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+    for (int top = 0;;) {
+        grid->SetTopRow(top);
+        TextRecorder recorder(grid);
+        grid->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+        for (const TextRecorder::Item& item : recorder.Items) {
+            const QString ink = item.Text.trimmed();
+            if (ink.isEmpty())
+                continue;
+            // The painter is clipped to the cell: the clip names it.
+            const QPoint cell = grid->MouseToCell(item.Room.center());
+            const QRect rect = grid->CellRect(cell.x(), cell.y());
+            if (cell.x() < 0 || !rect.isValid() || failed.count(cell))
+                continue;
+            const QFontMetrics fm(item.Font, grid);
+            const QString lead = item.Text.left(item.Text.indexOf(ink));
+            const int start = qRound(item.Baseline.x());
+            const int left = start + fm.horizontalAdvance(lead);
+            const int width = fm.horizontalAdvance(ink);
+            // A larger size fits when the text and the blanks it keeps inside its cell do.
+            const QString kept = (start >= rect.left() ? lead : QString()) + ink;
+            auto fits = [&](const QFont& font) { return QFontMetrics(font, grid).horizontalAdvance(kept) <= rect.width(); };
+            QFont larger = item.Font;
+            larger.setPointSize(item.Font.pointSize() + 1);
+            const QString what = QStringLiteral("%1: grid %2 row %3 column %4 \"%5\" at %6")
+                                     .arg(where, Name(grid)).arg(cell.y()).arg(cell.x()).arg(Shown(ink), FontName(item.Font));
+            if (left < rect.left() || left + width > rect.left() + rect.width())
+                failed[cell] = what + QStringLiteral(" runs out of its cell (x %1 to %2 in %3 to %4)")
+                                          .arg(left).arg(left + width).arg(rect.left()).arg(rect.left() + rect.width());
+            else if (item.Font.family() != wanted.family() || item.Font.bold() != wanted.bold() ||
+                     item.Font.pointSize() > wanted.pointSize())
+                failed[cell] = what + QStringLiteral(" is not in the list's font (%1)").arg(FontName(wanted));
+            else if (item.Font.pointSize() < wanted.pointSize() && fits(larger))
+                failed[cell] = what + QStringLiteral(" is smaller than it needs: %1 fits").arg(FontName(larger));
+        }
+        const int next = grid->TopRow() + std::max(1, grid->VisibleRowCount());
+        if (next >= grid->RowCount() || grid->TopRow() < top)
+            break;
+        top = next;
+    }
+    grid->SetTopRow(shownTop);
+    for (const auto& [cell, failure] : failed)
+        failures << failure;
 }
 
 // The fitting helpers' choices since WatchFittedFonts, the latest of each kind.
