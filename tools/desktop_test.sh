@@ -76,12 +76,14 @@ read_client() {
     eval "${1}x=$2 ${1}y=$3 ${1}w=$4 ${1}h=$5"
 }
 framed() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q =; }
-# Waits until the window's geometry stops changing.
+# Waits until the window's geometry stops changing: three equal readings in a row, as a busy
+# machine may pause the program between its moves.
 settle() {
-    last= tries=50
+    last= same=0 tries=60
     while [ "$tries" -gt 0 ]; do
         now=$(client "$1")
-        [ "$now" = "$last" ] && return 0
+        if [ "$now" = "$last" ]; then same=$((same + 1)); else same=0; fi
+        [ "$same" -ge 2 ] && return 0
         last=$now
         sleep 0.3
         tries=$((tries - 1))
