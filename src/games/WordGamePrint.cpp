@@ -60,10 +60,11 @@ void KeyHeads(int row, bool spanishAnswers)
     DrawCellText(1, row, AlignLeft, AlignMiddle, spanishAnswers ? "Spanish" : "English");
 }
 
+// A clue or answer too long for its key cell takes a smaller size of its own, not the whole key.
 void KeyWord(int row, const PrintKeyWord& word)
 {
-    DrawCellText(0, row, AlignLeft, AlignMiddle, ToQt(word.Clue));
-    DrawCellText(1, row, AlignLeft, AlignMiddle, ToQt(word.Answer));
+    DrawFittedText(CellX[0], CellX[1], CellY[row], CellY[row + 1], AlignLeft, AlignMiddle, ToQt(word.Clue));
+    DrawFittedText(CellX[1], CellX[2], CellY[row], CellY[row + 1], AlignLeft, AlignMiddle, ToQt(word.Answer));
 }
 
 // Two key rows (heads above clue and answer) boxed from row edge `top` to top + 2.
