@@ -56,76 +56,6 @@ void CheckWordsApart(const PdfPage& page, const PdfPrinter& printer)
         }
 }
 
-// The area (printer pixels), split into cols x rows even cells, holds in each cell the words of
-// its own text (cell (c, r) holds texts[c * rows + r]) read line by line, and no other word;
-// each word wholly inside its cell: none cut at an edge, pushed out of its area, run past its
-// row or over another's. With `hanging`, a wrapped line starts under the first line's text,
-// right of a clue's number. Counts the cells that wrap, and keeps each cell's word height.
-struct CellWords {
-    int Wrapped = 0;
-    double Smallest = 1e9;
-    QMap<int, double> Height;  // the smallest word height of each cell that holds words
-    QMap<int, double> Width;   // the widths of its lines, added up
-    double CellWidth = 0;
-
-    // Only an entry too wide for its cell on one line at the list's size (a word height) is
-    // smaller: scaled up to that size, its lines laid end to end overrun the cell.
-    void CheckShrunkOnlyWhenTooWide(double listHeight, const QStringList& texts) const
-    {
-        for (auto it = Height.begin(); it != Height.end(); ++it)
-            if (it.value() < listHeight - 0.05)
-                QVERIFY2(Width[it.key()] * listHeight / it.value() > CellWidth * 0.85,
-                         qPrintable(texts.value(it.key()) + " shrunk though it fits"));
-    }
-};
-void CheckWordsInCells(const PdfPage& page, const PdfPrinter& printer, const QRect& area, int cols, int rows,
-                       const QStringList& texts, CellWords& found, bool hanging = true)
-{
-    const QRectF pt(printer.At(area.left(), area.top()), printer.At(area.x() + area.width(), area.y() + area.height()));
-    const double w = pt.width() / cols, h = pt.height() / rows;
-    found.CellWidth = w;
-    QMap<int, QList<PdfWord>> cells;
-    for (const PdfWord& word : page.Find({}, pt)) {
-        const int c = std::min(int((word.Box.center().x() - pt.left()) / w), cols - 1);
-        const int r = std::min(int((word.Box.center().y() - pt.top()) / h), rows - 1);
-        const QRectF cell(pt.left() + c * w, pt.top() + r * h, w, h);
-        QVERIFY2(cell.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.Box), qPrintable(word.Text));
-        cells[c * rows + r] << word;
-    }
-    for (int i = 0; i < cols * rows; ++i) {
-        QList<PdfWord> in = cells.value(i);
-        // Lines top to bottom, each read left to right.
-        std::sort(in.begin(), in.end(), [](const PdfWord& a, const PdfWord& b) { return a.Box.top() < b.Box.top(); });
-        QList<QList<PdfWord>> lines;
-        for (const PdfWord& word : in) {
-            if (lines.isEmpty() || word.Box.top() > lines.last()[0].Box.top() + 0.5)
-                lines.append(QList<PdfWord>());
-            lines.last() << word;
-        }
-        QStringList read;
-        for (QList<PdfWord>& line : lines) {
-            std::sort(line.begin(), line.end(), [](const PdfWord& a, const PdfWord& b) { return a.Box.left() < b.Box.left(); });
-            for (const PdfWord& word : line) {
-                read << word.Text;
-                found.Smallest = std::min(found.Smallest, word.Box.height());
-                found.Height[i] = std::min(found.Height.value(i, 1e9), word.Box.height());
-            }
-            found.Width[i] += line.last().Box.right() - line.first().Box.left();
-        }
-        QCOMPARE(read.join(' '), texts.value(i).simplified());
-        if (lines.size() < 2)
-            continue;
-        ++found.Wrapped;
-        if (!hanging)
-            continue;
-        const QList<PdfWord>& first = lines[0];
-        static const QRegularExpression number(R"(^\d+\.$)");
-        const double indent = (first.size() > 1 && number.match(first[0].Text).hasMatch() ? first[1] : first[0]).Box.left();
-        for (qsizetype l = 1; l < lines.size(); ++l)
-            QVERIFY2(std::abs(lines[l][0].Box.left() - indent) < 0.6, qPrintable(texts.value(i) + ": a line not under its text"));
-    }
-}
-
 }  // namespace
 
 class TestPrinting : public QObject {
@@ -220,8 +150,8 @@ private slots:
                 acrossList << ClueLine(0, j);
             const int left = m + 19 * s + m;
             CellWords beside, below;
-            CheckWordsInCells(printed, printer, QRect(left, m, printer.PixelWidth() - left, (down + 1) * lineHeight), 1, down + 1, downList, beside);
-            CheckWordsInCells(printed, printer, QRect(m, listTop, 4 * columnWidth, k * rowHeight), 4, k, acrossList, below);
+            CheckWordsInCells(printed, printer.Points(QRect(left, m, printer.PixelWidth() - left, (down + 1) * lineHeight)), 1, down + 1, downList, beside);
+            CheckWordsInCells(printed, printer.Points(QRect(m, listTop, 4 * columnWidth, k * rowHeight)), 4, k, acrossList, below);
             const double tenPoint = printed.Find("Clues")[0].Box.height();
             QMap<QString, double> heights;
             for (int r = 1; r <= down; ++r)
@@ -304,7 +234,7 @@ private slots:
             QVERIFY(std::abs(down.y() - origin.y() - (printer.Y((XWordRows - 1) * s) - printer.Y(0))) < 1);
 
             CellWords headerWords;
-            CheckWordsInCells(page, printer, QRect(m, m, XWordCols * s, s), 1, 1, {header}, headerWords, false);
+            CheckWordsInCells(page, printer.Points(QRect(m, m, XWordCols * s, s)), 1, 1, {header}, headerWords, false);
             QVERIFY(headerWords.Smallest > acrossTitle[0].Box.height() * 0.59);
             QCOMPARE(headerWords.Wrapped, int(tall));
         }
@@ -357,12 +287,12 @@ private slots:
             for (int r = 1; r <= down; ++r)
                 downList << ClueLine(2, r);
             CellWords beside, below;
-            CheckWordsInCells(page, printer, QRect(left, m, PW - left, lines * lineHeight), 1, lines,
+            CheckWordsInCells(page, printer.Points(QRect(left, m, PW - left, lines * lineHeight)), 1, lines,
                               down >= 9 ? downList : acrossList + QStringList{QString()} + downList, beside);
             if (down >= 9) {
                 const int k = (across + 4) / 4, rowHeight = RoundQuotient(PH * 3 / 24 - m, k);
                 const int top = std::max(m + (XWordRows + free) * s, m + lines * lineHeight) + m;
-                CheckWordsInCells(page, printer, QRect(m, top, 4 * RoundQuotient(PW - 2 * m, 4), k * rowHeight), 4, k, acrossList, below);
+                CheckWordsInCells(page, printer.Points(QRect(m, top, 4 * RoundQuotient(PW - 2 * m, 4), k * rowHeight)), 4, k, acrossList, below);
             }
             const double tenPoint = page.Find("Clues")[0].Box.height();  // the titles' size
             beside.CheckShrunkOnlyWhenTooWide(tenPoint, down >= 9 ? downList : acrossList + QStringList{QString()} + downList);
@@ -444,8 +374,8 @@ private slots:
                 answerList << ToQt(word.Answer);
             }
             CellWords band, rows;
-            CheckWordsInCells(page, printer, QRect(m, m, side * c1, c1), 1, 1, {header}, band, false);
-            CheckWordsInCells(page, printer, QRect(left, m + c1, (W - left) / 2 * 2, count * r1), 2, count, clueList + answerList, rows);
+            CheckWordsInCells(page, printer.Points(QRect(m, m, side * c1, c1)), 1, 1, {header}, band, false);
+            CheckWordsInCells(page, printer.Points(QRect(left, m + c1, (W - left) / 2 * 2, count * r1)), 2, count, clueList + answerList, rows);
             const double tenPoint = page.Find({}, QRectF(printer.At(m, m + c1), printer.At(m + c1, m + 2 * c1)))[0].Box.height();
             QVERIFY(band.Smallest > tenPoint * 0.5 && band.Wrapped == 1);
             QVERIFY(count == SearchMaxWords || (rows.Smallest > tenPoint * 0.62 && rows.Wrapped > 0));
