@@ -320,9 +320,10 @@ private slots:
     }
 
     // The longest words of the vocabulary in a 40-word and a 10-word puzzle on the largest grid,
-    // under a long header: every clue and answer, and the header, print whole and clear of each
-    // other, each inside its row of its column; the header wraps inside its band at 6 points or
-    // more, and the 10 words' taller rows take a long clue on two lines above 6 points.
+    // under a long header, the 40 with two custom words of fifty capitals: every clue and
+    // answer, and the header, print whole and clear of each other, each inside its row of its
+    // column; the header wraps inside its band, the 10 words' taller rows take a long clue on
+    // two lines above 6 points, and only an entry too wide for its row is below the list's size.
     void wordSearchLongestWordsPrintWhole()
     {
         std::vector<int> longest;
