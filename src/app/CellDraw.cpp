@@ -96,12 +96,14 @@ QStringList WrapToWidth(const QFontMetrics& fm, const QString& text, int width, 
     return lines;
 }
 
-}  // namespace
+// The size and lines DrawFittedText gives an entry on the canvas.
+struct FittedText {
+    double PointSize;
+    QStringList Lines;  // the first without the lead
+};
 
 FittedText FitText(int width, int height, uint8_t hAlign, const QString& text, const QString& lead)
 {
-    if (!CellCanvas)
-        return {10, {text}};
     const QFont& font = CellCanvas->font();
     const double own = PointSizeOf(font);
     if (NeededWidth(QFontMetrics(font, CellCanvas->device()), hAlign, lead + text) <= width)
@@ -118,6 +120,8 @@ FittedText FitText(int width, int height, uint8_t hAlign, const QString& text, c
     const QFontMetrics fm(AtPointSize(font, size), CellCanvas->device());
     return {size, WrapToWidth(fm, text, width - fm.horizontalAdvance(lead), hAlign, true)};
 }
+
+}  // namespace
 
 void DrawFittedText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign, const QString& text,
                     const QString& lead)

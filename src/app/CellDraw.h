@@ -33,12 +33,6 @@ void DrawRectText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign
 // canvas's font, set in points, is left as it was.
 void DrawFittedText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign, const QString& text,
                     const QString& lead = {});
-// The size and lines DrawFittedText gives an entry (exposed for layout and tests).
-struct FittedText {
-    double PointSize;
-    QStringList Lines;  // the first without the lead
-};
-FittedText FitText(int width, int height, uint8_t hAlign, const QString& text, const QString& lead = {});
 // Blue lines; the pen's colour is restored afterwards.
 void DrawHLine(int x1, int y, int x2);
 void DrawVLine(int x, int y1, int y2);
