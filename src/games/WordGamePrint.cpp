@@ -48,10 +48,11 @@ void KeyColumns(const HalfPage& page)
     CellX[2] = page.Width - page.Margin;
 }
 
+// A long category name shrinks the title rather than cutting it at both ends.
 void Title(const QString& header, int lastCol)
 {
     SetFont(12, true);
-    DrawRectText(CellX[0], CellX[lastCol], CellY[0], CellY[1], AlignCentre, AlignTop, header);
+    DrawFittedText(CellX[0], CellX[lastCol], CellY[0], CellY[1], AlignCentre, AlignTop, header);
 }
 
 void KeyHeads(int row, bool spanishAnswers)

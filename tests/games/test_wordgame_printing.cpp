@@ -57,9 +57,10 @@ private slots:
     }
     void cleanup() { fixture.reset(); }
 
-    // Scrambled Words with a two-word answer: the top half holds the title, every pool letter
-    // (no "-" at the blank, which is shaded) and the key, each clue and answer inside its cell
-    // at 8 points but a custom clue of fifty capitals, smaller; the bottom half is the same page
+    // Scrambled Words with a two-word answer: the top half holds the title (a long one wrapped
+    // inside its band), every pool letter (no "-" at the blank, which is shaded) and the key,
+    // each clue and answer inside its cell at 8 points but a custom clue of fifty capitals,
+    // smaller; the bottom half is the same page
     // shifted down by H; "Cancel the print request." opens no dialog, and a cancelled dialog
     // writes nothing.
     void scrambledWordsPrintsOnTheHalfChosen()
@@ -77,16 +78,21 @@ private slots:
         // A custom word of fifty capitals shrinks alone, inside its own cell of the key.
         const std::string longClue = "THE OLD MUNICIPAL SWIMMING POOL BEHIND THE STATION";
         games->Scramble[3].Clue = longClue;
+        // And a title too long for its band: a custom category and sub-category of forty capitals each.
+        games->lblScrambledHeader->setText("Scrambled words : " + QString(40, 'W') + " - " + QString(40, 'M'));
 
         const PdfPage upper = Print(games->bnScramblePrint, 1);
         QCOMPARE(fixture->shown.last().Text, QString());
         QCOMPARE(fixture->shown.last().Options, QStringList({PrintTopHalfOption, PrintBottomHalfOption, PrintCancelOption}));
         QVERIFY(upper.Title == "Lexory - Word Games" && upper.Pages == 1);
         QVERIFY(upper.Find({}, QRectF(At(0, page.Margin + page.Height), QSizeF(1e4, 1e4))).isEmpty());
-        const QString text = upper.Text();
-        QVERIFY(text.contains(games->lblScrambledHeader->text()));
         QVERIFY(upper.Find("English").size() == 6 && upper.Find("Spanish").size() == 6);
         const int s = RoundQuotient(page.Height, 20);
+        const int puzzleWidth = games->Draw.MaxAnswerLen * RoundQuotient(2.0 * page.Width / 3 - 2 * page.Margin, games->Draw.MaxAnswerLen);
+        CellWords title;
+        CheckWordsInCells(upper, QRectF(At(page.Margin, page.Top), At(page.Margin + puzzleWidth, page.Top + s)), 1, 1,
+                          {games->lblScrambledHeader->text()}, title, false);
+        QCOMPARE(title.Wrapped, 1);
         const int keyLeft = page.Margin + RoundQuotient(2.0 * page.Width, 3);
         const double eightPoint = upper.Find("English")[0].Box.height();
         for (int k = 1; k <= ScrambleRowCount; ++k) {
