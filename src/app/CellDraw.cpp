@@ -43,10 +43,18 @@ void DrawRectText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign
 
 namespace {
 
+// Below this an entry is not shrunk further but cut between letters and clipped to its box.
+constexpr double SmallestFittedSize = 1;
+
 QFont AtPointSize(QFont font, double pointSize)
 {
     font.setPointSizeF(pointSize);
     return font;
+}
+
+double PointSizeOf(const QFont& font)
+{
+    return font.pointSizeF() > 0 ? font.pointSizeF() : 10;
 }
 
 // The text's width where DrawRectText puts it: the left and right alignments keep one "x" clear.
@@ -55,115 +63,89 @@ int NeededWidth(const QFontMetrics& fm, uint8_t hAlign, const QString& text)
     return fm.horizontalAdvance(text) + (hAlign == AlignCentre ? 0 : fm.horizontalAdvance(QLatin1Char('x')));
 }
 
-// The blank that splits the text into the two most even lines; -1 when there is none.
-int EvenBreak(const QFontMetrics& fm, const QString& text)
-{
-    int best = -1;
-    int bestWidth = 0;
-    for (int i = text.indexOf(' '); i >= 0; i = text.indexOf(' ', i + 1)) {
-        if (text.left(i).trimmed().isEmpty())
-            continue;  // the blanks that line up a short number
-        const int wider = std::max(fm.horizontalAdvance(text.left(i)), fm.horizontalAdvance(text.mid(i + 1)));
-        if (best < 0 || wider < bestWidth) {
-            best = i;
-            bestWidth = wider;
-        }
-    }
-    return best;
-}
-
-// The lines a text takes at a width: the whole text when it fits; else the two most even
-// halves either side of a blank, when both fit; else, with lastResort, each line as full as
-// fits, broken at blanks, a word too wide for a line cut between letters; else none.
-QStringList BreakToWidth(const QFontMetrics& fm, const QString& text, int width, uint8_t hAlign, bool lastResort)
+// The text broken at blanks into lines as full as fit the width; with cutWords a word too
+// wide for a line of its own is cut between letters, else such a word gives no lines at all.
+QStringList WrapToWidth(const QFontMetrics& fm, const QString& text, int width, uint8_t hAlign, bool cutWords)
 {
     auto fits = [&](const QString& line) { return NeededWidth(fm, hAlign, line) <= width; };
-    if (fits(text))
-        return {text};
-    const int at = EvenBreak(fm, text);
-    if (at >= 0 && fits(text.left(at)) && fits(text.mid(at + 1)))
-        return {text.left(at), text.mid(at + 1)};
-    if (!lastResort)
-        return {};
     QStringList lines;
-    QString rest = text;
-    while (!rest.isEmpty() && !fits(rest)) {
-        int cut = -1;
-        for (int i = rest.indexOf(' '); i >= 0 && fits(rest.left(i)); i = rest.indexOf(' ', i + 1))
-            if (!rest.left(i).trimmed().isEmpty())
-                cut = i;
-        int letters = 1;
-        while (cut < 0 && fits(rest.left(letters + 1)))
-            ++letters;
-        lines << rest.left(cut >= 0 ? cut : letters);
-        rest = rest.mid(cut >= 0 ? cut + 1 : letters);
-        while (rest.startsWith(' '))
-            rest.remove(0, 1);
+    QString line;
+    for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + ' ' + word;
+        if (fits(longer)) {
+            line = longer;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines << line;
+        line = word;
+        if (fits(line))
+            continue;
+        if (!cutWords)
+            return {};
+        while (line.size() > 1 && !fits(line)) {
+            qsizetype letters = 1;
+            while (letters + 1 < line.size() && fits(line.left(letters + 1)))
+                ++letters;
+            lines << line.left(letters);
+            line = line.mid(letters);
+        }
     }
-    if (!rest.isEmpty())
-        lines << rest;
+    if (!line.isEmpty())
+        lines << line;
     return lines;
 }
 
-// The largest size from `from` down to `to`, half a point apart, at which each text, on its
-// own, fits the box on one line or on two; 0 when none does.
-double LargestFit(const QFont& font, const QStringList& texts, int width, int height, uint8_t hAlign, double from,
-                  double to)
-{
-    for (double size = from; size >= to; size -= 0.5) {
-        const QFontMetrics fm(AtPointSize(font, size), CellCanvas->device());
-        if (std::all_of(texts.begin(), texts.end(), [&](const QString& t) {
-                const QStringList lines = BreakToWidth(fm, t, width, hAlign, false);
-                return lines.size() == 1 || (lines.size() == 2 && 2 * fm.height() <= height);
-            }))
-            return size;
-    }
-    return 0;
-}
+// The size and lines DrawFittedText gives an entry on the canvas.
+struct FittedText {
+    double PointSize;
+    QStringList Lines;  // the first without the lead
+};
 
-double PointSizeOf(const QFont& font)
+FittedText FitText(int width, int height, uint8_t hAlign, const QString& text, const QString& lead)
 {
-    return font.pointSizeF() > 0 ? font.pointSizeF() : 10;
+    const QFont& font = CellCanvas->font();
+    const double own = PointSizeOf(font);
+    if (NeededWidth(QFontMetrics(font, CellCanvas->device()), hAlign, lead + text) <= width)
+        return {own, {text}};
+    // Too wide for one line: the largest size whose lines, each under the text, fill no more
+    // than the box's height (a single line, like one at the list's own size, needs only the width).
+    for (double size = own; size >= SmallestFittedSize; size -= 0.5) {
+        const QFontMetrics fm(AtPointSize(font, size), CellCanvas->device());
+        const QStringList lines = WrapToWidth(fm, text, width - fm.horizontalAdvance(lead), hAlign, false);
+        if (lines.size() == 1 || (lines.size() > 1 && lines.size() * fm.height() <= height))
+            return {size, lines};
+    }
+    const double size = std::min(own, SmallestFittedSize);
+    const QFontMetrics fm(AtPointSize(font, size), CellCanvas->device());
+    return {size, WrapToWidth(fm, text, width - fm.horizontalAdvance(lead), hAlign, true)};
 }
 
 }  // namespace
 
-double PointSizeFittingEachEntry(const QStringList& entries, int entryWidth, int entryHeight, uint8_t hAlign,
-                                 double minPointSize)
-{
-    if (!CellCanvas)
-        return minPointSize;
-    const QFont& font = CellCanvas->font();
-    const double size = LargestFit(font, entries, entryWidth, entryHeight, hAlign, PointSizeOf(font), minPointSize);
-    return size > 0 ? size : std::min(PointSizeOf(font), minPointSize);
-}
-
-void SetCanvasPointSize(double pointSize)
-{
-    if (CellCanvas)
-        CellCanvas->setFont(AtPointSize(CellCanvas->font(), pointSize));
-}
-
 void DrawFittedText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign, const QString& text,
-                    double minPointSize)
+                    const QString& lead)
 {
     if (!CellCanvas)
         return;
+    const FittedText fitted = FitText(x2 - x1, y2 - y1, hAlign, text, lead);
     const QFont saved = CellCanvas->font();
-    CellCanvas->setFont(AtPointSize(saved, PointSizeFittingEachEntry({text}, x2 - x1, y2 - y1, hAlign, minPointSize)));
-    const QFontMetrics fm(CellCanvas->font(), CellCanvas->device());
-    const QStringList lines = BreakToWidth(fm, text, x2 - x1, hAlign, true);
-    const int line = fm.height();
-    const int block = lines.size() * line;
-    // More lines than the rectangle holds stand centred on it.
-    int top = vAlign == AlignTop ? y1 : vAlign == AlignMiddle ? y1 + (y2 - y1 - block) / 2 : y2 - block;
-    if (lines.size() == 1)
-        DrawRectText(x1, x2, y1, y2, hAlign, vAlign, text);
-    else
-        for (const QString& l : lines) {
-            DrawRectText(x1, x2, top, top + line, hAlign, AlignTop, l);
-            top += line;
-        }
+    CellCanvas->setFont(AtPointSize(saved, fitted.PointSize));
+    if (fitted.Lines.size() <= 1) {
+        DrawRectText(x1, x2, y1, y2, hAlign, vAlign, lead + fitted.Lines.value(0));
+    } else {
+        const QFontMetrics fm(CellCanvas->font(), CellCanvas->device());
+        const int line = fm.height();
+        const int block = static_cast<int>(fitted.Lines.size()) * line;
+        int top = vAlign == AlignTop ? y1 : vAlign == AlignMiddle ? y1 + (y2 - y1 - block) / 2 : y2 - block;
+        const int indent = fm.horizontalAdvance(lead);
+        CellCanvas->save();
+        CellCanvas->setClipRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), Qt::IntersectClip);
+        for (qsizetype i = 0; i < fitted.Lines.size(); ++i, top += line)
+            DrawRectText(i == 0 ? x1 : x1 + indent, x2, top, top + line, hAlign, AlignTop,
+                         i == 0 ? lead + fitted.Lines[i] : fitted.Lines[i]);
+        CellCanvas->restore();
+    }
     CellCanvas->setFont(saved);
 }
 

@@ -23,23 +23,16 @@ void DrawCellText(int col, int row, uint8_t hAlign, uint8_t vAlign, const QStrin
 // The second index of each pair is the far edge, not the far cell.
 void DrawSpanText(int col1, int col2, int row1, int row2, uint8_t hAlign, uint8_t vAlign, const QString& text);
 void DrawRectText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign, const QString& text);
-// Printed text fits entry by entry: each text of a list on its own, in a box of its own (a
-// clue in its row of a column), never side by side with the others.
-//
-// The largest size of the canvas's font, from its own down to minPointSize in half points, at
-// which every entry, as DrawRectText places it, fits the box's width on one line, or broken at
-// a blank over two lines that both fit the width and stand within the box's height;
-// minPointSize when some entry fits at none. A list drawn at one size reads evenly.
-double PointSizeFittingEachEntry(const QStringList& entries, int entryWidth, int entryHeight, uint8_t hAlign,
-                                 double minPointSize = 6);
-// Printed text that must show whole (a header, a clue with its letter count, an answer): drawn
-// at the size PointSizeFittingEachEntry gives it alone, on one line or two; when it fits at no
-// size down to minPointSize, at minPointSize over as many lines as the width takes, centred on
-// the rectangle. The canvas's font, set in points, is left as it was.
+// Printed text that must show whole (a clue, a word of a list, a header), each entry in a box
+// of its own (its row of its column). An entry that fits the box's width on one line at the
+// canvas's size prints at that size; only one that does not takes the largest size, half a
+// point apart, at which it breaks at blanks into lines that each fit the width and together
+// stand within the box's height. `lead` (a clue's number) starts the first line; the lines
+// after it start under the text, not under the lead. Nothing drawn leaves the box: below the
+// smallest size a word too long for a line is cut between letters and the box clips. The
+// canvas's font, set in points, is left as it was.
 void DrawFittedText(int x1, int x2, int y1, int y2, uint8_t hAlign, uint8_t vAlign, const QString& text,
-                    double minPointSize = 6);
-// The canvas's font at a point size.
-void SetCanvasPointSize(double pointSize);
+                    const QString& lead = {});
 // Blue lines; the pen's colour is restored afterwards.
 void DrawHLine(int x1, int y, int x2);
 void DrawVLine(int x, int y1, int y2);

@@ -48,10 +48,11 @@ void KeyColumns(const HalfPage& page)
     CellX[2] = page.Width - page.Margin;
 }
 
+// A long category name shrinks the title rather than cutting it at both ends.
 void Title(const QString& header, int lastCol)
 {
     SetFont(12, true);
-    DrawRectText(CellX[0], CellX[lastCol], CellY[0], CellY[1], AlignCentre, AlignTop, header);
+    DrawFittedText(CellX[0], CellX[lastCol], CellY[0], CellY[1], AlignCentre, AlignTop, header);
 }
 
 void KeyHeads(int row, bool spanishAnswers)
@@ -60,10 +61,11 @@ void KeyHeads(int row, bool spanishAnswers)
     DrawCellText(1, row, AlignLeft, AlignMiddle, spanishAnswers ? "Spanish" : "English");
 }
 
+// A clue or answer too long for its key cell takes a smaller size of its own, not the whole key.
 void KeyWord(int row, const PrintKeyWord& word)
 {
-    DrawCellText(0, row, AlignLeft, AlignMiddle, ToQt(word.Clue));
-    DrawCellText(1, row, AlignLeft, AlignMiddle, ToQt(word.Answer));
+    DrawFittedText(CellX[0], CellX[1], CellY[row], CellY[row + 1], AlignLeft, AlignMiddle, ToQt(word.Clue));
+    DrawFittedText(CellX[1], CellX[2], CellY[row], CellY[row + 1], AlignLeft, AlignMiddle, ToQt(word.Answer));
 }
 
 // Two key rows (heads above clue and answer) boxed from row edge `top` to top + 2.

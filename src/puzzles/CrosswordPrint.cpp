@@ -29,13 +29,19 @@ QString Content(int col, int row)
     return cell.size() > 2 ? ToQt(cell.substr(2)) : QString();
 }
 
-// "  7. clue": numbers below 10 line up with two-digit ones.
-QString ClueLine(int col, int row)
+// "  7. ", the lead of a clue line: numbers below 10 line up with two-digit ones.
+QString ClueNumber(int col, int row)
 {
     QString number = Content(col, row);
     if (number.size() == 1)
         number = "  " + number;
-    return number + ". " + Content(col + 1, row);
+    return number + ". ";
+}
+
+// A clue in its row: at the list's size when it fits on one line, else wrapped under its text.
+void DrawClue(int x1, int x2, int y1, int y2, int col, int row)
+{
+    DrawFittedText(x1, x2, y1, y2, AlignLeft, AlignMiddle, Content(col + 1, row), ClueNumber(col, row));
 }
 
 void FillCell(int col, int row, uint32_t colour)
@@ -138,32 +144,22 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
     const int lines = downOnly ? downCount + 1 : acrossCount + downCount + 3;
     const int lineHeight = RoundQuotient(PH * 14 / 24 - m, lines + 2);
     const int columnLeft = gridRight + m;
-    // A clue too wide for the column takes a second line, or the whole list down to a size
-    // where every clue fits on one line or two.
-    QStringList columnLines;
-    for (int r = 1; !downOnly && r <= acrossCount; ++r)
-        columnLines << ClueLine(0, r);
-    for (int r = 1; r <= downCount; ++r)
-        columnLines << ClueLine(2, r);
-    SetFont("MS Sans Serif", 10, true);
-    const double columnSize = PointSizeFittingEachEntry(columnLines, PW - columnLeft, lineHeight, AlignLeft);
-    auto drawLine = [&](int line, const QString& text, bool title) {
-        SetFont("MS Sans Serif", 10, true, title);
-        if (!title)
-            SetCanvasPointSize(columnSize);
-        const int y = m + line * lineHeight;
-        DrawFittedText(columnLeft, PW, y, y + lineHeight, AlignLeft, AlignMiddle, text);
+    auto rowTop = [&](int row) { return m + row * lineHeight; };
+    auto drawTitle = [&](int row, const QString& title) {
+        SetFont("MS Sans Serif", 10, true, true);
+        DrawFittedText(columnLeft, PW, rowTop(row), rowTop(row + 1), AlignLeft, AlignMiddle, title);
+        SetFont("MS Sans Serif", 10, true);
     };
     int line = 0;
     if (!downOnly) {
-        drawLine(line++, "Across Clues", true);
-        for (int r = 1; r <= acrossCount; ++r)
-            drawLine(line++, ClueLine(0, r), false);
+        drawTitle(line++, "Across Clues");
+        for (int r = 1; r <= acrossCount; ++r, ++line)
+            DrawClue(columnLeft, PW, rowTop(line), rowTop(line + 1), 0, r);
         ++line;
     }
-    drawLine(line++, "Down Clues", true);
-    for (int r = 1; r <= downCount; ++r)
-        drawLine(line++, ClueLine(2, r), false);
+    drawTitle(line++, "Down Clues");
+    for (int r = 1; r <= downCount; ++r, ++line)
+        DrawClue(columnLeft, PW, rowTop(line), rowTop(line + 1), 2, r);
     bottom = std::max(bottom, m + lines * lineHeight);
 
     // The Across list in four columns below the grid.
@@ -175,13 +171,8 @@ void PaintCrosswordPage(int pageWidth, int pageHeight, const QString& freeFormHe
         SetFont("MS Sans Serif", 10, true, true);
         DrawCellText(0, 0, AlignLeft, AlignMiddle, "Across Clues");
         SetFont("MS Sans Serif", 10, true);
-        QStringList acrossLines;
         for (int j = 1; j <= acrossCount; ++j)
-            acrossLines << ClueLine(0, j);
-        SetCanvasPointSize(PointSizeFittingEachEntry(acrossLines, CellX[1] - CellX[0], rowHeight, AlignLeft));
-        for (int j = 1; j <= acrossCount; ++j)
-            DrawFittedText(CellX[j / k], CellX[j / k + 1], CellY[j % k], CellY[j % k + 1], AlignLeft, AlignMiddle,
-                           ClueLine(0, j));
+            DrawClue(CellX[j / k], CellX[j / k + 1], CellY[j % k], CellY[j % k + 1], 0, j);
         bottom = CellY[k];
     }
 

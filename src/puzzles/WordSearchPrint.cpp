@@ -68,14 +68,7 @@ void PaintWordSearchPage(int pageWidth, int pageHeight, const WordSearchPuzzle& 
                fm.horizontalAdvance(ToQt(word.Answer)) > CellX[2] - CellX[1];
     if (wide)
         CellCanvas->setFont(MakeFont("MS Sans Serif", 8));
-    // A text too wide even at 8 points takes a second line, or the list smaller still.
-    QStringList clues, answers;
-    for (const TAnswer& word : puzzle.Answers) {
-        clues << ToQt(word.Clue);
-        answers << ToQt(word.Answer);
-    }
-    SetCanvasPointSize(std::min(PointSizeFittingEachEntry(clues, CellX[1] - CellX[0], r1, AlignLeft),
-                                PointSizeFittingEachEntry(answers, CellX[2] - CellX[1], r1, AlignLeft)));
+    // A text too wide even then takes a smaller size of its own; the rest stay at the list's.
     for (int r = 0; r < words; ++r) {
         DrawFittedText(CellX[0], CellX[1], CellY[r], CellY[r + 1], AlignLeft, AlignMiddle, ToQt(puzzle.Answers[r].Clue));
         DrawFittedText(CellX[1], CellX[2], CellY[r], CellY[r + 1], AlignLeft, AlignMiddle, ToQt(puzzle.Answers[r].Answer));
