@@ -243,6 +243,41 @@ near "$hx" "$mx" || fail "Quick Hints is not under the main window ($hx, not $mx
 step "Quick Hints at $hx $hints_top below a frame ending at $main_bottom"
 close_by_window_manager
 
+# 4b. Maximised with Quick Hints open, Options' "1000 x 720": the hints go below the new frame,
+# not over it; every window shows its own title.
+patch_data 88 600 92 800 96 100 100 100 388 2
+start
+read_client "" "$win"
+set -- $(extents "$win")
+maximised() { [ "$(client "$win" | cut -d' ' -f3)" = 1280 ]; }
+xdotool mousemove $((x + 300)) $((y - $3 / 2)) click --repeat 2 --delay 80 1  # a double click on the title bar
+wait_for 10 maximised || fail "the window did not maximise"
+settle "$win"
+click_at 929 32   # Options
+click_at 1132 32  # Hints
+wait_for 10 has_hints_window || fail "Quick Hints did not open over the maximised window"
+hints=$(hints_window)
+click_at 583 394  # "Screen Size : 1000 x 720"
+settle "$win"
+settle "$hints"
+read_client "m" "$win"
+[ "$mw $mh" = "1000 720" ] || fail "the window took $mw x $mh, not 1000 x 720"
+set -- $(extents "$win")
+main_top=$((my - $3)) main_bottom=$((my + mh + $4))
+read_client "h" "$hints"
+set -- $(extents "$hints")
+[ "$main_top" -ge 0 ] && [ $((hy - $3)) -ge "$main_bottom" ] && [ $((hy + hh + $4)) -le 1024 ] ||
+    fail "Quick Hints at $((hy - $3)) to $((hy + hh + $4)) beside a frame from $main_top to $main_bottom"
+xprop -id "$hints" _NET_WM_NAME | grep -q '= "Quick Hints"$' || fail "Quick Hints is titled $(xprop -id "$hints" _NET_WM_NAME)"
+help_window() { xdotool search --onlyvisible --name '^Lexory Help' 2>/dev/null | head -n 1; }
+has_help_window() { [ -n "$(help_window)" ]; }
+xdotool key F1
+wait_for 10 has_help_window || fail "F1 opened no help window"
+xprop -id "$(help_window)" _NET_WM_NAME | grep -q '= "Lexory Help"$' || fail "the help window is titled $(xprop -id "$(help_window)" _NET_WM_NAME)"
+step "after 1000 x 720 Quick Hints stand at $((hy - $3)) below a frame from $main_top to $main_bottom"
+kill -TERM "$apppid"
+wait_stopped "SIGTERM after the size change"
+
 # 5. The bigger font at 1260 x 960 needs 1000 x 720: a window-manager resize stops there.
 patch_data 88 960 92 1260 96 0 100 0 388 3
 start

@@ -611,7 +611,7 @@ void TfrmOptions::rbScreenClick()
 
     const WindowPosition position =
         KeepOnScreen(main->x(), main->y(), main->width(), main->height(), screen.Width, screen.Height);
-    main->move(position.Left, position.Top);
+    MoveWindowFrame(main, {position.Left, position.Top});
     Preferences.WindowTop = main->y();
     Preferences.WindowLeft = main->x();
     main->FormResize();

@@ -56,8 +56,20 @@ TfrmQuickHints::~TfrmQuickHints()
     QuickHintsOpen = 0;
 }
 
+namespace {
+bool Maximised(const QWidget* window)
+{
+    return window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+}
+}  // namespace
+
 void TfrmQuickHints::SaveMainBounds()
 {
+    // A maximised window is never moved for the hints: there is nothing to return to.
+    if (Maximised(main_)) {
+        SavedMainTop = SavedMainHeight = SavedMainLeft = SavedMainWidth = 0;
+        return;
+    }
     SavedMainTop = main_->frameGeometry().top();
     SavedMainHeight = main_->height();
     SavedMainLeft = main_->frameGeometry().left();
@@ -103,15 +115,31 @@ void TfrmQuickHints::Place()
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
         changingFlags_ = false;
     }
-    const QRect frame = main_->frameGeometry();
+    const QRect frame = MainFrame();
     const std::vector<ScreenFigures> screens = AllScreenFigures();
     const int shown = ScreenShowingTitleBar(screens, frame.left(), frame.top(), frame.width());
-    const HintsPlacement p = PlaceQuickHints(frame, ScreenArea(screens[std::max(shown, 0)]), PageHeight);
+    const HintsPlacement p =
+        PlaceQuickHints(frame, main_->height(), ScreenArea(screens[std::max(shown, 0)]), PageHeight);
     if (p.MainMoved)
         MoveWindowFrame(main_, {frame.left(), p.MainTop});
     SetFrameGeometry(p.Hints);
     if (!isVisible())
         show();
+}
+
+QRect TfrmQuickHints::MainFrame() const
+{
+    const QRect frame = main_->frameGeometry();
+    if (Maximised(main_))
+        return frame;
+    // Just after a size change the window manager may not have framed the new size yet: a
+    // window leaving maximised still has the maximised window's thinner margins. The frame is
+    // the window's own size within an ordinary window's margins, which this window has too.
+    const QMargins own = WindowFrameMargins(main_);
+    const QMargins hints = WindowFrameMargins(this);
+    const QMargins margins(std::max(own.left(), hints.left()), std::max(own.top(), hints.top()),
+                           std::max(own.right(), hints.right()), std::max(own.bottom(), hints.bottom()));
+    return QRect(frame.topLeft(), main_->size().grownBy(margins));
 }
 
 void TfrmQuickHints::SetFrameGeometry(const QRect& frame)
@@ -166,6 +194,9 @@ void TfrmQuickHints::FormHide()
         return;
     Positioned = 0;
     QuickHintsOpen = 0;
+    // Sizing a maximised window would take it out of maximised at that size.
+    if (SavedMainHeight == 0 || Maximised(main_))
+        return;
     main_->ResizeWindow(SavedMainWidth, SavedMainHeight);
     MoveWindowFrame(main_, {SavedMainLeft, SavedMainTop});
 }

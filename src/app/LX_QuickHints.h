@@ -47,6 +47,8 @@ protected:
 
 private:
     void Place();
+    // The main window's frame as the window manager will have it.
+    QRect MainFrame() const;
     void SetFrameGeometry(const QRect& frame);
     void FormHide();
 

@@ -364,21 +364,24 @@ QStringList JoinHintParagraphs(const HintLineBuffer& lines)
     return memo;
 }
 
-HintsPlacement PlaceQuickHints(const QRect& main, const QRect& screen, int pageHeight)
+HintsPlacement PlaceQuickHints(const QRect& mainFrame, int mainHeight, const QRect& screen, int pageHeight)
 {
     const int screenBottom = screen.top() + screen.height();
     HintsPlacement p;
-    p.MainTop = main.top();
-    const int bottom = main.top() + main.height();
+    p.MainTop = mainFrame.top();
+    const int bottom = mainFrame.top() + mainFrame.height();
     if (screenBottom - bottom >= HintsWindowHeight) {
-        p.Hints = QRect(main.left(), bottom, main.width(), screenBottom - bottom);
-    } else if (screen.height() - main.height() >= HintsWindowHeight) {
+        p.Hints = QRect(mainFrame.left(), bottom, mainFrame.width(), screenBottom - bottom);
+    } else if (screen.height() - mainHeight >= HintsWindowHeight) {
+        // The window's own height decides; its title bar never leaves the top of the screen,
+        // so a frame taller than the window leaves the hints that much less than the full height.
         p.MainMoved = true;
-        p.MainTop = screenBottom - HintsWindowHeight - main.height();
-        p.Hints = QRect(main.left(), p.MainTop + main.height(), main.width(), HintsWindowHeight);
+        p.MainTop = std::max(screen.top(), screenBottom - HintsWindowHeight - mainFrame.height());
+        const int top = p.MainTop + mainFrame.height();
+        p.Hints = QRect(mainFrame.left(), top, mainFrame.width(), screenBottom - top);
     } else {
         const int height = pageHeight / 2;
-        p.Hints = QRect(main.left(), bottom - height, main.width(), height);
+        p.Hints = QRect(mainFrame.left(), bottom - height, mainFrame.width(), height);
     }
     return p;
 }

@@ -20,15 +20,16 @@ void WriteHintText(int screen, int subMode, QString& title, HintLineBuffer& line
 // line between paragraphs; a paragraph still open after line 30 is shown too.
 QStringList JoinHintParagraphs(const HintLineBuffer& lines);
 
-// Where the hints window goes for a main window (frame top, left, width, height) on the screen
-// that shows it (its area on the desktop); the main window moves up to MainTop when MainMoved.
+// Where the hints window (its frame) goes for a main window (its frame, and its own height
+// within the frame) on the screen that shows it (its area on the desktop); the main window's
+// frame moves up to MainTop when MainMoved.
 struct HintsPlacement {
     bool MainMoved = false;
     int MainTop = 0;
     QRect Hints;
 };
 constexpr int HintsWindowHeight = 300;
-HintsPlacement PlaceQuickHints(const QRect& main, const QRect& screen, int pageHeight);
+HintsPlacement PlaceQuickHints(const QRect& mainFrame, int mainHeight, const QRect& screen, int pageHeight);
 
 // The help page (a file name in the help folder) of a screen and its sub-mode.
 QString HelpPageFor(int screen, int subMode = 0);

@@ -12,8 +12,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // No display name: the window system would add it to every window's own title.
     QApplication::setApplicationName("Lexory");
-    QApplication::setApplicationDisplayName("Lexory");
     QApplication::setWindowIcon(QIcon(ProgramIconPixmap(64)));
     TfrmMain main;
     TfrmShowMsg message(&main);

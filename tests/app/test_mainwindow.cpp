@@ -197,6 +197,11 @@ void TestMainWindow::restoredPlacement_data()
                                                 << QRect(100, 0, 1000, 720) << 2 << QRect();
     QTest::newRow("left of every screen") << QRect(-3000, 100, 1000, 720) << 2 << big << false << 96
                                           << QRect(0, 100, 1000, 720) << 2 << QRect();
+    // A title bar must show both tall enough and wide enough to take hold of.
+    QTest::newRow("4 pixels of the title bar's height") << QRect(100, -20, 1000, 720) << 2 << big << false << 96
+                                                        << QRect(100, 0, 1000, 720) << 2 << QRect();
+    QTest::newRow("20 pixels of the title bar across") << QRect(-980, 100, 1000, 720) << 2 << big << false << 96
+                                                       << QRect(0, 100, 1000, 720) << 2 << QRect();
     // A second screen: the arithmetic is done within the screen that shows the title bar.
     const QRect right(1280, 0, 1280, 1024);
     QTest::newRow("closed on the right screen") << QRect(1500, 100, 1000, 720) << 2 << big << false << 96

@@ -318,6 +318,32 @@ void TestQuickHints::screenSizeChangePlacesTheHintsAgain()
     // Closing keeps the new size rather than the one the window had when the hints opened.
     QTest::mouseClick(frmQuickHints->bnClose, Qt::LeftButton);
     QCOMPARE(main.size(), QSize(800, 600));
+    p.Stop();
+
+    // Maximised on a screen 302 pixels taller than 720: the hints cover the lower half, and
+    // closing them leaves the window maximised.
+    AppFixture q;
+    QVERIFY(q.WriteDataFile({0, 0, 1000, 720, 2}));
+    QVERIFY(q.Start({1280, 1022, 96, false}));
+    q.main->showMaximized();
+    QTRY_VERIFY(q.main->isMaximized() && q.main->height() != 720);
+    const QRect maximised = q.main->frameGeometry();
+    ClickBox(*q.main, BoxHints);
+    QCOMPARE(frmQuickHints->frameGeometry().bottom(), maximised.bottom());
+    QTest::mouseClick(frmQuickHints->bnClose, Qt::LeftButton);
+    QVERIFY(q.main->isMaximized());
+    QCOMPARE(q.main->frameGeometry(), maximised);
+    // "1000 x 720" with the hints open: the window's own 720 pixels leave room below it, so the
+    // hints go under its frame, whole on the screen, and cover none of it.
+    ClickBox(*q.main, 7);
+    ClickBox(*q.main, BoxHints);
+    QTest::mouseClick(q.options().rbScreen1000, Qt::LeftButton);
+    QCOMPARE(q.main->size(), QSize(1000, 720));
+    const QRect sized = q.main->frameGeometry();
+    QVERIFY(sized.height() > 720 && sized.top() == 0);
+    QCOMPARE(frmQuickHints->frameGeometry(), QRect(0, sized.bottom() + 1, sized.width(), 1021 - sized.bottom()));
+    QTest::mouseClick(frmQuickHints->bnClose, Qt::LeftButton);
+    QCOMPARE(q.main->frameGeometry(), sized);
 }
 
 void TestQuickHints::aboutScreenTakesTheNewHeaderFont()
@@ -360,6 +386,7 @@ void TestQuickHints::helpOpensThePageOfTheScreenOnView()
 
     QTest::keyClick(&main, Qt::Key_F1);
     QVERIFY(HelpWindow() && HelpWindow()->isVisible());
+    QCOMPARE(HelpWindow()->windowTitle(), QString("Lexory Help"));
     QCOMPARE(HelpPageShown(), p.path + "/help/wordlists.html");
     ClickBox(main, 7);
     QTest::mouseClick(p.options().bnSearch, Qt::LeftButton);

@@ -76,8 +76,9 @@ TEST(CrosswordFile, FieldOffsets)
     EXPECT_EQ(RecordReader(rec).I32(F::Cell(4, 0) + C::DownNumber), -1);
     for (int c = 0; c < XWordGridDim; ++c)
         for (int r = 0; r < XWordGridDim; ++r)
-            if ((c >= 4 || r >= 3) && c + r < 40)
+            if ((c >= 4 || r >= 3) && c + r < 40) {
                 EXPECT_TRUE(std::equal(fresh, fresh + XWordCellSize, rec.begin() + F::Cell(c, r))) << c << "," << r;
+            }
     EXPECT_EQ(TextAt(rec, F::Cell(20, 20) + C::Answer, 1), "z");
     uint64_t digest = 0xcbf29ce484222325;
     for (uint8_t byte : rec)

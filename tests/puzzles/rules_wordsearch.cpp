@@ -175,9 +175,12 @@ TEST(WordSearchChoice, DuplicateCluesOrAnswersAreNeverBothChosen)
 
 TEST(WordSearchChoice, ASavedListsLanguageIsToldFromItsAnswers)
 {
-    UseWords({{"cat", "gato"}, {"dog", "perro"}, {"chocolate", "chocolate"}});
+    UseWords({{"cat", "gato"}, {"dog", "perro"}, {"chocolate", "chocolate"}, {"horse", "caballo"}});
     // A word of both languages decides nothing; the answers' other words do, the more of them winning.
     EXPECT_FALSE(SearchAnswersSpanish({Word("cat"), Word("chocolate")}, true));
+    // The table's last word counts like any other.
+    EXPECT_TRUE(SearchAnswersSpanish({Word("chocolate"), Word("caballo")}, false));
+    EXPECT_FALSE(SearchAnswersSpanish({Word("horse")}, true));
     EXPECT_TRUE(SearchAnswersSpanish({Word("chocolate"), Word("gato")}, false));
     EXPECT_FALSE(SearchAnswersSpanish({Word("gato"), Word("cat"), Word("dog")}, true));
     // Nothing decides: the language in force.

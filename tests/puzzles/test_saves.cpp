@@ -12,7 +12,9 @@
 #include "LX_Crosswords.h"
 #include "LX_WordSearch.h"
 #include "LexGrid.h"
+#include "SavedFiles.h"
 #include "WordSearchFile.h"
+#include "WordSearchRules.h"
 
 #include "AppGlobals.h"
 #include "Random.h"
@@ -248,6 +250,26 @@ private slots:
         search->bnClear->click();
         QVERIFY(!WordFound(q, 2));
         QCOMPARE(q.List[3].Answer, "00" + q.Answers[3].Answer);
+
+        // A saved list that no word of the table settles is in the language chosen now, either one.
+        std::vector<TAnswer> unknown;
+        for (const char* w : {"qxv", "qxw", "qxz", "zqv", "zqw", "zqx"})
+            unknown.push_back(TAnswer{std::string("clue ") + w, w, w});
+        WordSearchPuzzle undecided;
+        for (uint32_t seed = 1; RandSeed(seed), !BuildPuzzle(undecided, unknown, 12, false); ++seed) {
+        }
+        const std::vector<uint8_t> record = AssembleSearchRecord(undecided, "Word Search : Mine");
+        WriteBytes(SavedFilePath("LXQ_Search.dat"), QByteArray(reinterpret_cast<const char*>(record.data()), record.size()));
+        for (const bool spanish : {false, true}) {
+            fixture->ClickBox(ScreenOptions);
+            (spanish ? fixture->options().rbSpanishAns : fixture->options().rbEnglishAns)->click();
+            fixture->main->ChangeScreenClick(ScreenWordSearch);
+            search->bnReturn->click();
+            search->bnLoadExisting->click();
+            QCOMPARE(search->lblSearchHeader->text(), QString("Word Search : Mine"));
+            QCOMPARE(search->bnShowSpanish->text(),
+                     spanish ? QString("Click to show Spanish words") : QString("Click to show English words"));
+        }
     }
 
 private:

@@ -74,6 +74,18 @@ bool AnswerOfCategory(const std::string& answer, int category, int sub, bool spa
     return false;
 }
 
+// Pixels of a cell of the list drawn darker than mid-grey: the ink of its text.
+int InkIn(LexGrid* list, int col, int row)
+{
+    const QImage image = list->grab().toImage();
+    const QRect cell = list->CellRect(col, row);
+    int ink = 0;
+    for (int x = cell.left(); x <= cell.right(); ++x)
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
 int FoundCount(const WordSearchPuzzle& p)
 {
     int n = 0;
@@ -221,6 +233,11 @@ private slots:
         // The list's help: the answer, then a clue area around the first letter.
         QTest::mouseClick(screen->sgWords, Qt::LeftButton, {}, Centre(screen->sgWords, 0, 4));
         QCOMPARE(p.List[4].Answer.substr(0, 2), std::string("01"));
+        // Shown words are written in ink, on a found row's grey as on white; a hidden one is not.
+        QVERIFY(InkIn(screen->sgWords, 0, 4) > 20);
+        QVERIFY(InkIn(screen->sgWords, 0, 0) > 20);
+        QVERIFY(InkIn(screen->sgWords, 1, 5) > 20);
+        QCOMPARE(InkIn(screen->sgWords, 0, 5), 0);
         QTest::mouseClick(screen->sgWords, Qt::LeftButton, {}, Centre(screen->sgWords, 2, 4));
         const Ends five = EndsOf(p, 5);
         QCOMPARE(p.Grid[five.First.x()][five.First.y()].Flag, '2');
