@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 
 #include "AppGlobals.h"
 #include "FontScheme.h"

@@ -8,6 +8,7 @@
 #include "AppFixture.h"
 #include "BoardGameDeck.h"
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 #include "GridMouse.h"
 #include "LayoutCheck.h"
 

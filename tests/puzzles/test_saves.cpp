@@ -5,6 +5,7 @@
 
 #include "AppFixture.h"
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 
 #include "CategoryPicker.h"
 #include "CrosswordFile.h"

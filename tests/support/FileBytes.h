@@ -19,29 +19,3 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
-#include <sys/resource.h>
-
-// While it lives, a write past `bytes` fails (EFBIG), as on a full disk; it binds root as well.
-// The program ignores the limit's signal, so the failure takes the program's own error path.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit small = saved_;
-        small.rlim_cur = bytes;
-        set_ = setrlimit(RLIMIT_FSIZE, &small) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        if (set_)
-            setrlimit(RLIMIT_FSIZE, &saved_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool IsSet() const { return set_; }
-
-private:
-    rlimit saved_{};
-    bool set_ = false;
-};
