@@ -9,4 +9,5 @@ apt-get install -y --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-dejavu-core fonts-liberation2 \
   xvfb xauth openbox xdotool x11-utils poppler-utils \
-  hunspell hunspell-es hunspell-en-us python3
+  hunspell hunspell-es hunspell-en-us python3 \
+  fusefat dosfstools

@@ -5,9 +5,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,19 +61,97 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes)
     return true;
 }
 
-// A temporary of this save's own beside the target, created exclusively with the usual
-// permissions less the umask: two programs (or threads) saving the same file never share one.
-int CreateTemporary(const fs::path& target, std::string& name)
+// A temporary's name: the file's name, the saving process and a count, so that a later save can
+// tell whose it is.
+constexpr std::string_view TempSuffix = ".tmp";
+
+// The process that made `entry`, a temporary of the file named `name`; 0 when it is not one.
+pid_t TemporaryOwner(std::string_view entry, std::string_view name)
+{
+    if (entry.size() <= name.size() + 1 + TempSuffix.size() || entry.substr(0, name.size()) != name ||
+        entry[name.size()] != '.' || !entry.ends_with(TempSuffix))
+        return 0;
+    const std::string_view middle = entry.substr(name.size() + 1, entry.size() - name.size() - 1 - TempSuffix.size());
+    const size_t dash = middle.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash + 1 == middle.size() || dash > 9)
+        return 0;
+    pid_t pid = 0;
+    for (size_t i = 0; i < middle.size(); ++i) {
+        if (i == dash)
+            continue;
+        if (middle[i] < '0' || middle[i] > '9')
+            return 0;
+        if (i < dash)
+            pid = pid * 10 + (middle[i] - '0');
+    }
+    return pid;
+}
+
+// A save killed part way (or a power cut) leaves its temporary behind: the next save removes those
+// whose process has ended. One of a copy still running, or of a process this user may not signal,
+// is left alone.
+void RemoveEndedTemporaries(const fs::path& target)
+{
+    const std::string name = target.filename().string();
+    std::error_code ec;
+    fs::directory_iterator it(target.has_parent_path() ? target.parent_path() : fs::path("."), ec);
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+        const pid_t owner = TemporaryOwner(it->path().filename().native(), name);
+        if (owner > 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH)
+            ::unlink(it->path().c_str());
+    }
+}
+
+// A temporary of this save's own beside the target, created exclusively: two programs (or
+// threads) saving the same file never share one. It is made with the old file's permission bits,
+// never more open than the file it replaces, less the umask.
+int CreateTemporary(const fs::path& target, mode_t mode, std::string& name)
 {
     static std::atomic<unsigned> counter{0};
     const std::string stem = target.string() + "." + std::to_string(::getpid()) + "-";
     for (int tries = 0; tries < 100; ++tries) {
-        name = stem + std::to_string(counter.fetch_add(1)) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        name = stem + std::to_string(counter.fetch_add(1)) + std::string(TempSuffix);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+// The new file gets the old one's owner and exact mode where the saver may give them. A file
+// system without modes (FAT) or a user who may not change the owner refuses, which is no reason
+// to lose the save: the file was created no more open than the old one.
+void CopyOwnerAndMode(int fd, const struct stat& old)
+{
+    struct stat now {};
+    if (::fstat(fd, &now) != 0)
+        return;
+    if (now.st_uid != old.st_uid || now.st_gid != old.st_gid)
+        (void)!::fchown(fd, old.st_uid, old.st_gid);
+    (void)!::fchmod(fd, old.st_mode & 07777);
+}
+
+// Two copies writing into one file take turns; a lock held past a few seconds is given up on
+// rather than hanging the close. A file system without locks is written unlocked.
+bool LockForWriting(int fd)
+{
+    for (int tries = 0; tries < 500; ++tries) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return errno == ENOLCK || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP;
+        ::usleep(10000);
+    }
+    return false;
+}
+
+// Where the folder refuses a new file but the file itself may be written: the record goes into
+// the file itself, whole from its start, then the file is cut to the record's size.
+bool WriteInPlace(int fd, std::span<const uint8_t> record)
+{
+    if (!LockForWriting(fd) || ::lseek(fd, 0, SEEK_SET) != 0)
+        return false;
+    return WriteAll(fd, record) && ::ftruncate(fd, static_cast<off_t>(record.size())) == 0 && ::fsync(fd) == 0;
 }
 
 // Makes the rename itself durable: a crash after the save reported success finds the new file.
@@ -89,15 +170,32 @@ void FlushFolder(const fs::path& file)
 bool WriteFileRecord(const std::string& path, std::span<const uint8_t> record)
 {
     const fs::path target = SaveTarget(path);
-    std::string temp;
-    const int fd = CreateTemporary(target, temp);
-    if (fd < 0)
+    // An old file must be one this user may write: one made read-only is never replaced. Opened
+    // without waiting, so that a pipe in its place fails rather than blocks.
+    const int old = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (old < 0 && errno != ENOENT)
         return false;
+    struct stat oldStat {};
+    if (old >= 0 && ::fstat(old, &oldStat) != 0) {
+        ::close(old);
+        return false;
+    }
+    RemoveEndedTemporaries(target);
+    std::string temp;
+    const int fd = CreateTemporary(target, old >= 0 ? (oldStat.st_mode & 0777) : 0666, temp);
+    if (fd < 0) {
+        // A folder the user may not write, holding a file they may: written in place.
+        const bool folderRefused = errno == EACCES || errno == EPERM;
+        bool ok = folderRefused && old >= 0 && S_ISREG(oldStat.st_mode) && WriteInPlace(old, record);
+        if (old >= 0)
+            ok = ::close(old) == 0 && ok;
+        return ok;
+    }
     bool ok = WriteAll(fd, record);
-    // The replacement keeps the permissions the user gave the old file.
-    struct stat old {};
-    if (ok && ::stat(target.c_str(), &old) == 0)
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (old >= 0) {
+        CopyOwnerAndMode(fd, oldStat);
+        ::close(old);
+    }
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <string>
@@ -26,7 +27,10 @@
 #include <utility>
 #include <vector>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -984,19 +988,75 @@ TEST_F(DataFile, SaveIntoMissingFolderFails)
     EXPECT_FALSE(fs::exists(dir_ / "no such folder"));
 }
 
-TEST_F(DataFile, FailedSaveInReadOnlyFolderKeepsTheOldFile)
+// Files in a folder but the one named.
+std::vector<std::string> OthersIn(const fs::path& folder, const std::string& name)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
+    std::vector<std::string> others;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename() != name)
+            others.push_back(entry.path().filename().string());
+    return others;
+}
+
+// Runs `save` in a child process as an ordinary user ("nobody" when the tests run as root, who
+// writes anywhere), and says whether it reported success.
+bool SavedAsAUser(const std::function<bool()>& save)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0) {
+            const passwd* nobody = ::getpwnam("nobody");
+            if (!nobody || ::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
+                ::_exit(3);
+        }
+        ::_exit(save() ? 0 : 1);
+    }
+    int status = 0;
+    EXPECT_GT(child, 0);
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 3) << "could not become an ordinary user";
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(DataFile, ReadOnlyFolderOrFileAsAUser)
+{
     Preferences.WindowWidth = 111;
     ASSERT_TRUE(SaveDataFile());
     const Bytes before = ReadAll(DataFilePath);
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
     Preferences.WindowWidth = 222;
-    EXPECT_FALSE(SaveDataFile());
-    fs::permissions(dir_, fs::perms::owner_all);
+    const Bytes after = AssembleDataFile();
+    const struct stat owner = [&] { struct stat st {}; ::stat(DataFilePath.c_str(), &st); return st; }();
+
+    // A file the user made read-only, in a folder they may write: not replaced, the failure reported.
+    fs::permissions(dir_, fs::perms::all);
+    fs::permissions(DataFilePath, fs::perms(0444));
+    EXPECT_FALSE(SavedAsAUser(SaveDataFile));
     EXPECT_EQ(ReadAll(DataFilePath), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(OthersIn(dir_, "Lexory.dat"), std::vector<std::string>{});
+
+    // A shared install: a folder the user may not write, holding a file they may. Saved in place.
+    fs::permissions(DataFilePath, fs::perms(0666));
+    fs::permissions(dir_, fs::perms(0555));
+    EXPECT_TRUE(SavedAsAUser(SaveDataFile));
+    EXPECT_EQ(ReadAll(DataFilePath), after);
+    struct stat now {};
+    ASSERT_EQ(::stat(DataFilePath.c_str(), &now), 0);
+    EXPECT_EQ(now.st_ino, owner.st_ino);
+    EXPECT_EQ(now.st_uid, owner.st_uid);
+    // ... and a longer old file is cut to the record.
+    fs::permissions(dir_, fs::perms::all);
+    WriteAll(DataFilePath, Bytes(kFileSize + 500, 7));
+    fs::permissions(dir_, fs::perms(0555));
+    EXPECT_TRUE(SavedAsAUser(SaveDataFile));
+    EXPECT_EQ(ReadAll(DataFilePath), after);
+
+    // Neither folder nor file writable: the old file stays as it was.
+    fs::permissions(DataFilePath, fs::perms(0444));
+    Preferences.WindowWidth = 333;
+    EXPECT_FALSE(SavedAsAUser(SaveDataFile));
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_EQ(ReadAll(DataFilePath), after);
+    EXPECT_EQ(OthersIn(dir_, "Lexory.dat"), std::vector<std::string>{});
 }
 
 TEST_F(DataFile, WriteCutShortKeepsTheOldFile)
@@ -1025,16 +1085,6 @@ TEST_F(DataFile, WriteCutShortKeepsTheOldFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
-// Files in a folder but the one named.
-std::vector<std::string> OthersIn(const fs::path& folder, const std::string& name)
-{
-    std::vector<std::string> others;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().filename() != name)
-            others.push_back(entry.path().filename().string());
-    return others;
-}
-
 TEST_F(DataFile, TwoProgramsSavingAtOnceLeaveOneWholeFile)
 {
     // Two copies of the program closing together (a logout) save the same file at once, while
@@ -1043,6 +1093,7 @@ TEST_F(DataFile, TwoProgramsSavingAtOnceLeaveOneWholeFile)
     const Bytes first(100000, 0xA1);
     const Bytes second(100000, 0xB2);
     ASSERT_TRUE(WriteFileRecord(path.string(), first));
+    fs::permissions(path, fs::perms(0600));
     std::atomic<int> writing{2};
     std::atomic<int> failedSaves{0};
     auto writer = [&](const Bytes& record) {
@@ -1054,15 +1105,23 @@ TEST_F(DataFile, TwoProgramsSavingAtOnceLeaveOneWholeFile)
     std::thread b(writer, std::cref(second));
     int badReads = 0;
     int reads = 0;
+    int openTemporaries = 0;  // a private file's temporary is private from its start too
     while (writing > 0 && reads < 100000) {
         const Bytes seen = ReadAll(path);
         badReads += seen != first && seen != second;
         ++reads;
+        std::error_code ec;
+        struct stat st {};
+        for (const auto& entry : fs::directory_iterator(dir_, ec))
+            openTemporaries += entry.path().extension() == ".tmp" && ::stat(entry.path().c_str(), &st) == 0 &&
+                               (st.st_mode & 077) != 0;
     }
     a.join();
     b.join();
     EXPECT_EQ(failedSaves, 0);
     EXPECT_EQ(badReads, 0) << "of " << reads << " reads";
+    EXPECT_EQ(openTemporaries, 0);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0600));
     const Bytes last = ReadAll(path);
     EXPECT_TRUE(last == first || last == second);
     EXPECT_EQ(OthersIn(dir_, "LXQ_Shared.dat"), std::vector<std::string>{});
@@ -1071,14 +1130,16 @@ TEST_F(DataFile, TwoProgramsSavingAtOnceLeaveOneWholeFile)
 TEST_F(DataFile, SaveKeepsPermissionsAndWritesThroughLinks)
 {
     const Bytes record(5000, 0x42);
-    const mode_t oldMask = ::umask(022);
+    struct MaskKept {
+        mode_t old = ::umask(022);
+        ~MaskKept() { ::umask(old); }
+    } mask;
     // A first file gets the usual permissions; a replaced one keeps what the user gave it.
     ASSERT_TRUE(SaveDataFile());
     EXPECT_EQ(fs::status(DataFilePath).permissions(), fs::perms(0644));
     fs::permissions(DataFilePath, fs::perms(0640));
     ASSERT_TRUE(SaveDataFile());
     EXPECT_EQ(fs::status(DataFilePath).permissions(), fs::perms(0640));
-    ::umask(oldMask);
 
     // A data file kept elsewhere through a link (also a link to a link): the save writes the
     // file at the end of the links, and every link stays a link.
@@ -1098,6 +1159,74 @@ TEST_F(DataFile, SaveKeepsPermissionsAndWritesThroughLinks)
     EXPECT_TRUE(fs::is_symlink(dir_ / "dangling.dat"));
     EXPECT_EQ(ReadAll(dir_ / "store" / "new.dat"), record);
     EXPECT_EQ(OthersIn(dir_ / "store", "real.dat"), std::vector<std::string>{"new.dat"});
+}
+
+TEST_F(DataFile, SaveThroughALinkOntoAnotherFileSystem)
+{
+    // The temporary goes beside the file, not the link: a rename cannot cross file systems.
+    std::string pattern = "/dev/shm/lexory-test-XXXXXX";
+    if (!fs::is_directory("/dev/shm") || !::mkdtemp(pattern.data()))
+        GTEST_SKIP() << "no /dev/shm to link into";
+    const fs::path elsewhere = pattern;
+    struct stat here {}, there {};
+    ::stat(dir_.c_str(), &here);
+    ::stat(elsewhere.c_str(), &there);
+    if (here.st_dev == there.st_dev) {
+        fs::remove_all(elsewhere);
+        GTEST_SKIP() << "/dev/shm is on the test folder's file system";
+    }
+    WriteAll(elsewhere / "real.dat", Bytes(10, 1));
+    fs::create_symlink(elsewhere / "real.dat", DataFilePath);
+    const Bytes record(5000, 0x42);
+    EXPECT_TRUE(WriteFileRecord(DataFilePath, record));
+    EXPECT_TRUE(fs::is_symlink(DataFilePath));
+    EXPECT_EQ(ReadAll(elsewhere / "real.dat"), record);
+    fs::remove_all(elsewhere);
+}
+
+TEST_F(DataFile, TemporariesOfEndedSavesAreRemoved)
+{
+    // A save killed part way left its temporary; a copy still running has one in use.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string left = "Lexory.dat." + std::to_string(ended) + "-0.tmp";
+    const std::string inUse = "Lexory.dat." + std::to_string(::getppid()) + "-4.tmp";
+    const std::string otherFile = "LXQ_Board.dat." + std::to_string(ended) + "-0.tmp";
+    for (const std::string& name : {left, inUse, otherFile})
+        WriteAll(dir_ / name, Bytes(100, 1));
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_FALSE(fs::exists(dir_ / left));
+    EXPECT_TRUE(fs::exists(dir_ / inUse));
+    EXPECT_TRUE(fs::exists(dir_ / otherFile));
+}
+
+TEST_F(DataFile, EveryCloseSavesOnAFileSystemWithoutModes)
+{
+    // FAT through FUSE: the file system refuses every change of mode or owner.
+    if (!fs::exists("/dev/fuse") || std::system("command -v fusefat mkfs.fat fusermount >/dev/null") != 0)
+        GTEST_SKIP() << "no /dev/fuse, fusefat or mkfs.fat here: tools/setup-debian.sh installs them";
+    const fs::path image = dir_ / "fat.img";
+    const fs::path mount = dir_ / "fat";
+    fs::create_directory(mount);
+    const std::string quiet = " >/dev/null 2>&1";
+    if (std::system(("mkfs.fat -C " + image.string() + " 8192" + quiet).c_str()) != 0 ||
+        std::system(("fusefat -o rw+ " + image.string() + " " + mount.string() + quiet).c_str()) != 0)
+        GTEST_SKIP() << "cannot mount a FAT image through FUSE here";
+    struct Unmount {
+        std::string command;
+        ~Unmount() { (void)!std::system(command.c_str()); }
+    } unmount{"fusermount -u " + mount.string() + quiet};
+
+    DataFilePath = (mount / "Lexory.dat").string();
+    for (int close = 1; close <= 3; ++close) {
+        Preferences.WindowWidth = 100 * close;
+        EXPECT_TRUE(SaveDataFile()) << "close " << close;
+        EXPECT_EQ(ReadAll(DataFilePath), AssembleDataFile()) << "close " << close;
+    }
+    EXPECT_EQ(OthersIn(mount, "Lexory.dat"), std::vector<std::string>{});
 }
 
 TEST(TextCodec, EveryWindows1252LetterRoundTrips)
