@@ -257,8 +257,9 @@ private slots:
         for (const char* w : {"qxv", "qxw", "qxz", "zqv", "zqw", "zqx"})
             unknown.push_back(TAnswer{std::string("clue ") + w, w, w});
         WordSearchPuzzle undecided;
-        for (uint32_t seed = 1; RandSeed(seed), !BuildPuzzle(undecided, unknown, 12, false); ++seed) {
-        }
+        uint32_t seed = 1;
+        while (RandSeed(seed), !BuildPuzzle(undecided, unknown, 12, false))
+            QVERIFY2(++seed <= 200, "no word search of six words built in 200 seeds");
         const std::vector<uint8_t> record = AssembleSearchRecord(undecided, "Word Search : Mine");
         WriteBytes(SavedFilePath("LXQ_Search.dat"), QByteArray(reinterpret_cast<const char*>(record.data()), record.size()));
         for (const bool spanish : {false, true}) {
