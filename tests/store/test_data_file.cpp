@@ -1140,6 +1140,15 @@ TEST_F(DataFile, SaveKeepsPermissionsAndWritesThroughLinks)
     fs::permissions(DataFilePath, fs::perms(0640));
     ASSERT_TRUE(SaveDataFile());
     EXPECT_EQ(fs::status(DataFilePath).permissions(), fs::perms(0640));
+    // A copy run once with sudo leaves the user's file theirs.
+    if (const passwd* nobody = ::getpwnam("nobody"); nobody && ::geteuid() == 0) {
+        ASSERT_EQ(::chown(DataFilePath.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        ASSERT_TRUE(SaveDataFile());
+        struct stat st {};
+        ASSERT_EQ(::stat(DataFilePath.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, nobody->pw_uid);
+        EXPECT_EQ(st.st_gid, nobody->pw_gid);
+    }
 
     // A data file kept elsewhere through a link (also a link to a link): the save writes the
     // file at the end of the links, and every link stays a link.
