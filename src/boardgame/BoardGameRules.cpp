@@ -273,13 +273,6 @@ int RemoveGoneSlots()
     return removed;
 }
 
-namespace {
-
-// Registered with the slots themselves, so no program holds slots that miss a re-sort.
-[[maybe_unused]] const bool slotsFollowCategoryMoves = (AddCategoryFollower(FollowCategoryMoves), true);
-
-}  // namespace
-
 int RandomFillSlots()
 {
     // Every choice a draw can give: one per sub-category, one for a category without any.

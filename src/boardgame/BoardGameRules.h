@@ -114,8 +114,8 @@ int SlotNamed(std::string_view name);
 bool FollowSlotName(TCategorySlot& slot);
 // A re-sort of the custom vocabulary: every slot holding a custom category or sub-category
 // that moved goes with it and takes its caption; one whose choice was deleted is marked Gone
-// and stays where it is (a game on the board keeps its squares). The slots follow every
-// re-sort from the program's start.
+// and stays where it is (a game on the board keeps its squares). The board game screen
+// registers it as a follower of the re-sorts when it is created.
 void FollowCategoryMoves(const CategoryMoves& moves);
 // Frees the slots marked Gone (the set-up page); the later ones move up. Returns the number.
 int RemoveGoneSlots();

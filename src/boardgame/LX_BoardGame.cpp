@@ -188,6 +188,8 @@ TfrmBoardGame::TfrmBoardGame(QWidget* mainWindow) : TScreenForm(mainWindow)
     BuildGamePage();
 
     FreeAllSlots();
+    // The slots go with their custom categories through every change made on Custom Lists.
+    AddCategoryFollower(FollowCategoryMoves);
     ShowSlotNames();
     UpdateSlotButtons();
     Randomize();
