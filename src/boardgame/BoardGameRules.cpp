@@ -208,15 +208,17 @@ void RemoveSlot(int slot)
 
 namespace {
 
+// The category exists with this sub-category, or with sub-category SubCount for all of it.
+bool HoldsChoice(int category, int subCategory)
+{
+    return ValidCategory(category) && subCategory >= 0 &&
+           subCategory <= std::min<int>(CategoryTable[category].SubCount, MaxSubCategories);
+}
+
 // The caption a slot of this category and sub-category carries, as stored (cut to 50).
 bool CaptionIs(int category, int subCategory, const ShortString& name)
 {
-    if (!ValidCategory(category))
-        return false;
-    const int subCount = std::min<int>(CategoryTable[category].SubCount, MaxSubCategories);
-    if (subCategory < 0 || subCategory > subCount)
-        return false;
-    return ShortString(RandomCaption(category, subCategory)) == name;
+    return HoldsChoice(category, subCategory) && ShortString(RandomCaption(category, subCategory)) == name;
 }
 
 }  // namespace
@@ -234,7 +236,11 @@ bool FollowSlotName(TCategorySlot& slot)
                 return true;
             }
     }
-    return false;
+    // No caption of its own: renamed where it stood, so its index still gives it.
+    if (!HoldsChoice(slot.Category, slot.SubCategory))
+        return false;
+    slot.Name = RandomCaption(slot.Category, slot.SubCategory);
+    return true;
 }
 
 void FollowCategoryMoves(const CategoryMoves& moves)
