@@ -225,6 +225,8 @@ bool CaptionIs(int category, int subCategory, const ShortString& name)
 
 bool FollowSlotName(TCategorySlot& slot)
 {
+    if (slot.Gone)
+        return false;
     if (CaptionIs(slot.Category, slot.SubCategory, slot.Name))
         return true;
     for (int c = 0; c < TotalCategoryCount && c < MaxCategories; ++c) {
@@ -245,7 +247,8 @@ bool FollowSlotName(TCategorySlot& slot)
 
 void FollowCategoryMoves(const CategoryMoves& moves)
 {
-    for (TCategorySlot& slot : CategorySlots) {
+    for (int i = 0; i < SlotCount; ++i) {
+        TCategorySlot& slot = CategorySlots[i];
         if (slot.Category < BuiltInCategorySlots || slot.Category >= MaxCategories || slot.Gone)
             continue;  // free, built-in, or already gone
         int category = slot.Category;
@@ -259,7 +262,10 @@ void FollowCategoryMoves(const CategoryMoves& moves)
         else
             sub = sub >= 0 && sub < MaxCategories ? moves.To[sub] : -1;
         if (category < 0 || sub < 0) {
-            slot.Gone = true;  // deleted: the slot keeps its place, index and caption
+            // Deleted: the slot keeps its place, index and caption, and asks none of its words.
+            slot.Gone = true;
+            BuildQuestionPool(i, 0);
+            BuildQuestionPool(i, 1);
             continue;
         }
         slot.Category = category;

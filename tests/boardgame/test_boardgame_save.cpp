@@ -324,10 +324,27 @@ private slots:
         QCOMPARE(CategorySlots[1].Category, 15);
         QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
         QVERIFY(SlotQuestionCount(CategorySlots[0]) == 0);  // no longer the words in its old place
-        // A new game's list drops the deleted slot; the rest move up.
+        // Nor are the words its pools held: its square has none and the turn passes on.
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        Option1Square = 2;
+        fixture->shown.clear();
+        screen->PanelOption1Click();
+        QCOMPARE(fixture->messages(), QStringList{"There are no words in category : Delta"});
+        // A save now would not load: it is refused and the file kept.
+        const QByteArray saved = FileBytes(path);
+        fixture->shown.clear();
+        screen->bnSave->click();
+        QCOMPARE(fixture->messages(), QStringList{"The board game cannot be saved.\n\nThe category \"Delta\" it "
+                                                  "uses no longer exists."});
+        QCOMPARE(FileBytes(path), saved);
+        // "Alpha sub" deleted: its slot keeps its name and asks nothing, never "Aardvark sub".
+        DeleteCustomSubCategory(15, 1);
+        QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
+        QVERIFY(SlotPoolsEmpty(1));
+        // A new game's list drops the deleted slots; the rest move up.
         screen->bnReturn->click();
-        QCOMPARE(screen->sgSelected->Cell(0, 0), yankee);
-        QVERIFY(screen->sgSelected->Cell(0, 5).isEmpty());
+        QCOMPARE(screen->sgSelected->Cell(0, 0), ToQt(before[2].Name));
+        QVERIFY(screen->sgSelected->Cell(0, 4).isEmpty());
     }
 
 private:
