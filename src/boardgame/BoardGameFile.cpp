@@ -87,13 +87,28 @@ std::optional<SavedBoardGame> ReadBoardGameRecord(std::span<const uint8_t> recor
 
 SlotsCheckResult ResolveSavedSlots(SavedBoardGame& saved)
 {
-    for (int i = 0; i < SlotCount; ++i) {
-        TCategorySlot& slot = saved.Slots[i];
-        if (!FollowSlotName(slot))
+    const auto before = saved.Slots;
+    for (int i = 0; i < SlotCount; ++i)
+        if (!FollowSlotName(saved.Slots[i]))
             return {SlotsCheck::CategoryMissing, i};
-        if (SlotQuestionCount(slot) == 0)
-            return {SlotsCheck::NoWords, i};
+    auto movedBy = [&](int i) {
+        const TCategorySlot& s = saved.Slots[i];
+        return s.Name == before[i].Name && (s.Category != before[i].Category || s.SubCategory != before[i].SubCategory);
+    };
+    for (int i = 0; i < SlotCount; ++i) {
+        if (saved.Slots[i].Name == before[i].Name)
+            continue;  // found by its caption
+        // Taken by its index: when another slot's category moved into that category, the index
+        // no longer holds this slot's own one.
+        for (int j = 0; j < SlotCount; ++j)
+            if (j != i && movedBy(j) && saved.Slots[j].Category == saved.Slots[i].Category) {
+                saved.Slots[i] = before[i];
+                return {SlotsCheck::CategoryMissing, i};
+            }
     }
+    for (int i = 0; i < SlotCount; ++i)
+        if (SlotQuestionCount(saved.Slots[i]) == 0)
+            return {SlotsCheck::NoWords, i};
     return {};
 }
 

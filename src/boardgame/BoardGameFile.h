@@ -48,7 +48,9 @@ std::vector<uint8_t> AssembleBoardGameRecord(bool computerBox);
 // table's shape. Nothing when it is damaged.
 std::optional<SavedBoardGame> ReadBoardGameRecord(std::span<const uint8_t> record);
 
-// Every slot follows its name (FollowSlotName) and must have words to ask.
+// Every slot follows its name (FollowSlotName) and must have words to ask; one taken by its
+// index refuses the index when another slot's category moved into it. The save checks the game
+// in memory with it, so that it writes no game the load refuses.
 enum class SlotsCheck { Ready, CategoryMissing, NoWords };
 struct SlotsCheckResult {
     SlotsCheck Result = SlotsCheck::Ready;

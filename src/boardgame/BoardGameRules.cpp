@@ -208,21 +208,25 @@ void RemoveSlot(int slot)
 
 namespace {
 
+// The category exists with this sub-category, or with sub-category SubCount for all of it.
+bool HoldsChoice(int category, int subCategory)
+{
+    return ValidCategory(category) && subCategory >= 0 &&
+           subCategory <= std::min<int>(CategoryTable[category].SubCount, MaxSubCategories);
+}
+
 // The caption a slot of this category and sub-category carries, as stored (cut to 50).
 bool CaptionIs(int category, int subCategory, const ShortString& name)
 {
-    if (!ValidCategory(category))
-        return false;
-    const int subCount = std::min<int>(CategoryTable[category].SubCount, MaxSubCategories);
-    if (subCategory < 0 || subCategory > subCount)
-        return false;
-    return ShortString(RandomCaption(category, subCategory)) == name;
+    return HoldsChoice(category, subCategory) && ShortString(RandomCaption(category, subCategory)) == name;
 }
 
 }  // namespace
 
 bool FollowSlotName(TCategorySlot& slot)
 {
+    if (slot.Gone)
+        return false;
     if (CaptionIs(slot.Category, slot.SubCategory, slot.Name))
         return true;
     for (int c = 0; c < TotalCategoryCount && c < MaxCategories; ++c) {
@@ -234,12 +238,17 @@ bool FollowSlotName(TCategorySlot& slot)
                 return true;
             }
     }
-    return false;
+    // No caption of its own: renamed where it stood, so its index still gives it.
+    if (!HoldsChoice(slot.Category, slot.SubCategory))
+        return false;
+    slot.Name = RandomCaption(slot.Category, slot.SubCategory);
+    return true;
 }
 
 void FollowCategoryMoves(const CategoryMoves& moves)
 {
-    for (TCategorySlot& slot : CategorySlots) {
+    for (int i = 0; i < SlotCount; ++i) {
+        TCategorySlot& slot = CategorySlots[i];
         if (slot.Category < BuiltInCategorySlots || slot.Category >= MaxCategories || slot.Gone)
             continue;  // free, built-in, or already gone
         int category = slot.Category;
@@ -253,7 +262,10 @@ void FollowCategoryMoves(const CategoryMoves& moves)
         else
             sub = sub >= 0 && sub < MaxCategories ? moves.To[sub] : -1;
         if (category < 0 || sub < 0) {
-            slot.Gone = true;  // deleted: the slot keeps its place, index and caption
+            // Deleted: the slot keeps its place, index and caption, and asks none of its words.
+            slot.Gone = true;
+            BuildQuestionPool(i, 0);
+            BuildQuestionPool(i, 1);
             continue;
         }
         slot.Category = category;
@@ -272,13 +284,6 @@ int RemoveGoneSlots()
         }
     return removed;
 }
-
-namespace {
-
-// Registered with the slots themselves, so no program holds slots that miss a re-sort.
-[[maybe_unused]] const bool slotsFollowCategoryMoves = (AddCategoryFollower(FollowCategoryMoves), true);
-
-}  // namespace
 
 int RandomFillSlots()
 {

@@ -110,12 +110,14 @@ void RemoveSlot(int slot);
 int SlotNamed(std::string_view name);
 // A saved slot gives its category by its index at the time of saving, and custom categories
 // are re-sorted by name: a slot whose index no longer gives its name takes the category and
-// sub-category that do. False when none does (its category or sub-category is gone).
+// sub-category that do. When none does, it was renamed in its place: its index, where that
+// still holds a category and sub-category, with the present caption. False otherwise, and for
+// a slot marked Gone.
 bool FollowSlotName(TCategorySlot& slot);
 // A re-sort of the custom vocabulary: every slot holding a custom category or sub-category
-// that moved goes with it and takes its caption; one whose choice was deleted is marked Gone
-// and stays where it is (a game on the board keeps its squares). The slots follow every
-// re-sort from the program's start.
+// that moved goes with it and takes its caption; one whose choice was deleted is marked Gone,
+// its pools emptied, and stays where it is (a game on the board keeps its squares). The board
+// game screen registers it as a follower of the re-sorts when it is created.
 void FollowCategoryMoves(const CategoryMoves& moves);
 // Frees the slots marked Gone (the set-up page); the later ones move up. Returns the number.
 int RemoveGoneSlots();

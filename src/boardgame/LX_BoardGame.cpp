@@ -188,6 +188,8 @@ TfrmBoardGame::TfrmBoardGame(QWidget* mainWindow) : TScreenForm(mainWindow)
     BuildGamePage();
 
     FreeAllSlots();
+    // The slots go with their custom categories through every change made on Custom Lists.
+    AddCategoryFollower(FollowCategoryMoves);
     ShowSlotNames();
     UpdateSlotButtons();
     Randomize();
@@ -769,6 +771,15 @@ void TfrmBoardGame::bnReturnClick()
 namespace {
 const char* const BoardGameFileName = "LXQ_BoardGame.dat";
 const char* const BoardGameReadError = "Error reading the saved Board game file.";
+
+// Why a game's slots cannot be saved or loaded, under its heading.
+QString SlotsCheckText(const QString& heading, const SlotsCheckResult& check, const SavedBoardGame& game)
+{
+    const QString name = ToQt(game.Slots[std::clamp(check.Slot, 0, SlotCount - 1)].Name);
+    return heading + "\n\r\n\r" +
+           (check.Result == SlotsCheck::CategoryMissing ? "The category \"" + name + "\" it uses no longer exists."
+                                                        : NoWordsText + name);
+}
 }  // namespace
 
 void TfrmBoardGame::bnSaveClick()
@@ -776,6 +787,15 @@ void TfrmBoardGame::bnSaveClick()
     // Only a rolling die is set rolling again afterwards.
     const bool rolling = TimerDice->isActive();
     TimerDice->stop();
+    // A slot the load would refuse (deleted, or without words) makes a file that cannot be played.
+    SavedBoardGame current;
+    current.Slots = CategorySlots;
+    if (const SlotsCheckResult check = ResolveSavedSlots(current); check.Result != SlotsCheck::Ready) {
+        ShowMessageForm(frmShowMsg, SlotsCheckText("The board game cannot be saved.", check, current), 0);
+        if (rolling)
+            TimerDice->start();
+        return;
+    }
     const std::vector<uint8_t> record = AssembleBoardGameRecord(cbGusmaro->isChecked());
     SaveRecordFile(SavedFilePath(BoardGameFileName), record,
                    {"A saved board game already exists.\n\r\n\r"
@@ -799,13 +819,7 @@ void TfrmBoardGame::bnLoadExistingClick()
     }
     const SlotsCheckResult check = ResolveSavedSlots(*saved);
     if (check.Result != SlotsCheck::Ready) {
-        const QString name = ToQt(saved->Slots[std::clamp(check.Slot, 0, SlotCount - 1)].Name);
-        ShowMessageForm(frmShowMsg,
-                        "The saved board game cannot be loaded.\n\r\n\r" +
-                            (check.Result == SlotsCheck::CategoryMissing
-                                 ? "The category \"" + name + "\" it uses no longer exists."
-                                 : NoWordsText + name),
-                        0);
+        ShowMessageForm(frmShowMsg, SlotsCheckText("The saved board game cannot be loaded.", check, *saved), 0);
         return;
     }
 

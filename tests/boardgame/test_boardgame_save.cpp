@@ -3,7 +3,7 @@
 // loaded back at the same player's turn; four players, one past the target by a bonus card, who
 // plays on after loading; a finished game that stays finished; a damaged file and a deleted
 // custom category refused with nothing changed; a game whose custom categories are renamed,
-// re-sorted and deleted on Custom Lists while it is played.
+// re-sorted and deleted on Custom Lists while it is played, and between its save and its load.
 
 #include "AppFixture.h"
 #include "BoardGameDeck.h"
@@ -284,46 +284,67 @@ private slots:
         QCOMPARE(screen->PanelCategory->text(), zulu);
         QVERIFY2(screen->CurrentQuestion.Answer.rfind("bravo", 0) == 0, screen->CurrentQuestion.Answer.c_str());
 
-        // Saved afterwards, the game loads with the slot under its new name.
+        // Saved afterwards, then "Zulu" renamed "Yankee" in its place: the game loads by the
+        // slot's index under the new name, with the same words.
         fixture->shown.clear();
         screen->bnSave->click();
         QCOMPARE(fixture->messages(), QStringList{"Board game has been saved."});
+        QCOMPARE(RenameCustomCategory(16, "Yankee"), 16);
+        const QString yankee = QStringLiteral("Yankee - Alpha sub");
         screen->bnReturn->click();
-        QCOMPARE(screen->sgSelected->Cell(0, 1), zulu);
+        QCOMPARE(screen->sgSelected->Cell(0, 1), yankee);
         screen->bnLoadExisting->click();
         QCOMPARE(fixture->messages(), QStringList{"Board game has been saved."});
         QCOMPARE(screen->GameInProgress, 1);
-        QCOMPARE(ToQt(CategorySlots[1].Name), zulu);
+        QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
         QCOMPARE(CategorySlots[1].Category, 16);
+        QCOMPARE(ToQt(QuestionPool[1][0][1].Answer), QStringLiteral("bravoes"));
 
-        // During the game "Delta" gains a sub-category and Zulu one sorting before "Alpha sub":
+        // During the game "Delta" gains a sub-category and Yankee one sorting before "Alpha sub":
         // all of "Delta" stays all of it, "Alpha sub" moves down an entry.
         AddCustomSubCategory(15, "One");
         AddCustomSubCategory(16, "Aardvark sub");
         QCOMPARE(CategorySlots[0].SubCategory, CategoryTable[15].SubCount);
         QCOMPARE(CategorySlots[0].Name, "Delta");
         QCOMPARE(CategorySlots[1].SubCategory, 1);
-        QCOMPARE(ToQt(CategorySlots[1].Name), zulu);
+        QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
 
         // "Delta" deleted during the game: its slot keeps its place and the later slots stay,
-        // while "Zulu" moves up a category slot and its own slot follows it.
+        // while "Yankee" moves up a category slot and its own slot follows it.
         const auto before = CategorySlots;
         fixture->ClickBox(ScreenCustomLists);
         ClickCell(lists->sgCustomCategory, 0, 0);
         lists->bnDeleteCategory->click();
-        QCOMPARE(CategoryTable[15].Name, "Zulu");
+        QCOMPARE(CategoryTable[15].Name, "Yankee");
         fixture->ClickBox(ScreenBoardGame);
         QCOMPARE(FilledSlotCount(), SlotCount);
         QCOMPARE(CategorySlots[0].Name, before[0].Name);
         for (int i = 2; i < SlotCount; ++i)
             QCOMPARE(CategorySlots[i].Name, before[i].Name);
         QCOMPARE(CategorySlots[1].Category, 15);
-        QCOMPARE(ToQt(CategorySlots[1].Name), zulu);
+        QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
         QVERIFY(SlotQuestionCount(CategorySlots[0]) == 0);  // no longer the words in its old place
-        // A new game's list drops the deleted slot; the rest move up.
+        // Nor are the words its pools held: its square has none and the turn passes on.
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        Option1Square = 2;
+        fixture->shown.clear();
+        screen->PanelOption1Click();
+        QCOMPARE(fixture->messages(), QStringList{"There are no words in category : Delta"});
+        // A save now would not load: it is refused and the file kept.
+        const QByteArray saved = FileBytes(path);
+        fixture->shown.clear();
+        screen->bnSave->click();
+        QCOMPARE(fixture->messages(), QStringList{"The board game cannot be saved.\n\nThe category \"Delta\" it "
+                                                  "uses no longer exists."});
+        QCOMPARE(FileBytes(path), saved);
+        // "Alpha sub" deleted: its slot keeps its name and asks nothing, never "Aardvark sub".
+        DeleteCustomSubCategory(15, 1);
+        QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
+        QVERIFY(SlotPoolsEmpty(1));
+        // A new game's list drops the deleted slots; the rest move up.
         screen->bnReturn->click();
-        QCOMPARE(screen->sgSelected->Cell(0, 0), zulu);
-        QVERIFY(screen->sgSelected->Cell(0, 5).isEmpty());
+        QCOMPARE(screen->sgSelected->Cell(0, 0), ToQt(before[2].Name));
+        QVERIFY(screen->sgSelected->Cell(0, 4).isEmpty());
     }
 
 private:
