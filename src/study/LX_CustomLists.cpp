@@ -2,6 +2,7 @@
 
 #include "AccentTyping.h"
 #include "AppGlobals.h"
+#include "CategoryPicker.h"
 #include "FontScheme.h"
 #include "LX_PuzzlesMain.h"
 #include "LexGrid.h"
@@ -192,26 +193,26 @@ TfrmCustomLists::TfrmCustomLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     // The picker variant: built-in categories write the selection, custom ones do not.
     sgFixedCategory->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
         const bool used = row < CategoryCount;
-        DrawText(p, rect, used ? " " + ToQt(CategoryTable[row].Name) : QString(), false,
-                 used && row == SelFixedCategory);
+        DrawPickerCell(p, rect, used ? " " + ToQt(CategoryTable[row].Name) : QString(),
+                       used && row == SelFixedCategory, rect.height());
     };
     sgFixedSubCategory->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
         const TCategoryRecord& cat = CategoryTable[SelFixedCategory];
         const QString text = row == cat.SubCount ? QStringLiteral(" All")
                              : row < cat.SubCount ? " " + ToQt(cat.SubNames[row])
                                                   : QString();
-        DrawText(p, rect, text, false, row == SelFixedSubCategory);
+        DrawPickerCell(p, rect, text, row == SelFixedSubCategory, rect.height());
     };
     sgCustomCategory->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
         const int slot = BuiltInCategorySlots + row;
         const bool used = row < CustomCategoryCount;
-        DrawText(p, rect, used ? " " + ToQt(CustomCategories[slot].Name) : QString(), false,
-                 used && slot == SelCustomCategory);
+        DrawPickerCell(p, rect, used ? " " + ToQt(CustomCategories[slot].Name) : QString(),
+                       used && slot == SelCustomCategory, rect.height());
     };
     sgCustomSubCategory->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
         const bool used = CustomCategoryExists(SelCustomCategory) && row < CustomCategories[SelCustomCategory].SubCount;
-        DrawText(p, rect, used ? " " + ToQt(CustomCategories[SelCustomCategory].SubNames[row]) : QString(), false,
-                 used && row == SelCustomSubCategory);
+        DrawPickerCell(p, rect, used ? " " + ToQt(CustomCategories[SelCustomCategory].SubNames[row]) : QString(),
+                       used && row == SelCustomSubCategory, rect.height());
     };
     sgFixedCategory->OnSelectCell = [this](int, int row) { return sgFixedCategorySelectCell(row); };
     sgFixedSubCategory->OnSelectCell = [this](int, int row) {

@@ -309,7 +309,9 @@ inline void CheckEveryRow(LexGrid* grid, const QFont& wanted, const QString& whe
             const QString lead = item.Text.left(item.Text.indexOf(ink));
             const int start = qRound(item.Baseline.x());
             const int left = start + fm.horizontalAdvance(lead);
-            const int width = fm.horizontalAdvance(ink);
+            // Measured as one run with its blanks, as it is drawn: parts rounded one by one
+            // would add up to a pixel more.
+            const int right = start + fm.horizontalAdvance(lead + ink);
             // A larger size fits when the text and the blanks it keeps inside its cell do.
             const QString kept = (start >= rect.left() ? lead : QString()) + ink;
             auto fits = [&](const QFont& font) { return QFontMetrics(font, grid).horizontalAdvance(kept) <= rect.width(); };
@@ -317,9 +319,9 @@ inline void CheckEveryRow(LexGrid* grid, const QFont& wanted, const QString& whe
             larger.setPointSize(item.Font.pointSize() + 1);
             const QString what = QStringLiteral("%1: grid %2 row %3 column %4 \"%5\" at %6")
                                      .arg(where, Name(grid)).arg(cell.y()).arg(cell.x()).arg(Shown(ink), FontName(item.Font));
-            if (left < rect.left() || left + width > rect.left() + rect.width())
+            if (left < rect.left() || right > rect.left() + rect.width())
                 failed[cell] = what + QStringLiteral(" runs out of its cell (x %1 to %2 in %3 to %4)")
-                                          .arg(left).arg(left + width).arg(rect.left()).arg(rect.left() + rect.width());
+                                          .arg(left).arg(right).arg(rect.left()).arg(rect.left() + rect.width());
             else if (item.Font.family() != wanted.family() || item.Font.bold() != wanted.bold() ||
                      item.Font.pointSize() > wanted.pointSize())
                 failed[cell] = what + QStringLiteral(" is not in the list's font (%1)").arg(FontName(wanted));
