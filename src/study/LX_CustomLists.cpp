@@ -975,11 +975,13 @@ void TfrmCustomLists::OnFormResize()
     sgFixedCategory->setGeometry(8, top, pickerWidth, pickerHeight);
     sgFixedSubCategory->setGeometry(16 + pickerWidth, top, leftWidth - 24 - pickerWidth,
                                     (CategoryTable[SelFixedCategory].SubCount + 1) * (rowHeight + 1) + 2);
-    // The three radio buttons share the row; on a narrow half they close up, and where even
-    // that is too little they take a smaller font.
+    // The three radio buttons share the row; on a narrow half they close up, but never nearer
+    // than a radio's caption stands from its own mark, so no caption runs into the next mark;
+    // where even that is too little they take a smaller font.
+    const int minGap = rbFixedCommon->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, rbFixedCommon);
     const QFont radioFont = FontFittingOneRow(PointSteps(main),
                                               {rbFixedCommon->text(), rbFixedNotCommon->text(), rbFixedAllCommon->text()},
-                                              LayoutExtraWidth, leftWidth - 16)
+                                              LayoutExtraWidth + minGap, leftWidth - 16)
                                 .Font;
     const QFontMetrics radioMetrics(radioFont);
     int radioWidths = 0;
@@ -987,7 +989,7 @@ void TfrmCustomLists::OnFormResize()
         rb->setFont(radioFont);
         radioWidths += radioMetrics.horizontalAdvance(rb->text()) + LayoutExtraWidth;
     }
-    const int radioGap = std::clamp((leftWidth - 16 - radioWidths) / 3, 0, 20);
+    const int radioGap = std::max(minGap, std::min((leftWidth - 16 - radioWidths) / 3, 20));
     int x = 8;
     for (QRadioButton* rb : {rbFixedCommon, rbFixedNotCommon, rbFixedAllCommon}) {
         const int w = radioMetrics.horizontalAdvance(rb->text()) + LayoutExtraWidth;

@@ -545,6 +545,10 @@ void TestLayout::checkerFindsEachFault()
     narrow->setGeometry(0, 40, 30, line);
     auto* radio = new QRadioButton("Common words only", &top);
     radio->setGeometry(0, 60, QFontMetrics(font).horizontalAdvance(radio->text()) + 5, line + 4);
+    auto* before = new QRadioButton("Less", &top);  // too narrow: its text reaches its right edge
+    before->setGeometry(0, 84, QFontMetrics(font).horizontalAdvance(before->text()) + 5, line + 4);
+    auto* after = new QRadioButton("All", &top);  // its mark a pixel from that text
+    after->setGeometry(before->geometry().right() + 2, 84, 40, line + 4);
     auto* wrapped = new QLabel("one two three four five six seven", &top);
     wrapped->setWordWrap(true);
     wrapped->setGeometry(150, 0, 60, line);
@@ -590,6 +594,7 @@ void TestLayout::checkerFindsEachFault()
     QVERIFY2(!found.contains("\"Fits\"") && !found.contains("\"Unlearned only\""), qPrintable(found));
     for (const char* fault : {"\"All words\" needs", "\"Common words only\" needs", "\"one two three",
                               "\"Delete\" at (240,170 80x40) is not inside", "\"first\" and QLabel \"second\" overlap",
+                              "gap between the text and the mark of QRadioButton \"Less\" and QRadioButton \"All\"",
                               "row 1 is", "\"Less common | Less common\" is given",
                               "\"Unlearned | Learned\" is given", "\"planted\" is given"})
         QVERIFY2(found.contains(QLatin1String(fault)), qPrintable(QStringLiteral("%1 not found in:\n%2").arg(fault, found)));
