@@ -6,6 +6,7 @@
 
 #include "CategoryPicker.h"
 #include "LX_CustomLists.h"
+#include "LX_WordGames.h"
 #include "LX_WordLists.h"
 #include "LexGrid.h"
 
@@ -60,6 +61,12 @@ void ShotsCustomLists(ShotContext& shots)
     screen->SelDataType = 3;
     screen->AddData.Save->click();
 
+    // Names as long as their boxes take, in capitals and in the widest letter, for the pickers.
+    addName(screen->bnAddCategory, screen->edAddCategory, screen->AddCategory.Save, "MUSEUMS AND WORK");
+    addName(screen->bnAddSubCategory, screen->edAddSubCategory, screen->AddSubCategory.Save, "MOMENTS WITH MUSEUMS");
+    addName(screen->bnAddCategory, screen->edAddCategory, screen->AddCategory.Save, "WWWWWWWWWWWWWWWW");
+    addName(screen->bnAddSubCategory, screen->edAddSubCategory, screen->AddSubCategory.Save, "WWWWWWWWWWWWWWWW");
+
     int longRows = 0;  // the category whose rows are the longest
     for (int c = 0; c < CategoryCount; ++c)
         if (CategoryTable[c].Name == "Miscellaneous")
@@ -91,6 +98,14 @@ void ShotsCustomLists(ShotContext& shots)
         lists->bnAllToLearned->click();
         shots.Save("wordlists-long-rows" + size);
         lists->bnAllToData->click();
+        shots.main.ChangeScreenClick(ScreenWordTests);
+        shots.Save("wordtests-long-names" + size);
+        if (auto* games = shots.ScreenAs<TfrmWordGames>(ScreenWordGames)) {
+            shots.main.ChangeScreenClick(ScreenWordGames);
+            ShowWordGameOptions(shots, *games);
+            games->Picker->sgCategorySelectCell(1, 1);  // the widest letters
+            shots.Save("wordgames-long-names" + size);
+        }
     }
 
     shots.Restore(saved);

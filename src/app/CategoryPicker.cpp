@@ -1,8 +1,8 @@
 #include "CategoryPicker.h"
 
-#include "FontScheme.h"
 #include "LexGrid.h"
 #include "QtText.h"
+#include "WordListPieces.h"
 
 #include "LX_Data.h"
 #include "LX_Globals.h"
@@ -13,19 +13,19 @@ namespace {
 
 constexpr int RowsPerColumn = 15;
 
+}  // namespace
+
 void DrawPickerCell(QPainter& p, const QRect& rect, const QString& text, bool picked, int rowHeight)
 {
     p.fillRect(rect, BlueHigh(picked ? ColorNavy : ColorWhite));
     p.setPen(picked ? Qt::white : Qt::black);
-    p.setFont(MakeFont(FontScheme.Grid, true));
+    p.setFont(ListRowFont(text, rect.width()));
     const int top = rect.top() + (rowHeight - p.fontMetrics().height()) / 2;
     p.save();
     p.setClipRect(rect);
     p.drawText(rect.left(), top + p.fontMetrics().ascent(), text);
     p.restore();
 }
-
-}  // namespace
 
 CategoryPicker::CategoryPicker(QWidget* parent) : QObject(parent)
 {

@@ -9,7 +9,14 @@
 #include <functional>
 
 class LexGrid;
+class QPainter;
+class QRect;
 class QWidget;
+
+// One picker cell, for every screen's picker grids: the text at the cell's left edge in the grid
+// font, bold, white on navy when picked; a name wider than its cell takes the largest smaller
+// size at which it fits, so it shows whole.
+void DrawPickerCell(QPainter& p, const QRect& rect, const QString& text, bool picked, int rowHeight);
 
 class CategoryPicker : public QObject {
     Q_OBJECT

@@ -17,6 +17,6 @@ QPixmap MoveArrow(bool pointsRight);
 // A sort arrow button on a column header; onClick sets the screen's sort mode.
 QToolButton* MakeSortButton(QWidget* panel, Qt::ArrowType arrow, const char* name, std::function<void()> onClick);
 
-// The font a list row's text is drawn in: the grid font, bold; a text wider than its cell takes
+// The font a list row's or a picker cell's text is drawn in: the grid font, bold; a text wider than its cell takes
 // the largest smaller size at which it fits, so it shows whole instead of cut at both ends.
 QFont ListRowFont(const QString& text, int cellWidth);

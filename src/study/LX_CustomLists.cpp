@@ -2,6 +2,7 @@
 
 #include "AccentTyping.h"
 #include "AppGlobals.h"
+#include "CategoryPicker.h"
 #include "FontScheme.h"
 #include "LX_PuzzlesMain.h"
 #include "LexGrid.h"
@@ -192,26 +193,26 @@ TfrmCustomLists::TfrmCustomLists(QWidget* mainWindow) : TScreenForm(mainWindow)
     // The picker variant: built-in categories write the selection, custom ones do not.
     sgFixedCategory->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
         const bool used = row < CategoryCount;
-        DrawText(p, rect, used ? " " + ToQt(CategoryTable[row].Name) : QString(), false,
-                 used && row == SelFixedCategory);
+        DrawPickerCell(p, rect, used ? " " + ToQt(CategoryTable[row].Name) : QString(),
+                       used && row == SelFixedCategory, rect.height());
     };
     sgFixedSubCategory->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
         const TCategoryRecord& cat = CategoryTable[SelFixedCategory];
         const QString text = row == cat.SubCount ? QStringLiteral(" All")
                              : row < cat.SubCount ? " " + ToQt(cat.SubNames[row])
                                                   : QString();
-        DrawText(p, rect, text, false, row == SelFixedSubCategory);
+        DrawPickerCell(p, rect, text, row == SelFixedSubCategory, rect.height());
     };
     sgCustomCategory->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
         const int slot = BuiltInCategorySlots + row;
         const bool used = row < CustomCategoryCount;
-        DrawText(p, rect, used ? " " + ToQt(CustomCategories[slot].Name) : QString(), false,
-                 used && slot == SelCustomCategory);
+        DrawPickerCell(p, rect, used ? " " + ToQt(CustomCategories[slot].Name) : QString(),
+                       used && slot == SelCustomCategory, rect.height());
     };
     sgCustomSubCategory->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
         const bool used = CustomCategoryExists(SelCustomCategory) && row < CustomCategories[SelCustomCategory].SubCount;
-        DrawText(p, rect, used ? " " + ToQt(CustomCategories[SelCustomCategory].SubNames[row]) : QString(), false,
-                 used && row == SelCustomSubCategory);
+        DrawPickerCell(p, rect, used ? " " + ToQt(CustomCategories[SelCustomCategory].SubNames[row]) : QString(),
+                       used && row == SelCustomSubCategory, rect.height());
     };
     sgFixedCategory->OnSelectCell = [this](int, int row) { return sgFixedCategorySelectCell(row); };
     sgFixedSubCategory->OnSelectCell = [this](int, int row) {
@@ -974,11 +975,13 @@ void TfrmCustomLists::OnFormResize()
     sgFixedCategory->setGeometry(8, top, pickerWidth, pickerHeight);
     sgFixedSubCategory->setGeometry(16 + pickerWidth, top, leftWidth - 24 - pickerWidth,
                                     (CategoryTable[SelFixedCategory].SubCount + 1) * (rowHeight + 1) + 2);
-    // The three radio buttons share the row; on a narrow half they close up, and where even
-    // that is too little they take a smaller font.
+    // The three radio buttons share the row; on a narrow half they close up, but never nearer
+    // than a radio's caption stands from its own mark, so no caption runs into the next mark;
+    // where even that is too little they take a smaller font.
+    const int minGap = rbFixedCommon->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, rbFixedCommon);
     const QFont radioFont = FontFittingOneRow(PointSteps(main),
                                               {rbFixedCommon->text(), rbFixedNotCommon->text(), rbFixedAllCommon->text()},
-                                              LayoutExtraWidth, leftWidth - 16)
+                                              LayoutExtraWidth + minGap, leftWidth - 16)
                                 .Font;
     const QFontMetrics radioMetrics(radioFont);
     int radioWidths = 0;
@@ -986,7 +989,7 @@ void TfrmCustomLists::OnFormResize()
         rb->setFont(radioFont);
         radioWidths += radioMetrics.horizontalAdvance(rb->text()) + LayoutExtraWidth;
     }
-    const int radioGap = std::clamp((leftWidth - 16 - radioWidths) / 3, 0, 20);
+    const int radioGap = std::max(minGap, std::min((leftWidth - 16 - radioWidths) / 3, 20));
     int x = 8;
     for (QRadioButton* rb : {rbFixedCommon, rbFixedNotCommon, rbFixedAllCommon}) {
         const int w = radioMetrics.horizontalAdvance(rb->text()) + LayoutExtraWidth;

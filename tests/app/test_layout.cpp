@@ -3,7 +3,8 @@
 // grid row that shows text at least as high as its font, and no fitted font smaller than the
 // one asked for where that one fits (tests/support/LayoutCheck.h). The word lists of Word Lists
 // and Custom Lists are walked row by row over every category, with a custom word as long as its
-// boxes allow: each row whole in its cell, at the lists' font wherever it fits.
+// boxes allow: each row whole in its cell, at the lists' font wherever it fits. Every picker's
+// rows are walked so too, with custom names as long as their boxes allow.
 // One data row per screen; run one screen with its tag, e.g. `test_layout walk:Crosswords`
 // (tags: MainWindow WordLists WordTests Crosswords WordGames WordSearch BoardGame CustomLists Options
 // About QuickHints). ctest runs it twice: at 96 and at 120 pixels per inch (test_layout_120dpi).
@@ -47,6 +48,19 @@ struct Walk {
     // Every row of a list, scrolled through, not only the rows on view.
     std::function<void(const QString& view, LexGrid* list)> Rows;
     TfrmMain& main() { return *app.main; }
+    // A picker's rows with each custom category picked in turn; the pick is put back after.
+    void PickerRows(const QString& view, CategoryPicker& picker)
+    {
+        const int category = picker.PickedCategory;
+        const int sub = picker.PickedSubCategory;
+        for (int k = 0; k < CustomCategoryCount; ++k) {
+            picker.sgCategorySelectCell(1, k);
+            Rows(view, picker.sgCategory);
+            Rows(view, picker.sgSubCategory);
+        }
+        picker.sgCategorySelectCell(category / 15, category % 15, false);
+        picker.sgSubCategorySelectCell(sub);
+    }
     void Show(int screen)
     {
         main().ChangeScreenClick(screen);
@@ -69,20 +83,25 @@ void InBothLanguages(const std::function<void(const QString& language)>& walk)
     Preferences.AnswerLanguage = "S";
 }
 
-// A custom category with a sub-category and a word, made on the Custom Lists screen once.
+// Two custom categories, each with a sub-category, named as long as their boxes take: in
+// capitals, and in the widest letter; the first with a word. Made on the Custom Lists screen once.
 void AddCustomCategory(Walk& w)
 {
     if (CustomCategoryCount > 0)
         return;
     auto* screen = w.app.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
     w.Show(ScreenCustomLists);
-    screen->bnAddCategory->click();
-    screen->edAddCategory->setText("My Kitchen");
-    screen->AddCategory.Save->click();
-    screen->bnAddSubCategory->click();
-    screen->edAddSubCategory->setText("Tools");
-    screen->AddSubCategory.Save->click();
-    screen->sgCustomSubCategorySelectCell(0);
+    for (const auto& [category, sub] : {std::pair<QString, QString>{"MUSEUMS AND WORK", "MOMENTS WITH MUSEUMS"},
+                                        {QString(16, 'W'), QString(16, 'W')}}) {
+        screen->bnAddCategory->click();
+        screen->edAddCategory->setText(category);
+        QCOMPARE(screen->edAddCategory->text().size(), screen->edAddCategory->maxLength());
+        screen->AddCategory.Save->click();
+        screen->bnAddSubCategory->click();
+        screen->edAddSubCategory->setText(sub);
+        screen->AddSubCategory.Save->click();
+    }
+    screen->sgCustomCategorySelectCell(0);
     screen->dgFixedWordsMouseDown(2, 0);
     // A word as long as the boxes take it, in capitals, of the widest type text.
     screen->bnAddWordsClick();
@@ -102,6 +121,16 @@ void EachCategory(const Pick& pick)
 {
     for (int c = 0; c < CategoryCount; ++c)
         pick(c, CategoryTable[c].SubCount);
+}
+
+// The custom categories deleted again on the Custom Lists screen.
+void RemoveCustomCategories(Walk& w)
+{
+    auto* screen = w.app.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
+    w.Show(ScreenCustomLists);
+    for (int k = CustomCategoryCount; k > 0; --k)
+        screen->bnDeleteCategory->click();  // the message form's O.K.
+    QCOMPARE(CustomCategoryCount, 0);
 }
 
 void WalkWordLists(Walk& w)
@@ -124,6 +153,7 @@ void WalkWordLists(Walk& w)
     AddCustomCategory(w);  // the picker takes a second column
     w.Show(ScreenWordLists);
     w.Check("with a custom category");
+    w.PickerRows("with a custom category", *screen->Picker);
     InBothLanguages([&](const QString& language) {
         w.Show(ScreenWordLists);
         screen->Picker->sgCategorySelectCell(1, 0);
@@ -149,11 +179,13 @@ void WalkWordTests(Walk& w)
     AddCustomCategory(w);
     w.Show(ScreenWordTests);
     w.Check("with a custom category");
+    w.PickerRows("with a custom category", *screen->Picker);
 }
 
 void WalkCrosswords(Walk& w)
 {
     auto* form = w.app.ScreenAs<TfrmCrosswords>(ScreenCrosswords);
+    AddCustomCategory(w);
     w.Show(ScreenCrosswords);
     if (XWordMode != 0)
         form->bnReturn->click();
@@ -170,6 +202,7 @@ void WalkCrosswords(Walk& w)
     form->Picker->sgSubCategorySelectCell(CategoryTable[5].SubCount);
     form->senWords->setValue(20);
     w.Check("set-up free");
+    w.PickerRows("set-up free", *form->Picker);
     RandSeed(3);
     form->bnStartCrossword->click();
     w.Check("free-format puzzle");
@@ -179,10 +212,12 @@ void WalkCrosswords(Walk& w)
 void WalkWordGames(Walk& w)
 {
     auto* games = w.app.ScreenAs<TfrmWordGames>(ScreenWordGames);
+    AddCustomCategory(w);
     w.Show(ScreenWordGames);
     if (games->GameMode != GameOptionsPage)
         games->bnReturnClick();
     w.Check("options");
+    w.PickerRows("options", *games->Picker);
     for (QRadioButton* game : games->GameRadios) {
         game->click();
         games->Picker->sgCategorySelectCell(0, 0);
@@ -196,10 +231,12 @@ void WalkWordGames(Walk& w)
 void WalkWordSearch(Walk& w)
 {
     auto* screen = w.app.ScreenAs<TfrmWordSearch>(ScreenWordSearch);
+    AddCustomCategory(w);
     w.Show(ScreenWordSearch);
     if (screen->PuzzleShowing)
         screen->bnReturnClick();
     w.Check("set-up");
+    w.PickerRows("set-up", *screen->Picker);
     RandSeed(11);
     screen->bnStartGame->click();
     w.Check("puzzle");
@@ -214,9 +251,13 @@ void WalkWordSearch(Walk& w)
 void WalkBoardGame(Walk& w)
 {
     auto* screen = w.app.ScreenAs<TfrmBoardGame>(ScreenBoardGame);
+    AddCustomCategory(w);
     w.Show(ScreenBoardGame);
     if (screen->GameInProgress)
         screen->bnReturn->click();
+    w.PickerRows("set-up", *screen->Picker);
+    RemoveCustomCategories(w);  // the game goes on with built-in captions only
+    w.Show(ScreenBoardGame);
     screen->edName[0]->setText("Ana");
     screen->edName[1]->setText("Ben");
     screen->edName[2]->setText("Carmen");
@@ -280,6 +321,11 @@ void WalkCustomLists(Walk& w)
     Preferences.AnswerLanguage = "S";
     AddCustomCategory(w);
     w.Check("lists");
+    for (int k = 0; k < CustomCategoryCount; ++k) {
+        screen->sgCustomCategorySelectCell(k);
+        w.Rows("lists", screen->sgCustomCategory);
+        w.Rows("lists", screen->sgCustomSubCategory);
+    }
     InBothLanguages([&](const QString& language) {
         w.Show(ScreenCustomLists);
         screen->rbFixedAllCommon->click();
@@ -499,6 +545,10 @@ void TestLayout::checkerFindsEachFault()
     narrow->setGeometry(0, 40, 30, line);
     auto* radio = new QRadioButton("Common words only", &top);
     radio->setGeometry(0, 60, QFontMetrics(font).horizontalAdvance(radio->text()) + 5, line + 4);
+    auto* before = new QRadioButton("Less", &top);  // too narrow: its text reaches its right edge
+    before->setGeometry(0, 84, QFontMetrics(font).horizontalAdvance(before->text()) + 5, line + 4);
+    auto* after = new QRadioButton("All", &top);  // its mark a pixel from that text
+    after->setGeometry(before->geometry().right() + 2, 84, 40, line + 4);
     auto* wrapped = new QLabel("one two three four five six seven", &top);
     wrapped->setWordWrap(true);
     wrapped->setGeometry(150, 0, 60, line);
@@ -544,6 +594,7 @@ void TestLayout::checkerFindsEachFault()
     QVERIFY2(!found.contains("\"Fits\"") && !found.contains("\"Unlearned only\""), qPrintable(found));
     for (const char* fault : {"\"All words\" needs", "\"Common words only\" needs", "\"one two three",
                               "\"Delete\" at (240,170 80x40) is not inside", "\"first\" and QLabel \"second\" overlap",
+                              "gap between the text and the mark of QRadioButton \"Less\" and QRadioButton \"All\"",
                               "row 1 is", "\"Less common | Less common\" is given",
                               "\"Unlearned | Learned\" is given", "\"planted\" is given"})
         QVERIFY2(found.contains(QLatin1String(fault)), qPrintable(QStringLiteral("%1 not found in:\n%2").arg(fault, found)));

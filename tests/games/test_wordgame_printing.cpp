@@ -183,6 +183,13 @@ private slots:
         numbers.sort();
         expected.sort();
         QCOMPARE(numbers, expected);
+        // Each word's key heads its clue column "English" and its answer column "Spanish".
+        QVERIFY(Preferences.SpanishAnswers());
+        const QList<PdfWord> english = coded.Find("English"), spanish = coded.Find("Spanish");
+        QCOMPARE(english.size(), static_cast<qsizetype>(code.Words.size()));
+        QCOMPARE(spanish.size(), english.size());
+        for (qsizetype i = 0; i < english.size(); ++i)
+            QVERIFY(qAbs(english[i].Box.top() - spanish[i].Box.top()) < 1 && english[i].Box.right() < spanish[i].Box.left());
 
         games->bnReturnClick();
         games->rbSelectLetters->click();

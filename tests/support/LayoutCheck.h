@@ -164,6 +164,29 @@ inline QRect TextRectInParent(const QWidget* w, const TextNeed& need)
     return r.translated(w->pos());
 }
 
+// The round or square mark of a radio or check box, in the parent's coordinates; else empty.
+inline QRect MarkInParent(const QWidget* w)
+{
+    const bool radio = qobject_cast<const QRadioButton*>(w);
+    if (!radio && !qobject_cast<const QCheckBox*>(w))
+        return {};
+    QStyleOptionButton opt;
+    opt.initFrom(w);
+    const QRect mark = w->style()->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator,
+                                                  &opt, w);
+    return mark.translated(w->pos());
+}
+
+// How far a radio's or check box's text stands from its own mark; 0 for other controls.
+inline int MarkSpacing(const QWidget* w)
+{
+    if (qobject_cast<const QRadioButton*>(w))
+        return w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
+    if (qobject_cast<const QCheckBox*>(w))
+        return w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+    return 0;
+}
+
 // A paint device that keeps every text item drawn on it, with its font and baseline point.
 class TextRecorder : public QPaintDevice {
 public:
@@ -309,7 +332,9 @@ inline void CheckEveryRow(LexGrid* grid, const QFont& wanted, const QString& whe
             const QString lead = item.Text.left(item.Text.indexOf(ink));
             const int start = qRound(item.Baseline.x());
             const int left = start + fm.horizontalAdvance(lead);
-            const int width = fm.horizontalAdvance(ink);
+            // Measured as one run with its blanks, as it is drawn: parts rounded one by one
+            // would add up to a pixel more.
+            const int right = start + fm.horizontalAdvance(lead + ink);
             // A larger size fits when the text and the blanks it keeps inside its cell do.
             const QString kept = (start >= rect.left() ? lead : QString()) + ink;
             auto fits = [&](const QFont& font) { return QFontMetrics(font, grid).horizontalAdvance(kept) <= rect.width(); };
@@ -317,9 +342,9 @@ inline void CheckEveryRow(LexGrid* grid, const QFont& wanted, const QString& whe
             larger.setPointSize(item.Font.pointSize() + 1);
             const QString what = QStringLiteral("%1: grid %2 row %3 column %4 \"%5\" at %6")
                                      .arg(where, Name(grid)).arg(cell.y()).arg(cell.x()).arg(Shown(ink), FontName(item.Font));
-            if (left < rect.left() || left + width > rect.left() + rect.width())
+            if (left < rect.left() || right > rect.left() + rect.width())
                 failed[cell] = what + QStringLiteral(" runs out of its cell (x %1 to %2 in %3 to %4)")
-                                          .arg(left).arg(left + width).arg(rect.left()).arg(rect.left() + rect.width());
+                                          .arg(left).arg(right).arg(rect.left()).arg(rect.left() + rect.width());
             else if (item.Font.family() != wanted.family() || item.Font.bold() != wanted.bold() ||
                      item.Font.pointSize() > wanted.pointSize())
                 failed[cell] = what + QStringLiteral(" is not in the list's font (%1)").arg(FontName(wanted));
@@ -440,14 +465,21 @@ inline QStringList CheckLayout(QWidget* root, const QString& where, const QStrin
                             .arg(FontName(w->font()));
         textsByParent[parent].push_back({w, TextRectInParent(w, need)});
     }
-    // A sibling's text over another's hides one of them.
+    // A sibling's text over another's hides one of them; a radio's or check box's text nearer
+    // the next one's mark than to its own reads as run into it.
     for (const auto& [parent, texts] : textsByParent)
         for (size_t i = 0; i < texts.size(); ++i)
-            for (size_t j = i + 1; j < texts.size(); ++j)
-                if (texts[i].second.intersects(texts[j].second))
-                    failures << QStringLiteral("%1: the texts of %2 \"%3\" and %4 \"%5\" overlap")
-                                    .arg(where, Name(texts[i].first), Shown(NeedOf(texts[i].first).Text),
-                                         Name(texts[j].first), Shown(NeedOf(texts[j].first).Text));
+            for (size_t j = 0; j < texts.size(); ++j) {
+                const QString pair = QStringLiteral("%2 \"%3\" and %4 \"%5\"")
+                                         .arg(Name(texts[i].first), Shown(NeedOf(texts[i].first).Text),
+                                              Name(texts[j].first), Shown(NeedOf(texts[j].first).Text));
+                if (j > i && texts[i].second.intersects(texts[j].second))
+                    failures << QStringLiteral("%1: the texts of %2 overlap").arg(where, pair);
+                else if (const int spacing = MarkSpacing(texts[i].first);
+                         j != i && spacing > 0 &&
+                         texts[i].second.adjusted(0, 0, spacing, 0).intersects(MarkInParent(texts[j].first)))
+                    failures << QStringLiteral("%1: too little gap between the text and the mark of %2").arg(where, pair);
+            }
     CheckFittedFonts(drawn, where, failures);
     return failures;
 }
