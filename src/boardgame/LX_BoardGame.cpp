@@ -12,6 +12,7 @@
 #include "QtText.h"
 #include "SavedFiles.h"
 #include "ShowMsg.h"
+#include "WordListPieces.h"
 
 #include "LX_Data.h"
 #include "Random.h"
@@ -266,13 +267,8 @@ void TfrmBoardGame::BuildSetupPage()
     sgSelected->SetFixedRows(0);
     sgSelected->SetShowSelection(false);
     sgSelected->OnDrawCell = [this](QPainter& p, int, int row, const QRect& rect, bool) {
-        const bool chosen = row == SelectedRow;
-        p.fillRect(rect, BlueHigh(chosen ? ColorNavy : ColorWhite));
-        p.setPen(chosen ? Qt::white : Qt::black);
-        p.setFont(MakeFont(FontScheme.Grid, true));
-        const QFontMetrics fm = p.fontMetrics();
-        const int top = rect.top() + (sgSelected->DefaultRowHeight() - fm.height()) / 2;
-        p.drawText(rect.left(), top + fm.ascent(), " " + sgSelected->Cell(0, row));
+        // The slots are category names: drawn as the picker draws them, fitted to the cell.
+        DrawPickerCell(p, rect, " " + sgSelected->Cell(0, row), row == SelectedRow, sgSelected->DefaultRowHeight());
     };
     sgSelected->OnSelectCell = [this](int, int row) {
         sgSelectedSelectCell(row);
@@ -1268,7 +1264,6 @@ void TfrmBoardGame::PaintLegend(QPainter& p)
     QStringList names{QStringLiteral("Chance card")};
     for (const TCategorySlot& slot : CategorySlots)
         names << ToQt(slot.Name);
-    const QList<QFont> sizes = PointSteps(MakeFont(FontScheme.Grid, true));
     const int rowHeight = (h + 1) / 7;
     for (int r = 0; r <= 7; ++r)
         CellY[r] = std::min(r * rowHeight, h - 1);
@@ -1278,8 +1273,8 @@ void TfrmBoardGame::PaintLegend(QPainter& p)
         p.fillRect(QRect(CellX[1], CellY[r], CellX[2] - CellX[1], CellY[r + 1] - CellY[r]), Qt::white);
         p.setPen(Qt::black);
         // Each name in its own row, between the row's lines: only a name too long for it (a
-        // custom "category - sub-category") takes a smaller size.
-        p.setFont(FontFittingEachLine(sizes, {names[r]}, CellX[2] - CellX[1] - 1).Font);
+        // custom "category - sub-category") takes a smaller size, as in the slots list.
+        p.setFont(ListRowFont(names[r], CellX[2] - CellX[1] - 1));
         DrawRectText(CellX[1] + 1, CellX[2], CellY[r], CellY[r + 1], AlignCentre, AlignMiddle, names[r]);
     }
     for (int c = 0; c <= 2; ++c)
