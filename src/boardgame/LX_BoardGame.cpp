@@ -52,12 +52,31 @@ void TPaintBox::paintEvent(QPaintEvent*)
 
 namespace {
 
-// An option line in the game page's own font, or a smaller step of it where the line is too
-// long for its panel ("e.g. bonus points, roll again, loss of points" on a small page).
-void FitOptionLine(QLabel* line)
+// Room at the edges of the die panel for the arrows.
+constexpr int ArrowMargin = 30;
+
+// Below this an option line is no longer read but guessed at.
+constexpr int SmallestOptionPointSize = 4;
+
+// Whether the text, broken at blanks, stands on at most two lines of the width.
+bool FitsOnTwoLines(const QFontMetrics& fm, const QString& text, int width)
 {
-    line->setFont(
-        FontFittingEachLine(PointSteps(MakeFont(FontScheme.Main)), {line->text()}, line->contentsRect().width()).Font);
+    const QRect wrapped = fm.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap | Qt::AlignHCenter, text);
+    return wrapped.width() <= width && wrapped.height() < 3 * fm.lineSpacing();
+}
+
+// An option line in the game page's own font where it fits its panel on one line ("e.g. bonus
+// points, roll again, loss of points" on a small page, a custom "category - sub-category" do
+// not). Otherwise the largest smaller size at which it fits: on two lines where they are
+// allowed, else on one.
+QFont OptionLineFont(const QString& text, int width, bool twoLines)
+{
+    const QList<QFont> ladder = PointSteps(MakeFont(FontScheme.Main), SmallestOptionPointSize);
+    const FittedFont oneLine = FontFittingEachLine(ladder, {text}, width);
+    for (int step = 0; twoLines && step < oneLine.Step; ++step)
+        if (FitsOnTwoLines(QFontMetrics(ladder[step]), text, width))
+            return ladder[step];
+    return oneLine.Font;
 }
 
 void SetTextColour(QWidget* w, const QColor& colour)
@@ -575,6 +594,7 @@ void TfrmBoardGame::OnFormShow()
         if (!PanelMoveInstruct->isHidden()) {
             FillOptionPanel(PanelOption1, lblOption1, Option1Square, true);
             FillOptionPanel(PanelOption2, lblOption2, Option2Square, false);
+            LayOutOptionPanels();
         }
         pbLegend->update();
     }
@@ -897,6 +917,7 @@ void TfrmBoardGame::imDiceClick()
     PanelMoveInstruct->show();
     FillOptionPanel(PanelOption1, lblOption1, Option1Square, true);
     FillOptionPanel(PanelOption2, lblOption2, Option2Square, false);
+    LayOutOptionPanels();
     ShowArrows();
 }
 
@@ -918,8 +939,6 @@ void TfrmBoardGame::FillOptionPanel(TClickFrame* panel, const std::array<TClickL
         labels[1]->setText(ToQt(CategorySlots[std::clamp(sq.Slot, 0, SlotCount - 1)].Name));
         labels[2]->setText(sq.Points == 1 ? QStringLiteral("for 1 point") : QStringLiteral("for %1 points").arg(sq.Points));
     }
-    FitOptionLine(labels[1]);
-    FitOptionLine(labels[2]);
     SetBackground(panel, colour);
 }
 
@@ -1487,7 +1506,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     const int h = inner.height();
     for (QFrame* f : CentrePanels())
         f->setGeometry(inner);
-    const int margin = 30;  // room for the arrows at the edges of the die panel
+    const int margin = ArrowMargin;
     const int textWidth = w - 2 * margin;
 
     // The die and the move.
@@ -1501,22 +1520,7 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
     const int moveTop = margin + 2 * line + die + 18;
     PanelMoveInstruct->setGeometry(margin, moveTop, textWidth, std::max(0, h - moveTop - margin + 10));
     PanelMoveInstruct1->setGeometry(0, 0, textWidth, line);
-    const int optionWidth = (textWidth - 8) / 2;
-    const int optionLine = fm.height() + 4;
-    for (auto [panel, labels, x] : {std::tuple{PanelOption1, &lblOption1, 0},
-                                    std::tuple{PanelOption2, &lblOption2, optionWidth + 8}}) {
-        panel->setGeometry(x, line + 6, optionWidth, line + 2 * optionLine + 8);
-        (*labels)[0]->setGeometry(2, 2, optionWidth - 4, line);
-        for (int i = 1; i < 3; ++i) {
-            (*labels)[i]->setWordWrap(false);
-            (*labels)[i]->setGeometry(1, 2 + line + (i - 1) * optionLine, optionWidth - 2, optionLine);
-            FitOptionLine((*labels)[i]);
-        }
-    }
-    const int footerTop = PanelOption1->geometry().bottom() + 6;
-    lblMoveFooter1->setGeometry(0, footerTop, textWidth, line);
-    lblMoveFooter2->setGeometry(0, footerTop + line, textWidth, line);
-    PanelMoveInstruct->resize(textWidth, footerTop + 2 * line + 4);
+    LayOutOptionPanels();
 
     // The question.
     const int pad = 8;
@@ -1584,6 +1588,45 @@ void TfrmBoardGame::LayOutCentrePanels(const QRect& inner)
         CentreContent(f);
     if (MoveAllowed && !FreeMove && !PanelRoll->isHidden() && !PanelMoveInstruct->isHidden())
         ShowArrows();
+}
+
+// The two option panels under the move instruction, then the footer. A slot name too long for
+// its panel on one line breaks onto a second where the die panel has room for the taller
+// panels, so that it keeps a larger size; both panels then take the extra line.
+void TfrmBoardGame::LayOutOptionPanels()
+{
+    const QFontMetrics fm(MakeFont(FontScheme.Main));
+    const int line = fm.height() + 6;
+    const int optionLine = fm.height() + 4;
+    const int textWidth = PanelMoveInstruct->width();
+    const int optionWidth = (textWidth - 8) / 2;
+    const int lineWidth = optionWidth - 2;
+    const int footerBottom = PanelMoveInstruct->y() + line + 6 + line + 2 * optionLine + 8 + 6 + 2 * line + 4;
+    const bool room = footerBottom + optionLine <= PanelRoll->height() - ArrowMargin + 10;
+    const std::array panels{std::tuple{PanelOption1, &lblOption1, 0}, std::tuple{PanelOption2, &lblOption2, optionWidth + 8}};
+    std::array<QFont, 2> nameFonts;
+    bool twoLines = false;
+    for (size_t k = 0; k < panels.size(); ++k) {
+        const QString name = (*std::get<1>(panels[k]))[1]->text();
+        nameFonts[k] = OptionLineFont(name, lineWidth, room);
+        twoLines = twoLines || QFontMetrics(nameFonts[k]).horizontalAdvance(name) > lineWidth;
+    }
+    const int nameHeight = (twoLines ? 2 : 1) * optionLine;
+    for (size_t k = 0; k < panels.size(); ++k) {
+        const auto [panel, labels, x] = panels[k];
+        panel->setGeometry(x, line + 6, optionWidth, line + nameHeight + optionLine + 8);
+        (*labels)[0]->setGeometry(2, 2, optionWidth - 4, line);
+        (*labels)[1]->setFont(nameFonts[k]);
+        (*labels)[1]->setWordWrap(twoLines);
+        (*labels)[1]->setGeometry(1, 2 + line, optionWidth - 2, nameHeight);
+        (*labels)[2]->setWordWrap(false);
+        (*labels)[2]->setFont(OptionLineFont((*labels)[2]->text(), lineWidth, false));
+        (*labels)[2]->setGeometry(1, 2 + line + nameHeight, optionWidth - 2, optionLine);
+    }
+    const int footerTop = PanelOption1->geometry().bottom() + 6;
+    lblMoveFooter1->setGeometry(0, footerTop, textWidth, line);
+    lblMoveFooter2->setGeometry(0, footerTop + line, textWidth, line);
+    PanelMoveInstruct->resize(textWidth, footerTop + 2 * line + 4);
 }
 
 void TfrmBoardGame::CentreContent(QFrame* panel)

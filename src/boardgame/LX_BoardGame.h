@@ -223,6 +223,7 @@ private:
     void LayOutSetup();
     void LayOutGame();
     void LayOutCentrePanels(const QRect& inner);
+    void LayOutOptionPanels();
     void CentreContent(QFrame* panel);
     void DrawBoardCell(QPainter& p, int square, const QRect& rect);
     void DrawMarker(QPainter& p, int player, const QRect& rect);
