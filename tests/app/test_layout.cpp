@@ -123,16 +123,6 @@ void EachCategory(const Pick& pick)
         pick(c, CategoryTable[c].SubCount);
 }
 
-// The custom categories deleted again on the Custom Lists screen.
-void RemoveCustomCategories(Walk& w)
-{
-    auto* screen = w.app.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
-    w.Show(ScreenCustomLists);
-    for (int k = CustomCategoryCount; k > 0; --k)
-        screen->bnDeleteCategory->click();  // the message form's O.K.
-    QCOMPARE(CustomCategoryCount, 0);
-}
-
 void WalkWordLists(Walk& w)
 {
     auto* screen = w.app.ScreenAs<TfrmWordLists>(ScreenWordLists);
@@ -256,13 +246,15 @@ void WalkBoardGame(Walk& w)
     if (screen->GameInProgress)
         screen->bnReturn->click();
     w.PickerRows("set-up", *screen->Picker);
-    RemoveCustomCategories(w);  // the game goes on with built-in captions only
-    w.Show(ScreenBoardGame);
     screen->edName[0]->setText("Ana");
     screen->edName[1]->setText("Ben");
     screen->edName[2]->setText("Carmen");
     screen->cbGusmaro->setChecked(true);
-    // The longest caption takes the first slot: the legend and the slots list must hold it.
+    // The longest captions take the first slots, the custom one first: the legend, the slots
+    // list and the option lines must hold them.
+    screen->Picker->sgCategorySelectCell(1, 0);
+    screen->Picker->sgSubCategorySelectCell(0);
+    screen->bnAdd->click();
     for (int c = 0; c < TotalCategoryCount; ++c)
         for (int k = 0; k < CategoryTable[c].SubCount; ++k)
             if (CategoryTable[c].Name == "Miscellaneous" && CategoryTable[c].SubNames[k] == "Object characteristics") {
@@ -270,10 +262,12 @@ void WalkBoardGame(Walk& w)
                 screen->Picker->sgSubCategorySelectCell(k);
                 screen->bnAdd->click();
             }
-    QCOMPARE(ToQt(CategorySlots[0].Name), QStringLiteral("Miscellaneous - Object characteristics"));
+    QCOMPARE(ToQt(CategorySlots[0].Name), QStringLiteral("MUSEUMS AND WORK - MOMENTS WITH MUSEUMS"));
+    QCOMPARE(ToQt(CategorySlots[1].Name), QStringLiteral("Miscellaneous - Object characteristics"));
     RandSeed(7);
     screen->bnRandom->click();
     w.Check("set-up");
+    w.Rows("set-up", screen->sgSelected);
     w.app.choiceAnswer = 1;
     screen->bnStartGame->click();
     w.app.choiceAnswer = 0;
@@ -292,12 +286,13 @@ void WalkBoardGame(Walk& w)
         screen->bnSubmit->click();
         w.Check("answer");
     }
-    // A throw of 3 from square 14 offers a chance square: the longest option lines.
+    // A throw of 3 from square 30 offers a chance square and a square of slot 0: the longest
+    // option lines.
     CurrentPlayer = 1;
     screen->BeginTurn();
     const int others[] = {23, 42, 58};
     for (int k = 1, i = 0; k <= PlayerCount; ++k)
-        BoardPlayers[k].Position = k == CurrentPlayer ? 14 : others[i++];
+        BoardPlayers[k].Position = k == CurrentPlayer ? 30 : others[i++];
     Dice = 3;
     screen->imDiceClick();
     w.Check("move to a chance square");
