@@ -49,6 +49,7 @@ void ShotsWordTests(ShotContext& shots);
 void ShotsWordSearch(ShotContext& shots);
 void ShotsBoardGame(ShotContext& shots);
 void ShotsCustomLists(ShotContext& shots);
+void ShotsBoardGameLongNames(ShotContext& shots);
 void ShotsQuickHints(ShotContext& shots);
 void ShotsWordGames3(ShotContext& shots);
 void ShotsWordGames2(ShotContext& shots);

@@ -160,6 +160,7 @@ int main(int argc, char** argv)
     ShotsWordSearch(shots);
     ShotsBoardGame(shots);
     ShotsCustomLists(shots);
+    ShotsBoardGameLongNames(shots);
     ShotsQuickHints(shots);
     ShotsWordGames3(shots);
     ShotsWordGames2(shots);

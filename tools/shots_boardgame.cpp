@@ -1,7 +1,9 @@
 #include "Screenshots.h"
 
 #include "BoardGameRules.h"
+#include "CategoryPicker.h"
 #include "LX_BoardGame.h"
+#include "LX_CustomLists.h"
 #include "QtText.h"
 
 #include "LX_Data.h"
@@ -11,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+
+#include <tuple>
 
 namespace {
 
@@ -95,6 +99,62 @@ void ShotsBoardGame(ShotContext& shots)
         screen->bnSubmit->click();
     }
     shots.Save("boardgame-end");
+    screen->bnReturn->click();
+    shots.Restore(saved);
+}
+
+// A game with a custom category named as long as its boxes take on the board, in the smaller
+// windows: the slots list, the legend and the option lines. Runs after the Custom Lists views,
+// which make that category.
+void ShotsBoardGameLongNames(ShotContext& shots)
+{
+    auto* screen = shots.ScreenAs<TfrmBoardGame>(ScreenBoardGame);
+    auto* lists = shots.ScreenAs<TfrmCustomLists>(ScreenCustomLists);
+    int custom = -1;
+    for (int k = 0; k < CustomCategoryCount; ++k)
+        if (CategoryTable[CategoryCount + k].Name == "MUSEUMS AND WORK")
+            custom = k;
+    if (!screen || !lists || custom < 0)
+        return;
+    const ShotState saved = shots.Keep();
+    shots.UseWindow(1, 800, 600);
+    shots.main.ChangeScreenClick(ScreenCustomLists);
+    lists->sgCustomCategorySelectCell(custom);
+    lists->sgCustomSubCategorySelectCell(0);
+    lists->dgFixedWordsMouseDown(2, 0);  // a word, so the category can take a slot
+    shots.main.ChangeScreenClick(ScreenBoardGame);
+    if (screen->GameInProgress)
+        screen->bnReturn->click();
+    while (!CategorySlots[0].Name.empty()) {
+        screen->sgSelectedSelectCell(0);
+        screen->bnRemove->click();
+    }
+    screen->edName[0]->setText("Ana");
+    screen->edName[1]->setText("Ben");
+    screen->Picker->sgCategorySelectCell((CategoryCount + custom) / 15, (CategoryCount + custom) % 15);
+    screen->Picker->sgSubCategorySelectCell(0);
+    screen->bnAdd->click();
+    RandSeed(7);
+    screen->bnRandom->click();
+    shots.Save("boardgame-setup-long-names-800x600");
+    screen->bnStartGame->click();
+    if (!screen->GameInProgress) {
+        shots.Restore(saved);
+        return;
+    }
+    // From square 30 a 3 offers the chance square 33 and square 27, of slot 0.
+    const int positions[5] = {0, 30, 23, 42, 58};
+    for (int k = 1; k <= PlayerCount; ++k)
+        BoardPlayers[k].Position = positions[k];
+    CurrentPlayer = 1;
+    screen->BeginTurn();
+    Dice = 3;
+    screen->imDiceClick();
+    for (auto [mode, width, height] : {std::tuple{1, 800, 600}, std::tuple{2, 800, 600}, std::tuple{2, 1000, 720},
+                                       std::tuple{3, 1000, 720}}) {
+        shots.UseWindow(mode, width, height);
+        shots.Save(QStringLiteral("boardgame-move-long-names-%1x%2-mode%3").arg(width).arg(height).arg(mode));
+    }
     screen->bnReturn->click();
     shots.Restore(saved);
 }
