@@ -1601,8 +1601,11 @@ void TfrmBoardGame::LayOutOptionPanels()
     const int textWidth = PanelMoveInstruct->width();
     const int optionWidth = (textWidth - 8) / 2;
     const int lineWidth = optionWidth - 2;
-    const int footerBottom = PanelMoveInstruct->y() + line + 6 + line + 2 * optionLine + 8 + 6 + 2 * line + 4;
-    const bool room = footerBottom + optionLine <= PanelRoll->height() - ArrowMargin + 10;
+    // The panels under the instruction line, then the two footer lines.
+    const int panelTop = line + 6;
+    auto panelHeight = [&](int nameLines) { return line + (nameLines + 1) * optionLine + 8; };
+    const int twoLineBottom = PanelMoveInstruct->y() + panelTop + panelHeight(2) + 6 + 2 * line + 4;
+    const bool room = twoLineBottom <= PanelRoll->height() - ArrowMargin + 10;
     const std::array panels{std::tuple{PanelOption1, &lblOption1, 0}, std::tuple{PanelOption2, &lblOption2, optionWidth + 8}};
     std::array<QFont, 2> nameFonts;
     bool twoLines = false;
@@ -1611,10 +1614,11 @@ void TfrmBoardGame::LayOutOptionPanels()
         nameFonts[k] = OptionLineFont(name, lineWidth, room);
         twoLines = twoLines || QFontMetrics(nameFonts[k]).horizontalAdvance(name) > lineWidth;
     }
-    const int nameHeight = (twoLines ? 2 : 1) * optionLine;
+    const int nameLines = twoLines ? 2 : 1;
+    const int nameHeight = nameLines * optionLine;
     for (size_t k = 0; k < panels.size(); ++k) {
         const auto [panel, labels, x] = panels[k];
-        panel->setGeometry(x, line + 6, optionWidth, line + nameHeight + optionLine + 8);
+        panel->setGeometry(x, panelTop, optionWidth, panelHeight(nameLines));
         (*labels)[0]->setGeometry(2, 2, optionWidth - 4, line);
         (*labels)[1]->setFont(nameFonts[k]);
         (*labels)[1]->setWordWrap(twoLines);

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -65,26 +66,23 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes)
 // tell whose it is.
 constexpr std::string_view TempSuffix = ".tmp";
 
-// The process that made `entry`, a temporary of the file named `name`; 0 when it is not one.
+// The process that made `entry`, a temporary of the file named `name` ("<name>.<pid>-<n>.tmp");
+// 0 when it is not one.
 pid_t TemporaryOwner(std::string_view entry, std::string_view name)
 {
-    if (entry.size() <= name.size() + 1 + TempSuffix.size() || entry.substr(0, name.size()) != name ||
-        entry[name.size()] != '.' || !entry.ends_with(TempSuffix))
+    if (entry.size() <= name.size() + TempSuffix.size() || !entry.starts_with(name) || !entry.ends_with(TempSuffix))
         return 0;
-    const std::string_view middle = entry.substr(name.size() + 1, entry.size() - name.size() - 1 - TempSuffix.size());
-    const size_t dash = middle.find('-');
-    if (dash == 0 || dash == std::string_view::npos || dash + 1 == middle.size() || dash > 9)
+    const std::string_view middle = entry.substr(name.size(), entry.size() - name.size() - TempSuffix.size());
+    if (!middle.starts_with('.'))
         return 0;
+    const char* const end = middle.data() + middle.size();
     pid_t pid = 0;
-    for (size_t i = 0; i < middle.size(); ++i) {
-        if (i == dash)
-            continue;
-        if (middle[i] < '0' || middle[i] > '9')
-            return 0;
-        if (i < dash)
-            pid = pid * 10 + (middle[i] - '0');
-    }
-    return pid;
+    unsigned count = 0;
+    const auto [afterPid, pidError] = std::from_chars(middle.data() + 1, end, pid);
+    if (pidError != std::errc() || afterPid == end || *afterPid != '-')
+        return 0;
+    const auto [afterCount, countError] = std::from_chars(afterPid + 1, end, count);
+    return countError == std::errc() && afterCount == end ? pid : 0;
 }
 
 // A save killed part way (or a power cut) leaves its temporary behind: the next save removes those
