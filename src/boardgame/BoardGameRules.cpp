@@ -573,6 +573,12 @@ int NextPlayer()
     return CurrentPlayer >= PlayerCount ? 1 : CurrentPlayer + 1;
 }
 
+void PassTurn()
+{
+    CurrentPlayer = NextPlayer();
+    DoublePoints = 0;
+}
+
 // ---- chance cards ----------------------------------------------------------------------------
 
 std::vector<std::string> CardLines(int card)

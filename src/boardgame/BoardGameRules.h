@@ -182,6 +182,9 @@ bool ReachedTarget(int player);
 void EndGameFor(int player);
 // The player after the current one.
 int NextPlayer();
+// The turn passes to the next player. A double-points card stays its drawer's: a turn that ends
+// without a question (a deleted category's square) drops it rather than hand it on.
+void PassTurn();
 
 // ---- chance cards ------------------------------------------------------------------------
 

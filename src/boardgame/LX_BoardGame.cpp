@@ -1158,7 +1158,7 @@ void TfrmBoardGame::bnContinueClick()
 {
     if (gameOver_)
         return;
-    CurrentPlayer = NextPlayer();
+    PassTurn();
     StartTurn();
 }
 

@@ -434,6 +434,10 @@ TEST(BoardGameScoring, DoublePointsCardsAndTheTarget)
     EXPECT_FALSE(DoublePoints);  // a wrong answer uses it up too
     EXPECT_EQ(ScoreAnswer(true), 3);
     EXPECT_EQ(BoardPlayers[1].Score, 12);
+    ApplyCard(7);
+    PassTurn();  // without a question (a deleted category's square): the card is not handed on
+    EXPECT_EQ(ScoreAnswer(true), BoardSquares[20].Points);  // player 2's square
+    CurrentPlayer = 1;
 
     // Cards that take points never go below 0.
     BoardPlayers[1].Score = 1;
