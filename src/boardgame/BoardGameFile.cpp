@@ -90,7 +90,7 @@ SlotsCheckResult ResolveSavedSlots(SavedBoardGame& saved)
     const auto before = saved.Slots;
     for (int i = 0; i < SlotCount; ++i)
         if (!FollowSlotName(saved.Slots[i]))
-            return {SlotsCheck::CategoryMissing, i};
+            return {SlotsCheck::CategoryMissing, i, {}};
     auto movedBy = [&](int i) {
         const TCategorySlot& s = saved.Slots[i];
         return s.Name == before[i].Name && (s.Category != before[i].Category || s.SubCategory != before[i].SubCategory);
@@ -103,13 +103,17 @@ SlotsCheckResult ResolveSavedSlots(SavedBoardGame& saved)
         for (int j = 0; j < SlotCount; ++j)
             if (j != i && movedBy(j) && saved.Slots[j].Category == saved.Slots[i].Category) {
                 saved.Slots[i] = before[i];
-                return {SlotsCheck::CategoryMissing, i};
+                return {SlotsCheck::CategoryMissing, i, {}};
             }
     }
     for (int i = 0; i < SlotCount; ++i)
         if (SlotQuestionCount(saved.Slots[i]) == 0)
-            return {SlotsCheck::NoWords, i};
-    return {};
+            return {SlotsCheck::NoWords, i, {}};
+    SlotsCheckResult ready;
+    for (int i = 0; i < SlotCount; ++i)
+        if (saved.Slots[i].Name != before[i].Name)
+            ready.Retaken.push_back({before[i].Name.str(), saved.Slots[i].Name.str()});
+    return ready;
 }
 
 void ApplyBoardGameRecord(const SavedBoardGame& saved)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 constexpr size_t BoardGameFileSize = 532;
@@ -52,9 +53,17 @@ std::optional<SavedBoardGame> ReadBoardGameRecord(std::span<const uint8_t> recor
 // index refuses the index when another slot's category moved into it. The save checks the game
 // in memory with it, so that it writes no game the load refuses.
 enum class SlotsCheck { Ready, CategoryMissing, NoWords };
+struct SlotRetaken {
+    std::string Saved;  // the caption in the file
+    std::string Now;    // the caption its index gives now
+};
 struct SlotsCheckResult {
     SlotsCheck Result = SlotsCheck::Ready;
     int Slot = -1;  // the slot that failed
+    // Ready: the slots taken by their index under another caption than the one saved. A rename
+    // in place cannot be told from a deletion that moved another category into the index, so
+    // the player is told which words each now asks.
+    std::vector<SlotRetaken> Retaken;
 };
 SlotsCheckResult ResolveSavedSlots(SavedBoardGame& saved);
 

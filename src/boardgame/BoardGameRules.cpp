@@ -148,6 +148,13 @@ bool SlotPoolsEmpty(int slot)
     return PoolCount[slot][0] == 0 && PoolCount[slot][1] == 0;
 }
 
+bool SlotHasQuestion(int slot)
+{
+    // As NextQuestion finds one: a pool not asked through, else a refill from the word table.
+    return ValidSlot(slot) &&
+           (!PoolUsedUp(slot, 0) || !PoolUsedUp(slot, 1) || SlotQuestionCount(CategorySlots[slot]) > 0);
+}
+
 std::string RandomCaption(int category, int subCategory)
 {
     if (!ValidCategory(category))
@@ -573,6 +580,12 @@ int NextPlayer()
     return CurrentPlayer >= PlayerCount ? 1 : CurrentPlayer + 1;
 }
 
+void PassTurn()
+{
+    CurrentPlayer = NextPlayer();
+    DoublePoints = 0;
+}
+
 // ---- chance cards ----------------------------------------------------------------------------
 
 std::vector<std::string> CardLines(int card)
@@ -635,6 +648,10 @@ ComputerMove ChooseComputerMove()
             c = BoardSquares[b].Points > BoardSquares[f].Points ? b : f;
         return IsCorner(c) || HeldByOther(c) ? -1 : c;
     };
+    auto points = [](int square) {
+        const TBoardSquare& sq = BoardSquares[square];
+        return SlotHasQuestion(sq.Slot) ? sq.Points : 0;
+    };
     ComputerMove move;
     // Six faces give six different squares of which at most three are held, so the draw ends
     // almost at once; the bound keeps it certain, the fallback takes the first face that works.
@@ -645,14 +662,14 @@ ComputerMove ChooseComputerMove()
         if (c > 0) {
             move.Dice = Dice;
             move.Square = c;
-            move.Points = BoardSquares[c].Points;
+            move.Points = points(c);
             return move;
         }
     }
     for (int d = 1; d <= 6; ++d)
         if (const int c = choice(d); c > 0) {
             Dice = LastDiceShown = d;
-            return {d, c, BoardSquares[c].Points};
+            return {d, c, points(c)};
         }
     return {Dice, p, 0};
 }

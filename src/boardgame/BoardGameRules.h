@@ -91,6 +91,8 @@ void BuildAllQuestionPools();
 int SlotQuestionCount(const TCategorySlot& slot);
 // True when both pools of the slot hold no question.
 bool SlotPoolsEmpty(int slot);
+// A question can be asked on the slot's squares: one left in its pools, or words to refill them.
+bool SlotHasQuestion(int slot);
 
 // The caption of a random draw: the category's name, with " - " and the sub-category's name
 // when the category has sub-categories.
@@ -182,6 +184,9 @@ bool ReachedTarget(int player);
 void EndGameFor(int player);
 // The player after the current one.
 int NextPlayer();
+// The turn passes to the next player. A double-points card stays its drawer's: a turn that ends
+// without a question (a deleted category's square) drops it rather than hand it on.
+void PassTurn();
 
 // ---- chance cards ------------------------------------------------------------------------
 
@@ -196,7 +201,8 @@ struct ComputerMove {
     int Square = 1;
     int Points = 0;
 };
-// Rolls until a square that is neither a corner nor held by another player can be chosen.
+// Rolls until a square that is neither a corner nor held by another player can be chosen. Its
+// points are none where the square's slot has no question, as a person would get none there.
 ComputerMove ChooseComputerMove();
 // Places the current player and adds the square's points. True when the target is reached.
 bool ApplyComputerMove(const ComputerMove& move);

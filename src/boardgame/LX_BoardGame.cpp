@@ -845,6 +845,13 @@ void TfrmBoardGame::bnLoadExistingClick()
         cbGusmaroClick();
     ShowSlotNames();
     UpdateSlotButtons();
+    // Said over the slots list, which shows the new captions, before the game comes back.
+    QStringList retaken;
+    for (const SlotRetaken& slot : check.Retaken)
+        retaken << "The saved category \"" + ToQt(slot.Saved) + "\" now gives the words of \"" + ToQt(slot.Now) +
+                       "\".";
+    if (!retaken.isEmpty())
+        ShowMessageForm(frmShowMsg, retaken.join("\n\r"), 0);
     gameOver_ = SavedGameEnded(*saved);
     ShowGamePage();
     if (gameOver_)
@@ -1158,7 +1165,7 @@ void TfrmBoardGame::bnContinueClick()
 {
     if (gameOver_)
         return;
-    CurrentPlayer = NextPlayer();
+    PassTurn();
     StartTurn();
 }
 

@@ -434,6 +434,10 @@ TEST(BoardGameScoring, DoublePointsCardsAndTheTarget)
     EXPECT_FALSE(DoublePoints);  // a wrong answer uses it up too
     EXPECT_EQ(ScoreAnswer(true), 3);
     EXPECT_EQ(BoardPlayers[1].Score, 12);
+    ApplyCard(7);
+    PassTurn();  // without a question (a deleted category's square): the card is not handed on
+    EXPECT_EQ(ScoreAnswer(true), BoardSquares[20].Points);  // player 2's square
+    CurrentPlayer = 1;
 
     // Cards that take points never go below 0.
     BoardPlayers[1].Score = 1;
@@ -483,8 +487,15 @@ TEST(BoardGameScoring, DoublePointsCardsAndTheTarget)
 
 TEST(BoardGameComputer, NeverACornerNorAHeldSquare)
 {
+    UseVocabulary();
     FreeAllSlots();
-    BuildBoard();
+    RandomFillSlots();
+    StartGame();
+    // Slot 2's category deleted during the game: its squares pay nothing, as they ask nothing.
+    CategorySlots[2].Gone = true;
+    BuildQuestionPool(2, 0);
+    BuildQuestionPool(2, 1);
+    bool unpaid = false;
     std::set<int> faces;  // a real roll, not the lowest face that works
     for (uint32_t seed = 1; seed <= 200; ++seed) {
         RandSeed(seed);
@@ -495,7 +506,9 @@ TEST(BoardGameComputer, NeverACornerNorAHeldSquare)
         ASSERT_FALSE(IsCorner(m.Square)) << seed;
         ASSERT_FALSE(HeldByOther(m.Square)) << seed;
         ASSERT_TRUE(m.Square == WrapSquare(p + m.Dice) || m.Square == WrapSquare(p - m.Dice)) << seed;
-        ASSERT_EQ(m.Points, BoardSquares[m.Square].Points);
+        const bool gone = BoardSquares[m.Square].Slot == 2;
+        ASSERT_EQ(m.Points, gone ? 0 : BoardSquares[m.Square].Points);
+        unpaid = unpaid || gone;
         faces.insert(m.Dice);
         const int before = BoardPlayers[1].Score;
         ApplyComputerMove(m);
@@ -503,6 +516,7 @@ TEST(BoardGameComputer, NeverACornerNorAHeldSquare)
         EXPECT_EQ(BoardPlayers[1].Position, m.Square);
     }
     EXPECT_EQ(faces.size(), 6u);
+    EXPECT_TRUE(unpaid);
 }
 
 // Whole games by the rules alone: people answer from the pools, right about half the time,

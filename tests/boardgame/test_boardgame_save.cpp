@@ -3,7 +3,9 @@
 // loaded back at the same player's turn; four players, one past the target by a bonus card, who
 // plays on after loading; a finished game that stays finished; a damaged file and a deleted
 // custom category refused with nothing changed; a game whose custom categories are renamed,
-// re-sorted and deleted on Custom Lists while it is played, and between its save and its load.
+// re-sorted and deleted on Custom Lists while it is played, and between its save and its load
+// (which says what each slot taken by its index now asks), with a double-points card and the
+// computer on a deleted category's square.
 
 #include "AppFixture.h"
 #include "BoardGameDeck.h"
@@ -245,18 +247,25 @@ private slots:
 
     void slotsFollowTheirCategoriesThroughCustomLists()
     {
-        // Custom "Bravo" (sub-category "Alpha sub") and "Delta" (sub-category "Two"), each with
-        // words of its own; slot 0 holds all of "Delta", slot 1 "Bravo - Alpha sub".
+        // Custom "Bravo" (sub-category "Alpha sub") and "Delta" (sub-category "Two", a common
+        // and a less common word), each with words of its own; slot 0 holds all of "Delta", slot 1
+        // "Bravo - Alpha sub", the last slot all of "Bravo". Ana, Ben and the computer play.
         const int bravo = AddCustomCategory("Bravo");
         const int alpha = AddCustomSubCategory(bravo, "Alpha sub");
         StoreCustomWord({"bravoa", "bravoes", "", 0, true}, bravo, alpha, -1);
         StoreCustomWord({"bravob", "bravoso", "", 0, true}, bravo, alpha, -1);
         const int delta = AddCustomCategory("Delta");
-        StoreCustomWord({"deltatwoa", "deltados", "", 0, true}, delta, AddCustomSubCategory(delta, "Two"), -1);
+        const int two = AddCustomSubCategory(delta, "Two");
+        StoreCustomWord({"deltatwoa", "deltados", "", 0, true}, delta, two, -1);
+        StoreCustomWord({"deltatwob", "deltatres", "", 0, false}, delta, two, -1);
         QCOMPARE(AddSlot(delta, 1, "Delta").Slot, 0);
         QCOMPARE(AddSlot(bravo, alpha, "Bravo - Alpha sub").Slot, 1);
         QTest::keyClicks(screen->edName[0], "Ana");
+        QTest::keyClicks(screen->edName[1], "Ben");
+        screen->cbGusmaro->click();
         screen->bnRandom->click();
+        RemoveSlot(5);
+        QCOMPARE(AddSlot(bravo, 1, "Bravo").Slot, 5);
         screen->bnStartGame->click();
         QCOMPARE(screen->GameInProgress, 1);
         // Ana's die stops; square 3 (slot 1) is offered, its pools are asked through.
@@ -281,13 +290,14 @@ private slots:
         screen->pbLegend->render(&legend);
         QCOMPARE(legend.Items.size(), size_t(7));
         QCOMPARE(legend.Items[2].Text, zulu);
+        QCOMPARE(legend.Items[6].Text, QStringLiteral("Zulu"));
         QCOMPARE(screen->lblOption1[1]->text(), zulu);
         screen->PanelOption1Click();
         QCOMPARE(screen->PanelCategory->text(), zulu);
         QVERIFY2(screen->CurrentQuestion.Answer.rfind("bravo", 0) == 0, screen->CurrentQuestion.Answer.c_str());
 
         // Saved afterwards, then "Zulu" renamed "Yankee" in its place: the game loads by the
-        // slot's index under the new name, with the same words.
+        // slots' index under the new name, with the same words, and says so.
         fixture->shown.clear();
         screen->bnSave->click();
         QCOMPARE(fixture->messages(), QStringList{"Board game has been saved."});
@@ -296,7 +306,10 @@ private slots:
         screen->bnReturn->click();
         QCOMPARE(screen->sgSelected->Cell(0, 1), yankee);
         screen->bnLoadExisting->click();
-        QCOMPARE(fixture->messages(), QStringList{"Board game has been saved."});
+        QCOMPARE(fixture->messages(),
+                 (QStringList{"Board game has been saved.",
+                              "The saved category \"Zulu - Alpha sub\" now gives the words of \"Yankee - Alpha sub\".\n"
+                              "The saved category \"Zulu\" now gives the words of \"Yankee\"."}));
         QCOMPARE(screen->GameInProgress, 1);
         QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
         QCOMPARE(CategorySlots[1].Category, 16);
@@ -326,12 +339,33 @@ private slots:
         QCOMPARE(CategorySlots[1].Category, 15);
         QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
         QVERIFY(SlotQuestionCount(CategorySlots[0]) == 0);  // no longer the words in its old place
-        // Nor are the words its pools held: its square has none and the turn passes on.
+        // Nor are the words its pools held, of either level. Ana draws the double points on
+        // corner 1 and rolls again onto a "Delta" square: none to ask, and the turn passes on
+        // without the card, so Ben's right answer on square 22 (2 points) counts once.
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        Option1Square = 1;
+        screen->PanelOption1Click();
+        QVERIFY(SeedNextCard(7));
+        QTest::mouseClick(screen->imgCards, Qt::LeftButton);
+        screen->bnCardContinue->click();
         QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
         Option1Square = 2;
         fixture->shown.clear();
         screen->PanelOption1Click();
         QCOMPARE(fixture->messages(), QStringList{"There are no words in category : Delta"});
+        QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
+        Option1Square = 22;
+        screen->PanelOption1Click();
+        screen->edSpanish->setText(ToQt(screen->CurrentQuestion.Answer));
+        screen->bnSubmit->click();
+        QCOMPARE(BoardPlayers[2].Score, 2);
+        // The computer throws a 2 from square 19: corner 17 behind, "Delta" square 21 ahead, no point.
+        BoardPlayers[3].Position = 19;
+        QVERIFY(SeedNextDraw(6, 1));
+        screen->bnContinue->click();
+        QCOMPARE(BoardPlayers[3].Position, 21);
+        QCOMPARE(BoardPlayers[3].Score, 0);
+        QCOMPARE(screen->lblGusmaroPoints->text(), QStringLiteral("and received 0 points for his question."));
         // A save now would not load: it is refused and the file kept.
         const QByteArray saved = FileBytes(path);
         fixture->shown.clear();
@@ -343,6 +377,7 @@ private slots:
         DeleteCustomSubCategory(15, 1);
         QCOMPARE(ToQt(CategorySlots[1].Name), yankee);
         QVERIFY(SlotPoolsEmpty(1));
+        QCOMPARE(CategorySlots[0].Name, "Delta");  // gone, never "Yankee" now at its index
         // A new game's list drops the deleted slots (the random fill may have drawn "Delta - Two"
         // too); the rest move up.
         const auto kept =
