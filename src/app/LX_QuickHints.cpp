@@ -155,12 +155,13 @@ void TfrmQuickHints::SetFrameGeometry(const QRect& frame)
 void TfrmQuickHints::FormResize()
 {
     const int dpi = CurrentScreenFigures().PixelsPerInch;
-    const int margin = dpi <= 96 ? 2 : 5;
+    // The memo's margins: 2 pixels each side up to 96 pixels per inch, else 5 left and 3 right.
+    const bool plainDpi = dpi <= 96;
     const QFontMetrics fm(font());
     const int buttonHeight = fm.height() + 12;
     const int buttonWidth = fm.horizontalAdvance(lblTest->text()) + 60;
-    const int memoLeft = margin;
-    const int memoWidth = std::max(1, width() - 2 * margin);
+    const int memoLeft = plainDpi ? 2 : 5;
+    const int memoWidth = std::max(1, width() - (plainDpi ? 4 : 8));
     const int memoRight = memoLeft + memoWidth;
     bnClose->setGeometry(memoRight - 2 - buttonWidth, 4, buttonWidth, buttonHeight);
     const int memoTop = bnClose->y() + buttonHeight + 3;

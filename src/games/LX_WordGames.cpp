@@ -281,7 +281,8 @@ bool TfrmWordGames::StartWordGame(Caller caller)
     const WordSelection selection = Selection();
     const bool allWords = rbAllCommon->isChecked() && rbAllLearned->isChecked();
     CollectCandidates(Draw, selection, Preferences.SpanishAnswers());
-    if (Draw.Candidates.empty()) {
+    const bool fromStart = caller == Caller::StartButton;
+    if (Draw.Candidates.empty() && AssessDraw(GameMode, Draw, fromStart) == DrawOutcome::NoWords) {
         // A "New game" whose selection emptied meanwhile is told so as well.
         ShowMessageForm(frmShowMsg, ToQt(NoWordsMessage(allWords)), 0);
         BackToOptions();
@@ -292,7 +293,7 @@ bool TfrmWordGames::StartWordGame(Caller caller)
     GameStarted = 1;
     DrawWords(Draw);
 
-    switch (AssessDraw(GameMode, Draw)) {
+    switch (AssessDraw(GameMode, Draw, fromStart)) {
     case DrawOutcome::Ready:
         break;
     case DrawOutcome::OfferTenWords:

@@ -136,9 +136,9 @@ int LongestAnswer(const WordDraw& draw, int count)
     return longest;
 }
 
-DrawOutcome AssessDraw(int gameMode, const WordDraw& draw)
+DrawOutcome AssessDraw(int gameMode, const WordDraw& draw, bool fromStartButton)
 {
-    if (draw.Candidates.empty())
+    if (draw.Candidates.empty() && (fromStartButton || gameMode != GameUncoverSquares))
         return DrawOutcome::NoWords;
     if (draw.Picked >= draw.WordsNeeded)
         return DrawOutcome::Ready;

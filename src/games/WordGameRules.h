@@ -76,7 +76,9 @@ enum class DrawOutcome {
     OfferTenWords,   // Match Words: the choice to play with 10 words
     OfferSmallerGrid // Uncover Squares: the choice to play a smaller grid
 };
-DrawOutcome AssessDraw(int gameMode, const WordDraw& draw);
+// A selection without a word is "no data" to a start from the options page, and to the "New
+// game" of every game but Uncover Squares, which (as on its size buttons) counts the words needed.
+DrawOutcome AssessDraw(int gameMode, const WordDraw& draw, bool fromStartButton = true);
 
 // Accepts the smaller game offered: Match Words goes on with 10 words, Uncover Squares with the
 // largest grid its words fill, dealt from the words already drawn. Returns the Uncover rows

@@ -249,6 +249,40 @@ int DrawStart(int stepOnAxis, int side, int length)
     return stepOnAxis > 0 ? first : first + length - 1;
 }
 
+// Up to 50 tries to place word number `word` in one direction: a start drawn on each axis, taken
+// when a layer is free there and every cell on the way is empty or holds the same letter.
+bool PlaceInDirection(WordSearchPuzzle& p, int word, int direction)
+{
+    const std::string& letters = p.Answers[word - 1].Letters;
+    const int length = static_cast<int>(letters.size());
+    const SearchStep step = SearchDirectionStep(direction);
+    for (int attempt = 0; attempt < SearchPlacementTries; ++attempt) {
+        const int col = DrawStart(step.Col, p.Side, length);
+        const int row = DrawStart(step.Row, p.Side, length);
+        int layer = 0;
+        for (int l = 1; l <= SearchLayerCount && !layer; ++l)
+            if (p.Layer(l, col, row).Start == -1)
+                layer = l;
+        if (!layer)
+            continue;  // four words start here already
+        bool fits = true;
+        for (int k = 0; k < length && fits; ++k) {
+            const SearchGridCell& cell = p.Grid[col + k * step.Col][row + k * step.Row];
+            fits = cell.Letter == 0 || cell.Letter == letters[k];
+        }
+        if (!fits)
+            continue;
+        TSearchCell& start = p.Layer(layer, col, row);
+        start.Start = word;
+        start.Length = length;
+        start.Direction = direction;
+        for (int k = 0; k < length; ++k)
+            p.Grid[col + k * step.Col][row + k * step.Row] = SearchGridCell{'0', '0', letters[k]};
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool BuildPuzzle(WordSearchPuzzle& p, const std::vector<TAnswer>& words, int side, bool allDirections)
@@ -278,36 +312,24 @@ bool BuildPuzzle(WordSearchPuzzle& p, const std::vector<TAnswer>& words, int sid
 
     const int n = p.Side;
     for (int word : order) {
-        const std::string& letters = p.Answers[word - 1].Letters;
-        const int length = static_cast<int>(letters.size());
+        const int length = static_cast<int>(p.Answers[word - 1].Letters.size());
         if (length < 1 || length > n)
             return false;
-        const int direction = allDirections ? Random(8) + 1 : Random(4) + 1;
-        const SearchStep step = SearchDirectionStep(direction);
-        bool placed = false;
-        for (int attempt = 0; attempt < SearchPlacementTries && !placed; ++attempt) {
-            const int col = DrawStart(step.Col, n, length);
-            const int row = DrawStart(step.Row, n, length);
-            int layer = 0;
-            for (int l = 1; l <= SearchLayerCount && !layer; ++l)
-                if (p.Layer(l, col, row).Start == -1)
-                    layer = l;
-            if (!layer)
-                continue;  // four words start here already
-            bool fits = true;
-            for (int k = 0; k < length && fits; ++k) {
-                const SearchGridCell& cell = p.Grid[col + k * step.Col][row + k * step.Row];
-                fits = cell.Letter == 0 || cell.Letter == letters[k];
-            }
-            if (!fits)
-                continue;
-            TSearchCell& start = p.Layer(layer, col, row);
-            start.Start = word;
-            start.Length = length;
-            start.Direction = direction;
-            for (int k = 0; k < length; ++k)
-                p.Grid[col + k * step.Col][row + k * step.Row] = SearchGridCell{'0', '0', letters[k]};
-            placed = true;
+        // A long word's drawn direction may have only a few starts, all taken: the other
+        // directions, in a drawn order, get their 50 tries each before the attempt is given up.
+        // A word placed in its drawn direction draws just what it always did, so a grid built
+        // that way stays the same for the same seed.
+        const int directions = allDirections ? 8 : 4;
+        const int drawn = Random(directions) + 1;
+        bool placed = PlaceInDirection(p, word, drawn);
+        std::vector<int> others;
+        for (int d = 1; d <= directions && !placed; ++d)
+            if (d != drawn)
+                others.push_back(d);
+        while (!placed && !others.empty()) {
+            const auto next = others.begin() + Random(static_cast<int>(others.size()));
+            placed = PlaceInDirection(p, word, *next);
+            others.erase(next);
         }
         if (!placed)
             return false;

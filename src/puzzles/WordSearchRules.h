@@ -106,7 +106,8 @@ std::string FewerSearchWordsCancel();    // option 2
 int InitialSearchSide(int wordCount, int longestLetters);
 // One attempt: lays out the word list, places the words on a grid of the given side, fills
 // the empty cells and builds the outline segments. False when a word found no place in 50
-// tries or a cell would take an eleventh segment; the puzzle is then not usable.
+// tries in its drawn direction nor in 50 in each other one, or a cell would take an eleventh
+// segment; the puzzle is then not usable.
 bool BuildPuzzle(WordSearchPuzzle& puzzle, const std::vector<TAnswer>& words, int side, bool allDirections);
 
 // Rebuilds the outline segments of every placed word from the start cells; false when a cell

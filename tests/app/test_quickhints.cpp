@@ -218,6 +218,15 @@ void TestQuickHints::hintsFollowTheScreenAndItsMode()
     const QRect frame = main.frameGeometry();
     QCOMPARE(hints.frameGeometry(), QRect(frame.left(), frame.bottom() + 1, frame.width(), 1023 - frame.bottom()));
     QVERIFY(hints.mmHints->geometry().top() > hints.bnClose->geometry().bottom());
+    // The memo's margins: 2 each side at 96 pixels per inch, 5 left and 3 right above.
+    QCOMPARE(hints.mmHints->x(), 2);
+    QCOMPARE(hints.mmHints->width(), hints.width() - 4);
+    SetScreensOverride({{1280, 1024, 120, false}});
+    ClickBox(main, BoxHints);
+    QCOMPARE(hints.mmHints->x(), 5);
+    QCOMPARE(hints.mmHints->width(), hints.width() - 8);
+    QCOMPARE(hints.bnClose->geometry().right(), hints.mmHints->geometry().right() - 2);
+    SetScreensOverride({{1280, 1024, 96, false}});
 
     ClickBox(main, 3);  // a screen with sub-modes, on its overview
     QCOMPARE(hints.lblHeader->text(), QString("Lexory - Word Games - Overview"));

@@ -128,6 +128,25 @@ private slots:
         ClickRadio(uncover->rb3x10);
         QCOMPARE(fixture->shown.size(), 2);
         QCOMPARE(games->GameMode, int(GameOptionsPage));
+
+        // Every bird learned meanwhile: a size button and "New game" count the words the game
+        // needs, where a start from the options page finds no data.
+        const QString hint("\n\nSelecting \"All Words\" for Common/Learned words\nmay increase the number of words available.");
+        fixture->choiceAnswer = 1;
+        games->bnStartGame->click();
+        KeepUnlearnedBirds(0);
+        ClickRadio(uncover->rb3x4);
+        QCOMPARE(fixture->shown.last().Text, "6 words are needed for this game.\nPlease expand your selection." + hint);
+        QCOMPARE(games->GameMode, int(GameOptionsPage));
+        KeepUnlearnedBirds(13);
+        games->bnStartGame->click();
+        KeepUnlearnedBirds(0);
+        uncover->bnSame->click();
+        QCOMPARE(fixture->shown.size(), 5);
+        QCOMPARE(fixture->shown.last().Text, "6 words are needed for this game.\nPlease expand your selection." + hint);
+        QCOMPARE(games->GameMode, int(GameOptionsPage));
+        games->bnStartGame->click();
+        QCOMPARE(fixture->shown.last().Text, "There is no data in this category." + hint);
     }
 };
 

@@ -356,6 +356,32 @@ TEST(WordSearchBuild, LongWordsNeverPushTheSidePast31)
     EXPECT_GT(built, 0);
 }
 
+// A word whose drawn direction has no room left tries the others before the attempt fails. A
+// word placed in its drawn direction costs the draws it always did, so a grid that was built
+// before is built the same: the digest below was taken while words tried one direction only.
+TEST(WordSearchBuild, AWordTriesTheOtherDirectionsBeforeTheAttemptFails)
+{
+    // Two six-letter words with no letter in common on a 6 x 6 grid: after a diagonal only the
+    // other diagonal is free, after a line only a parallel one.
+    auto puzzle = std::make_unique<WordSearchPuzzle>();
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+        RandSeed(seed);
+        ASSERT_TRUE(BuildPuzzle(*puzzle, {Word("abcdef"), Word("ghijkl")}, 6, seed % 2 == 0)) << seed;
+        CheckPuzzle(*puzzle, seed % 2 == 0);
+    }
+    uint64_t digest = 14695981039346656037ull;  // FNV-1a over every letter of every grid
+    const std::vector<TAnswer> words = {Word("owl"), Word("hen"), Word("duck"), Word("swan"), Word("crow"),
+                                        Word("robin"), Word("eagle"), Word("parrot")};
+    for (uint32_t seed = 1; seed <= 200; ++seed) {
+        RandSeed(seed);
+        ASSERT_TRUE(BuildPuzzle(*puzzle, words, 12, seed % 2 == 0)) << seed;
+        for (int c = 0; c < 12; ++c)
+            for (int r = 0; r < 12; ++r)
+                digest = (digest ^ static_cast<uint8_t>(puzzle->Grid[c][r].Letter)) * 1099511628211ull;
+    }
+    EXPECT_EQ(digest, 15648250647146018880ull);
+}
+
 // ---- play -----------------------------------------------------------------------------------------
 
 namespace {
