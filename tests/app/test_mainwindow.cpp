@@ -101,6 +101,7 @@ private slots:
     void leavingOptionsShowsTheNextScreenTwice();
     void resizeBelowTheMinimumSnapsBackWithAMessage();
     void nominalFontsShrinkFreelyAt96Dpi();
+    void closeWritesTheDataFile_data();
     void closeWritesTheDataFile();
     void closeBeforeSetUpKeepsTheFirstRun();
     void failedWriteIsReported();
@@ -745,11 +746,23 @@ void TestMainWindow::nominalFontsShrinkFreelyAt96Dpi()
     QCOMPARE(program.messages(), QStringList());
 }
 
+void TestMainWindow::closeWritesTheDataFile_data()
+{
+    // The program's folder, named as users name their own.
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("accents") << QString("Español José Núñez");
+    QTest::newRow("other alphabets") << QString("Юлия 日本語");
+}
+
 void TestMainWindow::closeWritesTheDataFile()
 {
-    AppFixture program;
+    QFETCH(QString, folder);
+    QTemporaryDir parent;
+    QVERIFY(QDir(parent.path()).mkdir(folder));
+    AppFixture program(parent.filePath(folder));
     const QString file = program.DataFile();
     QVERIFY(program.WriteDataFile({10, 20, 1100, 800, 2}));
+    QVERIFY(QFile::exists(file));
     {
         QVERIFY(program.Start());
         TfrmMain& main = *program.main;
