@@ -19,12 +19,25 @@ namespace fs = std::filesystem;
 
 bool ReadFileRecord(const std::string& path, std::span<uint8_t> out)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    // Opened without waiting, and read only when it is a plain file: a pipe or a device in its
+    // place would hold the start (or a load) forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    const size_t got = std::fread(out.data(), 1, out.size(), f);
-    std::fclose(f);
-    return got == out.size();
+    struct stat st {};
+    size_t done = 0;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        while (done < out.size()) {
+            const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += static_cast<size_t>(n);
+        }
+    }
+    ::close(fd);
+    return done == out.size() && S_ISREG(st.st_mode);
 }
 
 namespace {
@@ -168,13 +181,13 @@ void FlushFolder(const fs::path& file)
 bool WriteFileRecord(const std::string& path, std::span<const uint8_t> record)
 {
     const fs::path target = SaveTarget(path);
-    // An old file must be one this user may write: one made read-only is never replaced. Opened
-    // without waiting, so that a pipe in its place fails rather than blocks.
+    // An old file must be a plain file this user may write: one made read-only is never replaced,
+    // nor a device or a pipe (opened without waiting, so that a pipe fails rather than blocks).
     const int old = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (old < 0 && errno != ENOENT)
         return false;
     struct stat oldStat {};
-    if (old >= 0 && ::fstat(old, &oldStat) != 0) {
+    if (old >= 0 && (::fstat(old, &oldStat) != 0 || !S_ISREG(oldStat.st_mode))) {
         ::close(old);
         return false;
     }

@@ -80,7 +80,7 @@ private:
 };
 
 // Reads a whole file of at least `size` bytes into `out` (its first `size` bytes); false when
-// the file is missing, unreadable or shorter.
+// the file is missing, unreadable, shorter or not a plain file (a pipe is never waited on).
 bool ReadFileRecord(const std::string& path, std::span<uint8_t> out);
 // Writes the record to a temporary file of this save's own beside `path` (beside the file its
 // symbolic links lead to, when it is one), flushes it and renames it over that file, so a failed
