@@ -75,23 +75,32 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes)
     return true;
 }
 
-// A temporary's name: the file's name, the saving process and a count, so that a later save can
-// tell whose it is.
+// A temporary's name: hidden, marked as this program's, with the saving process and a count, so
+// that a later save can tell whose it is and no name a user gives a file of their own is taken
+// for one (".<name>.lexory-<pid>-<n>.tmp").
+constexpr std::string_view TempMark = ".lexory-";
 constexpr std::string_view TempSuffix = ".tmp";
 
-// The process that made `entry`, a temporary of the file named `name` ("<name>.<pid>-<n>.tmp");
-// 0 when it is not one.
+std::string TemporaryName(std::string_view name, pid_t pid, unsigned count)
+{
+    return "." + std::string(name) + std::string(TempMark) + std::to_string(pid) + "-" + std::to_string(count) +
+           std::string(TempSuffix);
+}
+
+// The process that made `entry`, a temporary of the file named `name`; 0 when it is not one.
 pid_t TemporaryOwner(std::string_view entry, std::string_view name)
 {
-    if (entry.size() <= name.size() + TempSuffix.size() || !entry.starts_with(name) || !entry.ends_with(TempSuffix))
+    if (!entry.starts_with('.') || !entry.ends_with(TempSuffix))
         return 0;
-    const std::string_view middle = entry.substr(name.size(), entry.size() - name.size() - TempSuffix.size());
-    if (!middle.starts_with('.'))
+    entry.remove_prefix(1);
+    entry.remove_suffix(TempSuffix.size());
+    if (!entry.starts_with(name) || !entry.substr(name.size()).starts_with(TempMark))
         return 0;
+    const std::string_view middle = entry.substr(name.size() + TempMark.size());
     const char* const end = middle.data() + middle.size();
     pid_t pid = 0;
     unsigned count = 0;
-    const auto [afterPid, pidError] = std::from_chars(middle.data() + 1, end, pid);
+    const auto [afterPid, pidError] = std::from_chars(middle.data(), end, pid);
     if (pidError != std::errc() || afterPid == end || *afterPid != '-')
         return 0;
     const auto [afterCount, countError] = std::from_chars(afterPid + 1, end, count);
@@ -119,9 +128,10 @@ void RemoveEndedTemporaries(const fs::path& target)
 int CreateTemporary(const fs::path& target, mode_t mode, std::string& name)
 {
     static std::atomic<unsigned> counter{0};
-    const std::string stem = target.string() + "." + std::to_string(::getpid()) + "-";
+    const fs::path folder = target.parent_path();
+    const std::string file = target.filename().string();
     for (int tries = 0; tries < 100; ++tries) {
-        name = stem + std::to_string(counter.fetch_add(1)) + std::string(TempSuffix);
+        name = (folder / TemporaryName(file, ::getpid(), counter.fetch_add(1))).string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;

@@ -774,7 +774,8 @@ void TestMainWindow::closeWritesTheDataFile()
     }
     QCOMPARE(program.messages(), QStringList());
     QCOMPARE(QFileInfo(file).size(), qint64(1075984));
-    QVERIFY(!QFile::exists(file + ".tmp"));
+    QCOMPARE(QDir(program.path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Lexory.dat"});
     const TPreferences saved = PreferencesIn(file);
     QCOMPARE(saved.PrefsValid, uint8_t(1));
     QCOMPARE(saved.WindowWidth, 1150);
@@ -885,7 +886,7 @@ void TestMainWindow::failedWriteKeepsTheOldFile()
     QVERIFY(closed);
     QCOMPARE(program.messages(), QStringList{WriteError});
     QVERIFY(FileBytes(file) == old);
-    const QStringList leftovers = QDir(program.path).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    const QStringList leftovers = QDir(program.path).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     QCOMPARE(leftovers, QStringList{"Lexory.dat"});
 #else
     QSKIP("needs a file-size limit to make the write fail");
@@ -935,7 +936,7 @@ void TestMainWindow::damagedFileIsKeptAndReportedOnce()
     program.Stop();
     QCOMPARE(program.messages().size(), 3);
     QCOMPARE(FileBytes(file), third);
-    QCOMPARE(QDir(program.path).entryList({"Lexory.dat*"}, QDir::AllEntries), QStringList{"Lexory.dat"});
+    QCOMPARE(QDir(program.path).entryList({"*Lexory.dat*"}, QDir::AllEntries | QDir::Hidden), QStringList{"Lexory.dat"});
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1225,15 +1225,19 @@ TEST_F(DataFile, TemporariesOfEndedSavesAreRemoved)
         ::_exit(0);
     ASSERT_GT(ended, 0);
     ::waitpid(ended, nullptr, 0);
-    const std::string left = "Lexory.dat." + std::to_string(ended) + "-0.tmp";
-    const std::string inUse = "Lexory.dat." + std::to_string(::getppid()) + "-4.tmp";
-    const std::string otherFile = "LXQ_Board.dat." + std::to_string(ended) + "-0.tmp";
-    for (const std::string& name : {left, inUse, otherFile})
+    const std::string left = ".Lexory.dat.lexory-" + std::to_string(ended) + "-0.tmp";
+    const std::string inUse = ".Lexory.dat.lexory-" + std::to_string(::getppid()) + "-4.tmp";
+    const std::string otherFile = ".LXQ_Board.dat.lexory-" + std::to_string(ended) + "-0.tmp";
+    // A user's own files named like temporaries: a dated backup, and the name an older save gave.
+    const std::string backup = "Lexory.dat.20241209-1.tmp";
+    const std::string older = "Lexory.dat." + std::to_string(ended) + "-0.tmp";
+    for (const std::string& name : {left, inUse, otherFile, backup, older, "." + backup})
         WriteAll(dir_ / name, Bytes(100, 1));
     ASSERT_TRUE(SaveDataFile());
     EXPECT_FALSE(fs::exists(dir_ / left));
-    EXPECT_TRUE(fs::exists(dir_ / inUse));
-    EXPECT_TRUE(fs::exists(dir_ / otherFile));
+    for (const std::string& name : {inUse, otherFile, backup, older, "." + backup})
+        EXPECT_TRUE(fs::exists(dir_ / name)) << name;
+
 }
 
 TEST_F(DataFile, EveryCloseSavesOnAFileSystemWithoutModes)
