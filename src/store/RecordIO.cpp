@@ -139,17 +139,24 @@ int CreateTemporary(const fs::path& target, mode_t mode, std::string& name)
     return -1;
 }
 
-// The new file gets the old one's owner and exact mode where the saver may give them. A file
-// system without modes (FAT) or a user who may not change the owner refuses, which is no reason
-// to lose the save: the file was created no more open than the old one.
-void CopyOwnerAndMode(int fd, const struct stat& old)
+// The new file gets the old one's owner, group and exact mode where the saver may give them: owner
+// and group together, else the group alone (a member of a shared folder's group may give the group,
+// not the owner). A file system without modes (FAT) or a user who may not give the owner refuses,
+// which is no reason to lose the save: the file was created no more open than the old one. False
+// when the group was not given and the old file lets its group do more than everyone else: a
+// rename would lock the others of that group out.
+bool CopyOwnerAndMode(int fd, const struct stat& old)
 {
     struct stat now {};
     if (::fstat(fd, &now) != 0)
-        return;
-    if (now.st_uid != old.st_uid || now.st_gid != old.st_gid)
-        (void)!::fchown(fd, old.st_uid, old.st_gid);
+        return true;
+    if (now.st_uid != old.st_uid && ::fchown(fd, old.st_uid, old.st_gid) == 0)
+        now.st_gid = old.st_gid;
+    if (now.st_gid != old.st_gid && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0)
+        now.st_gid = old.st_gid;
     (void)!::fchmod(fd, old.st_mode & 07777);
+    const mode_t groupOnly = old.st_mode & 060 & ~((old.st_mode & 06) << 3);
+    return now.st_gid == old.st_gid || groupOnly == 0;
 }
 
 // Two copies writing into one file take turns; a lock held past a few seconds is given up on
@@ -201,29 +208,47 @@ bool WriteFileRecord(const std::string& path, std::span<const uint8_t> record)
         ::close(old);
         return false;
     }
+    // Where the folder will not take the new file (no new files at all, a rename over another
+    // user's file in a sticky folder, a group the new file cannot keep), a writable old file is
+    // written in place. Only then: on any other failure (a full disk, no file handles left) the
+    // old file stays as it was.
+    const auto inPlace = [&] {
+        bool ok = old >= 0 && WriteInPlace(old, record);
+        if (old >= 0)
+            ok = ::close(old) == 0 && ok;
+        return ok;
+    };
+    const auto closeOld = [&] {
+        if (old >= 0)
+            ::close(old);
+    };
     RemoveEndedTemporaries(target);
     std::string temp;
     const int fd = CreateTemporary(target, old >= 0 ? (oldStat.st_mode & 0777) : 0666, temp);
     if (fd < 0) {
-        // A folder the user may not write, holding a file they may: written in place.
-        const bool folderRefused = errno == EACCES || errno == EPERM;
-        bool ok = folderRefused && old >= 0 && S_ISREG(oldStat.st_mode) && WriteInPlace(old, record);
-        if (old >= 0)
-            ok = ::close(old) == 0 && ok;
-        return ok;
-    }
-    bool ok = WriteAll(fd, record);
-    if (old >= 0) {
-        CopyOwnerAndMode(fd, oldStat);
-        ::close(old);
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());  // this save's own temporary, nothing else
+        if (errno == EACCES || errno == EPERM)
+            return inPlace();
+        closeOld();
         return false;
     }
-    FlushFolder(target);
-    return true;
+    bool ok = WriteAll(fd, record);
+    const bool groupKept = old < 0 || CopyOwnerAndMode(fd, oldStat);
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        ::unlink(temp.c_str());  // this save's own temporary, nothing else
+        closeOld();
+        return false;
+    }
+    if (groupKept && ::rename(temp.c_str(), target.c_str()) == 0) {
+        closeOld();
+        FlushFolder(target);
+        return true;
+    }
+    const bool refused = !groupKept || errno == EACCES || errno == EPERM;
+    ::unlink(temp.c_str());
+    if (refused)
+        return inPlace();
+    closeOld();
+    return false;
 }
