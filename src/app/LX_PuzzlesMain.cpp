@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 #include "CellDraw.h"
+#include "FilePaths.h"
 #include "FontScheme.h"
 #include "LX_Options.h"
 #include "LX_QuickHints.h"
@@ -74,7 +75,7 @@ TfrmMain::TfrmMain(const QString& programDir)
     MainWindow = this;
     IgnoreFileSizeLimitSignal();
     ProgramDir = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
-    DataFilePath = FromQt(ProgramDir + "/Lexory.dat");
+    DataFilePath = LocalPath(ProgramDir + "/Lexory.dat");
     setWindowTitle("Lexory");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -237,7 +238,7 @@ void TfrmMain::StartUp()
     // anything can be saved over it.
     QString damaged;
     if (LoadAndSizeWindow() == DataFileState::Damaged)
-        damaged = DamagedDataFileMessage(ToQt(KeepDamagedDataFile()));
+        damaged = DamagedDataFileMessage(PathText(KeepDamagedDataFile()));
     ApplyFontScheme();
     PanelToolBar->setFont(MakeFont(FontScheme.Small));
     Boxes[BoxAbout]->show();

@@ -1,7 +1,7 @@
 #include "Platform.h"
 
 #include <QDialog>
-#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -145,7 +145,8 @@ QStringList InstalledFontFamilies()
 
 bool AddFontResource(const QString& path)
 {
-    return QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0;
+    // Only a plain file: reading a pipe in its place would hold up the start.
+    return QFileInfo(path).isFile() && QFontDatabase::addApplicationFont(path) >= 0;
 }
 
 void InstallFontSubstitutions()
@@ -188,7 +189,7 @@ void OpenHelp(QWidget* parent, const QString& helpFile)
         layout->addWidget(browser);
     }
     auto* browser = HelpDialog->findChild<QTextBrowser*>("helpBrowser");
-    HelpFileShown = QFile::exists(helpFile) ? helpFile : QString();
+    HelpFileShown = QFileInfo(helpFile).isFile() ? helpFile : QString();
     if (!HelpFileShown.isEmpty()) {
         browser->setSource(QUrl::fromLocalFile(helpFile));
     } else {

@@ -1,21 +1,12 @@
 #include "SavedFiles.h"
 
 #include "AppGlobals.h"
+#include "FilePaths.h"
 #include "ShowMsg.h"
 
 #include "RecordIO.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-}  // namespace
 
 QString SavedFilePath(const QString& fileName)
 {

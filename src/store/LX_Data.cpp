@@ -244,10 +244,11 @@ DataFileState LoadDataFile()
         ApplyDataFile(std::span<const uint8_t, DataFileSize>(record.data(), DataFileSize));
     } else {
         Preferences.PrefsValid = 0;
+        // Anything there but an empty file (a pipe or a folder in its place too) is kept aside.
         std::error_code ec;
-        const bool there = std::filesystem::is_regular_file(DataFilePath, ec);
-        state = there && std::filesystem::file_size(DataFilePath, ec) != 0 ? DataFileState::Damaged
-                                                                            : DataFileState::None;
+        const auto there = std::filesystem::status(DataFilePath, ec);
+        const bool empty = std::filesystem::is_regular_file(there) && std::filesystem::file_size(DataFilePath, ec) == 0;
+        state = std::filesystem::exists(there) && !empty ? DataFileState::Damaged : DataFileState::None;
     }
     // Nothing is saved over a damaged file until it has been kept aside.
     HeldDamagedFile = state == DataFileState::Damaged;

@@ -80,12 +80,15 @@ private:
 };
 
 // Reads a whole file of at least `size` bytes into `out` (its first `size` bytes); false when
-// the file is missing, unreadable or shorter.
+// the file is missing, unreadable, shorter or not a plain file (a pipe is never waited on).
 bool ReadFileRecord(const std::string& path, std::span<uint8_t> out);
 // Writes the record to a temporary file of this save's own beside `path` (beside the file its
 // symbolic links lead to, when it is one), flushes it and renames it over that file, so a failed
 // write leaves the old file as it was and two saves at once leave one of them whole. The new file
-// keeps the old one's permissions and, where the saver may, its owner. An old file this user may
-// not write is never replaced (false). In a folder that refuses new files, a writable old file is
-// written in place instead. Temporaries of earlier saves whose process has ended are removed.
+// keeps the old one's permissions and, where the saver may, its owner and group (the group alone
+// when the owner cannot be given). An old file this user may not write is never replaced (false).
+// Where the folder refuses the new file or its rename (a read-only folder, another user's file in
+// a sticky folder), or the new file could not keep a group that others need, a writable old file
+// is written in place instead, under a lock. Hidden temporaries of earlier saves whose process has
+// ended are removed; no other file is.
 bool WriteFileRecord(const std::string& path, std::span<const uint8_t> record);

@@ -101,6 +101,7 @@ private slots:
     void leavingOptionsShowsTheNextScreenTwice();
     void resizeBelowTheMinimumSnapsBackWithAMessage();
     void nominalFontsShrinkFreelyAt96Dpi();
+    void closeWritesTheDataFile_data();
     void closeWritesTheDataFile();
     void closeBeforeSetUpKeepsTheFirstRun();
     void failedWriteIsReported();
@@ -745,11 +746,23 @@ void TestMainWindow::nominalFontsShrinkFreelyAt96Dpi()
     QCOMPARE(program.messages(), QStringList());
 }
 
+void TestMainWindow::closeWritesTheDataFile_data()
+{
+    // The program's folder, named as users name their own.
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("accents") << QString("Español José Núñez");
+    QTest::newRow("other alphabets") << QString("Юлия 日本語");
+}
+
 void TestMainWindow::closeWritesTheDataFile()
 {
-    AppFixture program;
+    QFETCH(QString, folder);
+    QTemporaryDir parent;
+    QVERIFY(QDir(parent.path()).mkdir(folder));
+    AppFixture program(parent.filePath(folder));
     const QString file = program.DataFile();
     QVERIFY(program.WriteDataFile({10, 20, 1100, 800, 2}));
+    QVERIFY(QFile::exists(file));
     {
         QVERIFY(program.Start());
         TfrmMain& main = *program.main;
@@ -761,7 +774,8 @@ void TestMainWindow::closeWritesTheDataFile()
     }
     QCOMPARE(program.messages(), QStringList());
     QCOMPARE(QFileInfo(file).size(), qint64(1075984));
-    QVERIFY(!QFile::exists(file + ".tmp"));
+    QCOMPARE(QDir(program.path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Lexory.dat"});
     const TPreferences saved = PreferencesIn(file);
     QCOMPARE(saved.PrefsValid, uint8_t(1));
     QCOMPARE(saved.WindowWidth, 1150);
@@ -872,7 +886,7 @@ void TestMainWindow::failedWriteKeepsTheOldFile()
     QVERIFY(closed);
     QCOMPARE(program.messages(), QStringList{WriteError});
     QVERIFY(FileBytes(file) == old);
-    const QStringList leftovers = QDir(program.path).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    const QStringList leftovers = QDir(program.path).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     QCOMPARE(leftovers, QStringList{"Lexory.dat"});
 #else
     QSKIP("needs a file-size limit to make the write fail");
@@ -922,7 +936,7 @@ void TestMainWindow::damagedFileIsKeptAndReportedOnce()
     program.Stop();
     QCOMPARE(program.messages().size(), 3);
     QCOMPARE(FileBytes(file), third);
-    QCOMPARE(QDir(program.path).entryList({"Lexory.dat*"}, QDir::AllEntries), QStringList{"Lexory.dat"});
+    QCOMPARE(QDir(program.path).entryList({"*Lexory.dat*"}, QDir::AllEntries | QDir::Hidden), QStringList{"Lexory.dat"});
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -85,7 +85,7 @@ private slots:
         }
         QCOMPARE(fixture->shown.last().Text, QStringLiteral("Error occurred while creating the board game file."));
         QCOMPARE(FileBytes(path), first);
-        QCOMPARE(QDir(ProgramDir).entryList({"LXQ_BoardGame*"}, QDir::AllEntries), QStringList{"LXQ_BoardGame.dat"});
+        QCOMPARE(QDir(ProgramDir).entryList({"*LXQ_BoardGame*"}, QDir::AllEntries | QDir::Hidden), QStringList{"LXQ_BoardGame.dat"});
         // A save after the die was stopped leaves it stopped.
         QTest::mouseClick(screen->imDice[1], Qt::LeftButton);
         screen->bnSave->click();

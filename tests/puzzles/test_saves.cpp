@@ -112,7 +112,7 @@ private slots:
         }
         QCOMPARE(fixture->messages(), QStringList({question, "Error occurred while creating the crossword file."}));
         QCOMPARE(FileBytes(path), first);
-        QCOMPARE(QDir(ProgramDir).entryList({"LXQ_CrossWord*"}, QDir::AllEntries), QStringList{"LXQ_CrossWord.dat"});
+        QCOMPARE(QDir(ProgramDir).entryList({"*LXQ_CrossWord*"}, QDir::AllEntries | QDir::Hidden), QStringList{"LXQ_CrossWord.dat"});
         // "O.K." replaces it; the first file is put back for the load below.
         crosswords->bnSave->click();
         QVERIFY(FileBytes(path) != first);

@@ -24,12 +24,17 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -661,6 +666,26 @@ TEST_F(DataFile, DamagedFileIsKeptAsideAndNeverWrittenOver)
     EXPECT_EQ(ReadAll(dir_ / "Lexory-damaged.dat"), rec);
     EXPECT_EQ(ReadAll(dir_ / "Lexory-damaged-2.dat"), second);
 
+    // Only a plain file is read: a pipe is not waited on (the alarm ends a read that hangs), a
+    // device (one made here, root only) is not taken for a record, nor replaced by a save. Each is
+    // kept aside too, and the next close writes a file.
+    int kept = 3;
+    for (const auto make : {+[](const char* p) { return ::mkfifo(p, 0600); },
+                            +[](const char* p) { return ::mknod(p, S_IFCHR | 0600, ::makedev(1, 5)); }}) {
+        fs::remove(DataFilePath);
+        if (make(DataFilePath.c_str()) != 0)
+            continue;  // an ordinary user may make no device
+        ::alarm(10);
+        EXPECT_EQ(LoadDataFile(), DataFileState::Damaged);
+        ::alarm(0);
+        EXPECT_FALSE(WriteFileRecord(DataFilePath, Bytes(10, 1)));
+        EXPECT_FALSE(fs::is_regular_file(DataFilePath));
+        const std::string name = "Lexory-damaged-" + std::to_string(kept++) + ".dat";
+        EXPECT_EQ(KeepDamagedDataFile(), name);
+        ASSERT_TRUE(SaveDataFile());
+        EXPECT_EQ(ReadAll(DataFilePath), AssembleDataFile());
+    }
+
     if (::geteuid() == 0)
         return;  // root reads every file and writes into every folder
     // A file the user may not read is damaged too; one that cannot be moved aside is never saved over.
@@ -998,24 +1023,36 @@ std::vector<std::string> OthersIn(const fs::path& folder, const std::string& nam
     return others;
 }
 
-// Runs `save` in a child process as an ordinary user ("nobody" when the tests run as root, who
-// writes anywhere), and says whether it reported success.
-bool SavedAsAUser(const std::function<bool()>& save)
+// Runs `save` in a child process once `become` has set it up (as another user, with lower limits),
+// and says whether it reported success.
+bool SavedInAChild(const std::function<bool()>& become, const std::function<bool()>& save)
 {
     const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0) {
-            const passwd* nobody = ::getpwnam("nobody");
-            if (!nobody || ::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
-                ::_exit(3);
-        }
-        ::_exit(save() ? 0 : 1);
-    }
+    if (child == 0)
+        ::_exit(!become() ? 3 : save() ? 0 : 1);
     int status = 0;
     EXPECT_GT(child, 0);
     EXPECT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 3) << "could not become an ordinary user";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 3) << "could not set up the child";
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A user of the given groups (the first their own), under the usual umask.
+std::function<bool()> User(uid_t uid, std::vector<gid_t> groups)
+{
+    return [uid, groups] {
+        ::umask(022);
+        return ::setgroups(groups.size(), groups.data()) == 0 && ::setgid(groups[0]) == 0 && ::setuid(uid) == 0;
+    };
+}
+
+// Runs `save` as an ordinary user ("nobody" when the tests run as root, who writes anywhere).
+bool SavedAsAUser(const std::function<bool()>& save)
+{
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() != 0)
+        return SavedInAChild([] { return true; }, save);
+    return SavedInAChild(nobody ? User(nobody->pw_uid, {nobody->pw_gid}) : [] { return false; }, save);
 }
 
 TEST_F(DataFile, ReadOnlyFolderOrFileAsAUser)
@@ -1049,6 +1086,16 @@ TEST_F(DataFile, ReadOnlyFolderOrFileAsAUser)
     fs::permissions(dir_, fs::perms(0555));
     EXPECT_TRUE(SavedAsAUser(SaveDataFile));
     EXPECT_EQ(ReadAll(DataFilePath), after);
+    // ... but never while another copy holds it, even only to read: after the wait, the save
+    // fails, the file as it was.
+    {
+        const int held = ::open(DataFilePath.c_str(), O_RDONLY);
+        ASSERT_EQ(::flock(held, LOCK_SH), 0);
+        Preferences.WindowWidth = 333;
+        EXPECT_FALSE(SavedAsAUser(SaveDataFile));
+        ::close(held);
+        EXPECT_EQ(ReadAll(DataFilePath), after);
+    }
 
     // Neither folder nor file writable: the old file stays as it was.
     fs::permissions(DataFilePath, fs::perms(0444));
@@ -1056,6 +1103,46 @@ TEST_F(DataFile, ReadOnlyFolderOrFileAsAUser)
     EXPECT_FALSE(SavedAsAUser(SaveDataFile));
     fs::permissions(dir_, fs::perms::owner_all);
     EXPECT_EQ(ReadAll(DataFilePath), after);
+    EXPECT_EQ(OthersIn(dir_, "Lexory.dat"), std::vector<std::string>{});
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "two users sharing a folder need root to act them out";
+    // Two members of a family group, each with a group of their own.
+    constexpr uid_t ann = 64991, ben = 64992;
+    constexpr gid_t family = 64990;
+    const auto saveAs = [&](const std::function<bool()>& user, int width) {
+        Preferences.WindowWidth = width;
+        return SavedInAChild(user, SaveDataFile) && ReadAll(DataFilePath) == AssembleDataFile();
+    };
+    // Owner, group, mode and whether the file is still the one it was.
+    auto file = [&, ino = ino_t{0}]() mutable {
+        struct stat st {};
+        ::stat(DataFilePath.c_str(), &st);
+        const bool same = std::exchange(ino, st.st_ino) == st.st_ino;
+        return std::tuple(st.st_uid, st.st_gid, st.st_mode & 07777, same);
+    };
+    // A folder the group shares without the setgid bit: each save keeps the group, so the next
+    // member may write it too, and the mode the umask would strip.
+    ASSERT_EQ(::chown(dir_.c_str(), 0, family), 0);
+    fs::permissions(dir_, fs::perms(0775));
+    ASSERT_EQ(::chown(DataFilePath.c_str(), 0, family), 0);
+    fs::permissions(DataFilePath, fs::perms(0664));
+    for (const auto& [who, width] : {std::pair{ann, 401}, {ann, 402}, {ben, 403}}) {
+        EXPECT_TRUE(saveAs(User(who, {who, family}), width)) << width;
+        EXPECT_EQ(file(), std::tuple(who, family, 0664u, false)) << width;
+    }
+    // A saver who may not give the group its members need: written in place.
+    fs::permissions(dir_, fs::perms(0777));
+    fs::permissions(DataFilePath, fs::perms(0660));
+    file();
+    EXPECT_TRUE(saveAs(User(ben, {ben}), 404));
+    EXPECT_EQ(file(), std::tuple(ben, family, 0660u, true));
+    // A sticky folder holding another user's file that everyone may write: written in place.
+    fs::permissions(dir_, fs::perms(01777));
+    fs::permissions(DataFilePath, fs::perms(0666));
+    ASSERT_EQ(::chown(DataFilePath.c_str(), ann, ann), 0);
+    EXPECT_TRUE(saveAs(User(ben, {ben}), 405));
+    EXPECT_EQ(file(), std::tuple(ann, ann, 0666u, true));
     EXPECT_EQ(OthersIn(dir_, "Lexory.dat"), std::vector<std::string>{});
 }
 
@@ -1083,6 +1170,15 @@ TEST_F(DataFile, WriteCutShortKeepsTheOldFile)
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadAll(DataFilePath), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+
+    // No file handle left for the temporary: the save fails rather than write over the old file.
+    const auto oneHandleLeft = [] {
+        const int next = ::open("/dev/null", O_RDONLY);
+        const rlimit limit{rlim_t(next + 1), rlim_t(next + 1)};
+        return next >= 0 && ::close(next) == 0 && ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+    };
+    EXPECT_FALSE(SavedInAChild(oneHandleLeft, SaveDataFile));
+    EXPECT_EQ(ReadAll(DataFilePath), before);
 }
 
 TEST_F(DataFile, TwoProgramsSavingAtOnceLeaveOneWholeFile)
@@ -1137,17 +1233,21 @@ TEST_F(DataFile, SaveKeepsPermissionsAndWritesThroughLinks)
     // A first file gets the usual permissions; a replaced one keeps what the user gave it.
     ASSERT_TRUE(SaveDataFile());
     EXPECT_EQ(fs::status(DataFilePath).permissions(), fs::perms(0644));
-    fs::permissions(DataFilePath, fs::perms(0640));
-    ASSERT_TRUE(SaveDataFile());
-    EXPECT_EQ(fs::status(DataFilePath).permissions(), fs::perms(0640));
-    // A copy run once with sudo leaves the user's file theirs.
-    if (const passwd* nobody = ::getpwnam("nobody"); nobody && ::geteuid() == 0) {
-        ASSERT_EQ(::chown(DataFilePath.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    for (const auto mode : {fs::perms(0640), fs::perms(0664)}) {  // also one the umask would strip
+        fs::permissions(DataFilePath, mode);
         ASSERT_TRUE(SaveDataFile());
-        struct stat st {};
-        ASSERT_EQ(::stat(DataFilePath.c_str(), &st), 0);
-        EXPECT_EQ(st.st_uid, nobody->pw_uid);
-        EXPECT_EQ(st.st_gid, nobody->pw_gid);
+        EXPECT_EQ(fs::status(DataFilePath).permissions(), mode);
+    }
+    // A copy run once with sudo leaves the user's file theirs, also when only its owner differs.
+    if (const passwd* nobody = ::getpwnam("nobody"); nobody && ::geteuid() == 0) {
+        for (const gid_t group : {nobody->pw_gid, gid_t{0}}) {
+            ASSERT_EQ(::chown(DataFilePath.c_str(), nobody->pw_uid, group), 0);
+            ASSERT_TRUE(SaveDataFile());
+            struct stat st {};
+            ASSERT_EQ(::stat(DataFilePath.c_str(), &st), 0);
+            EXPECT_EQ(st.st_uid, nobody->pw_uid);
+            EXPECT_EQ(st.st_gid, group);
+        }
     }
 
     // A data file kept elsewhere through a link (also a link to a link): the save writes the
@@ -1201,15 +1301,19 @@ TEST_F(DataFile, TemporariesOfEndedSavesAreRemoved)
         ::_exit(0);
     ASSERT_GT(ended, 0);
     ::waitpid(ended, nullptr, 0);
-    const std::string left = "Lexory.dat." + std::to_string(ended) + "-0.tmp";
-    const std::string inUse = "Lexory.dat." + std::to_string(::getppid()) + "-4.tmp";
-    const std::string otherFile = "LXQ_Board.dat." + std::to_string(ended) + "-0.tmp";
-    for (const std::string& name : {left, inUse, otherFile})
+    const std::string left = ".Lexory.dat.lexory-" + std::to_string(ended) + "-0.tmp";
+    const std::string inUse = ".Lexory.dat.lexory-" + std::to_string(::getppid()) + "-4.tmp";
+    const std::string otherFile = ".LXQ_Board.dat.lexory-" + std::to_string(ended) + "-0.tmp";
+    // A user's own files named like temporaries: a dated backup, and the name an older save gave.
+    const std::string backup = "Lexory.dat.20241209-1.tmp";
+    const std::string older = "Lexory.dat." + std::to_string(ended) + "-0.tmp";
+    for (const std::string& name : {left, inUse, otherFile, backup, older, "." + backup})
         WriteAll(dir_ / name, Bytes(100, 1));
     ASSERT_TRUE(SaveDataFile());
     EXPECT_FALSE(fs::exists(dir_ / left));
-    EXPECT_TRUE(fs::exists(dir_ / inUse));
-    EXPECT_TRUE(fs::exists(dir_ / otherFile));
+    for (const std::string& name : {inUse, otherFile, backup, older, "." + backup})
+        EXPECT_TRUE(fs::exists(dir_ / name)) << name;
+
 }
 
 TEST_F(DataFile, EveryCloseSavesOnAFileSystemWithoutModes)

@@ -3,6 +3,7 @@
 // entry point does, and answers every message and choice form so that no test blocks.
 // Stop then Start again is a restart of the program on the same folder.
 
+#include "FilePaths.h"
 #include "LX_Data.h"
 #include "LX_Options.h"
 #include "LX_PuzzlesMain.h"
@@ -83,7 +84,7 @@ struct AppFixture {
         Preferences.AnswerLanguage = "S";
         Preferences.CommonFilter = 2;
         Preferences.LearnedFilter = 2;
-        DataFilePath = FromQt(DataFile());
+        DataFilePath = LocalPath(DataFile());
         const bool ok = SaveDataFile();
         Preferences = TPreferences{};
         return ok;
