@@ -368,6 +368,26 @@ void TestCellDrawFonts::charactersOutsideWindows1252BecomeQuestionMarks()
     QCOMPARE(FromQt(QString::fromUtf8("łę")), std::string("??"));
     QCOMPARE(FromQt(QString()), std::string());
     QCOMPARE(ToQt(std::string_view()), QString());
+
+    // A stored text: a pasted break is a blank; a character it cannot keep is named readably.
+    std::string out = "unchanged";
+    QVERIFY(StoredTextFromQt(QString::fromUtf8("ni\u00F1o\r\ngris\t"), out));
+    QCOMPARE(out, std::string("ni\xF1o gris"));
+    const std::pair<QString, QString> refused[] = {
+        {QString::fromUtf8("a\u0142b"), QString::fromUtf8("\u0142")},
+        {QString::fromUtf8("a\U0001F600"), QString::fromUtf8("\U0001F600")},
+        {QString::fromUtf8("a\x07"), "U+0007"},
+        {QString::fromUtf8("a\x7F"), "U+007F"},
+        {QString::fromUtf8("a\u0085"), "U+0085"},
+        {QString::fromUtf8("a\u2028"), "U+2028"},
+    };
+    for (const auto& [text, name] : refused) {
+        QString named;
+        QVERIFY(!StoredTextFromQt(text, out, &named));
+        QCOMPARE(named, name);
+        QCOMPARE(out, std::string("ni\xF1o gris"));
+    }
+    QCOMPARE(CannotStoreText("U+0007"), "The character U+0007 cannot be stored.\n\r\n\rPlease use another character.");
 }
 
 QTEST_MAIN(TestCellDrawFonts)

@@ -1295,6 +1295,31 @@ TEST(TextCodec, Helpers)
     EXPECT_EQ(Trim(""), "");
 }
 
+TEST(TextCodec, StoredTextsHoldNoControlCharacter)
+{
+    // Two spreadsheet cells, lines of a list: a pasted tab or line break is one blank.
+    const std::pair<std::string, std::string> taken[] = {
+        {"gato\tgris", "gato gris"},       {"gato\r\ngris", "gato gris"},  {"gato\ngris", "gato gris"},
+        {"gato\rgris", "gato gris"},       {"gato \t gris", "gato gris"},   {"a\n\nb\t\tc", "a b c"},
+        {"\t\r\n gato\n", "gato"},        {"\t\n ", ""},                  {"el  gato ", "el  gato "},
+        {" gato", " gato"},                {"ni\xF1o\t\x80", "ni\xF1o \x80"},
+    };
+    for (const auto& [in, expect] : taken) {
+        std::string out = "unchanged";
+        EXPECT_TRUE(StorableText(in, out)) << in;
+        EXPECT_EQ(out, expect) << in;
+    }
+    // Every other control character is refused and named; the text as given is left alone.
+    for (int c : {0, 1, 7, 8, 11, 12, 27, 31, 127}) {
+        const std::string in = "gato\t" + std::string(1, char(c)) + "gris";
+        std::string out = "unchanged";
+        unsigned char refused = 0xFF;
+        EXPECT_FALSE(StorableText(in, out, &refused)) << c;
+        EXPECT_EQ(refused, c);
+        EXPECT_EQ(out, "unchanged");
+    }
+}
+
 TEST(RandomNumbers, RangeAndRepeatability)
 {
     RandSeed(1);
