@@ -13,8 +13,6 @@
 #include <QToolButton>
 
 #include <random>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -26,8 +24,8 @@ void ClickCell(LexGrid* grid, int col, int row)
 }
 
 // Overwrites the whole record with noise; `valid` keeps the first-run pages out of the way.
-// `takeable` bounds the custom vocabulary's counts and puts each word in a sub-category that
-// exists, so that the noise reaches the screens; otherwise the file is one to keep aside.
+// `takeable` bounds the custom vocabulary's counts, so that the noise reaches the screens;
+// otherwise the file is one to keep aside.
 QByteArray FillWithNoise(const QString& path, unsigned seed, bool valid, bool takeable)
 {
     std::mt19937 random(seed);
@@ -41,21 +39,9 @@ QByteArray FillWithNoise(const QString& path, unsigned seed, bool valid, bool ta
     };
     if (takeable) {
         put(CustomCategoryCountOffset, random() % 16);
-        std::vector<std::pair<int, uint32_t>> usable;  // named slots with sub-categories
-        for (int slot = 15; slot < MaxCategories; ++slot) {
-            const size_t at = CustomCategoriesOffset + (slot - 15) * CategoryRecordSize;
-            const uint32_t subs = random() % 11;
-            put(at + 52, subs);
-            if (bytes[int(at)] != 0 && subs > 0)
-                usable.emplace_back(slot, subs);
-        }
-        const uint32_t words = usable.empty() ? 0 : random() % 2000;
-        put(CustomWordCountOffset, words);
-        for (uint32_t k = 0; k < words; ++k) {
-            const auto [slot, subs] = usable[random() % usable.size()];
-            put(CustomWordsOffset + k * CustomWordRecordSize + 160, uint32_t(slot));
-            put(CustomWordsOffset + k * CustomWordRecordSize + 164, random() % subs);
-        }
+        put(CustomWordCountOffset, 0);
+        for (int slot = 15; slot < MaxCategories; ++slot)
+            put(CustomCategoriesOffset + (slot - 15) * CategoryRecordSize + 52, random() % 11);
     }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
