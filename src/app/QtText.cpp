@@ -24,6 +24,17 @@ std::string FromQt(const QString& text)
     return out;
 }
 
+namespace {
+
+QString CharacterName(char32_t cp)
+{
+    if (QChar::isPrint(cp) && !QChar::isSpace(cp))
+        return QString::fromUcs4(&cp, 1);
+    return "U+" + QString::number(uint(cp), 16).toUpper().rightJustified(4, '0');
+}
+
+}  // namespace
+
 bool FromQtExact(const QString& text, std::string& out, QString* unstorable)
 {
     std::string converted;
@@ -42,4 +53,27 @@ bool FromQtExact(const QString& text, std::string& out, QString* unstorable)
     }
     out = std::move(converted);
     return true;
+}
+
+bool StoredTextFromQt(const QString& text, std::string& out, QString* refusedName)
+{
+    std::string bytes;
+    QString bad;
+    if (!FromQtExact(text, bytes, &bad)) {
+        if (refusedName)
+            *refusedName = CharacterName(bad.size() == 2 ? QChar::surrogateToUcs4(bad[0], bad[1]) : bad[0].unicode());
+        return false;
+    }
+    unsigned char refused = 0;
+    if (!StorableText(bytes, out, &refused)) {
+        if (refusedName)
+            *refusedName = CharacterName(refused);
+        return false;
+    }
+    return true;
+}
+
+QString CannotStoreText(const QString& refusedName)
+{
+    return "The character " + refusedName + " cannot be stored.\n\r\n\rPlease use another character.";
 }

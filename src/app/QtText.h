@@ -16,6 +16,12 @@ inline QString ToQt(const char* text) { return ToQt(std::string_view(text)); }
 std::string FromQt(const QString& text);  // characters Windows-1252 lacks become '?'
 // The text in Windows-1252, or false (out untouched) with the first character it cannot hold.
 bool FromQtExact(const QString& text, std::string& out, QString* unstorable = nullptr);
+// The text of a box whose text is stored (custom words and names, player names), made storable
+// by StorableText; or false (out untouched) with the name of the first character it cannot store:
+// the character itself, or its code ("U+0007") when it cannot be seen.
+bool StoredTextFromQt(const QString& text, std::string& out, QString* refusedName = nullptr);
+// The message that refuses such a character.
+QString CannotStoreText(const QString& refusedName);
 
 // Colours are given blue-high (0x800000 is navy).
 inline QColor BlueHigh(uint32_t bgr)

@@ -697,7 +697,24 @@ void TfrmBoardGame::cbGusmaroClick()
 
 void TfrmBoardGame::edNameChange(int index)
 {
-    Preferences.PlayerName[index + 1] = FromQt(edName[index]->text());
+    QLineEdit* box = edName[index];
+    std::string name;
+    QString bad;
+    if (StoredTextFromQt(box->text(), name, &bad)) {
+        Preferences.PlayerName[index + 1] = name;
+        if (ToQt(name) != box->text()) {
+            // A pasted tab or line break: the box shows the name as it is kept.
+            const int caret = box->cursorPosition();
+            box->setText(ToQt(name));
+            box->setCursorPosition(std::min(caret, int(box->text().size())));
+        }
+        return;
+    }
+    // Back to the name kept before (none when that too cannot be kept), then say why.
+    const QString kept = ToQt(Preferences.PlayerName[index + 1]);
+    box->setText(StoredTextFromQt(kept, name) ? kept : QString());
+    ShowMessageForm(frmShowMsg, CannotStoreText(bad), 0);
+    box->setFocus();
 }
 
 void TfrmBoardGame::bnStartGameClick(QObject* sender)

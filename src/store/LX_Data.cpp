@@ -164,9 +164,38 @@ std::vector<uint8_t> AssembleDataFile()
     return record;
 }
 
-void ApplyDataFile(std::span<const uint8_t, DataFileSize> record)
+bool ApplyDataFile(std::span<const uint8_t, DataFileSize> record)
 {
     RecordReader r(record);
+
+    // The custom vocabulary is checked first: a record the tables cannot take whole (a count out
+    // of range, an eleventh sub-category, a word with nowhere to stand) is a damaged file, never
+    // shortened, and changes nothing here.
+    const int32_t categoryCount = r.I32(CustomCategoryCountOffset);
+    const int32_t wordCount = r.I32(CustomWordCountOffset);
+    if (categoryCount < 0 || categoryCount > MaxCustomCategories || wordCount < 0 || wordCount > MaxCustomWords ||
+        wordCount > MaxWords - WordCount)
+        return false;
+    std::vector<TCategoryRecord> categories(MaxCategories);
+    for (int slot = BuiltInCategorySlots; slot < MaxCategories; ++slot) {
+        TCategoryRecord& cat = categories[slot];
+        cat = ReadCategoryRecord(
+            record.subspan(CustomCategoriesOffset + (slot - BuiltInCategorySlots) * CategoryRecordSize, CategoryRecordSize));
+        if (!cat.Name.empty() && (cat.SubCount < 0 || cat.SubCount > MaxCustomSubCategories))
+            return false;
+        cat.SubCount = std::clamp(cat.SubCount, 0, MaxCustomSubCategories);  // a nameless slot holds nothing
+    }
+    std::vector<TCustomWordRecord> words(static_cast<size_t>(wordCount) + 1);
+    for (int k = 1; k <= wordCount; ++k) {
+        const TCustomWordRecord& word = words[k] =
+            ReadCustomWordRecord(record.subspan(CustomWordsOffset + (k - 1) * CustomWordRecordSize, CustomWordRecordSize));
+        const bool placed = word.Category >= BuiltInCategorySlots && word.Category < MaxCategories &&
+                            !categories[word.Category].Name.empty() && word.SubCategory >= 0 &&
+                            word.SubCategory < categories[word.Category].SubCount;
+        if (!placed)
+            return false;
+    }
+
     Preferences = ReadPreferences(record.subspan<0, PreferencesSize>());
     if (!(Preferences.AnswerLanguage == "S") && !(Preferences.AnswerLanguage == "E"))
         Preferences.AnswerLanguage = "S";
@@ -185,35 +214,17 @@ void ApplyDataFile(std::span<const uint8_t, DataFileSize> record)
             WordTable[i].Learned = 1;
     }
 
-    // Counts of a damaged file are clamped so that no table is indexed past its end.
-    CustomCategoryCount = std::clamp(r.I32(CustomCategoryCountOffset), 0, MaxCustomCategories);
+    CustomCategoryCount = categoryCount;
     TotalCategoryCount = CategoryCount + CustomCategoryCount;
     for (int slot = BuiltInCategorySlots; slot < MaxCategories; ++slot) {
-        TCategoryRecord cat = ReadCategoryRecord(
-            record.subspan(CustomCategoriesOffset + (slot - BuiltInCategorySlots) * CategoryRecordSize, CategoryRecordSize));
-        cat.SubCount = std::clamp(cat.SubCount, 0, MaxCustomSubCategories);
-        CustomCategories[slot] = cat;
-        if (!cat.Name.empty())
-            CategoryTable[slot] = cat;
+        CustomCategories[slot] = categories[slot];
+        if (!categories[slot].Name.empty())
+            CategoryTable[slot] = categories[slot];
     }
 
-    // A custom word whose category or sub-category does not exist cannot be shown anywhere;
-    // it is dropped and the rest close up, so that word k stays CustomWords[k].
-    const int stored = std::clamp(r.I32(CustomWordCountOffset), 0, MaxCustomWords);
-    const int room = std::max(0, MaxWords - WordCount);
-    CustomWordCount = 0;
-    for (int k = 1; k <= stored && CustomWordCount < room; ++k) {
-        const TCustomWordRecord word =
-            ReadCustomWordRecord(record.subspan(CustomWordsOffset + (k - 1) * CustomWordRecordSize, CustomWordRecordSize));
-        const bool placed = word.Category >= BuiltInCategorySlots && word.Category < MaxCategories &&
-                            !CustomCategories[word.Category].Name.empty() && word.SubCategory >= 0 &&
-                            word.SubCategory < CustomCategories[word.Category].SubCount;
-        if (placed)
-            CustomWords[++CustomWordCount] = word;
-    }
-    for (int k = CustomWordCount + 1; k <= MaxCustomWords; ++k)
-        CustomWords[k] = TCustomWordRecord{};
-
+    CustomWordCount = wordCount;
+    for (int k = 1; k <= MaxCustomWords; ++k)
+        CustomWords[k] = k <= wordCount ? words[k] : TCustomWordRecord{};
     for (int k = 1; k <= CustomWordCount; ++k) {
         const TCustomWordRecord& c = CustomWords[k];
         TWordRecord& w = WordTable[++WordCount];
@@ -231,6 +242,7 @@ void ApplyDataFile(std::span<const uint8_t, DataFileSize> record)
             w.WordType = static_cast<uint8_t>(c.WordType);
     }
     r.Bytes(SpareOffset, Spare);
+    return true;
 }
 
 DataFileState LoadDataFile()
@@ -240,9 +252,8 @@ DataFileState LoadDataFile()
     Preferences.AnswerLanguage = "S";
     std::vector<uint8_t> record(DataFileSize);
     DataFileState state = DataFileState::Read;
-    if (ReadFileRecord(DataFilePath, record)) {
-        ApplyDataFile(std::span<const uint8_t, DataFileSize>(record.data(), DataFileSize));
-    } else {
+    if (!ReadFileRecord(DataFilePath, record) ||
+        !ApplyDataFile(std::span<const uint8_t, DataFileSize>(record.data(), DataFileSize))) {
         Preferences.PrefsValid = 0;
         // Anything there but an empty file (a pipe or a folder in its place too) is kept aside.
         std::error_code ec;

@@ -98,12 +98,14 @@ TCategoryRecord ReadCategoryRecord(std::span<const uint8_t> in);
 void WriteCustomWordRecord(const TCustomWordRecord& word, std::span<uint8_t> out);
 TCustomWordRecord ReadCustomWordRecord(std::span<const uint8_t> in);
 
-// The whole data file record from the globals, and the globals from a record.
+// The whole data file record from the globals, and the globals from a record; false, changing
+// nothing, for a record whose custom vocabulary the tables cannot take whole.
 std::vector<uint8_t> AssembleDataFile();
-void ApplyDataFile(std::span<const uint8_t, DataFileSize> record);
+bool ApplyDataFile(std::span<const uint8_t, DataFileSize> record);
 
 // What a read of the data file found: none (missing or empty), a record, or a file that holds
-// something but cannot be read as one (cut short, or not readable by this user).
+// something but cannot be read as one (cut short, not readable by this user, or more than the
+// tables can take whole).
 enum class DataFileState { None, Read, Damaged };
 
 // Reads DataFilePath and merges it into the tables; anything but a record read whole is a first

@@ -1,6 +1,7 @@
 #include "TextCodec.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -120,4 +121,32 @@ std::string Trim(std::string_view text)
     while (e > b && text[e - 1] == ' ')
         --e;
     return std::string(text.substr(b, e - b));
+}
+
+bool StorableText(std::string_view text, std::string& out, unsigned char* refused)
+{
+    const auto isBreak = [](char c) { return c == '\t' || c == '\r' || c == '\n'; };
+    std::string kept;
+    kept.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (isBreak(text[i])) {
+            // The break with every blank beside it is one blank, and none at either end.
+            while (!kept.empty() && kept.back() == ' ')
+                kept.pop_back();
+            while (i < text.size() && (text[i] == ' ' || isBreak(text[i])))
+                ++i;
+            if (!kept.empty() && i < text.size())
+                kept += ' ';
+            continue;
+        }
+        if (c < 32 || c == 127) {
+            if (refused)
+                *refused = c;
+            return false;
+        }
+        kept += text[i++];
+    }
+    out = std::move(kept);
+    return true;
 }

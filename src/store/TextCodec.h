@@ -18,3 +18,9 @@ int UnicodeToCp1252(char32_t codePoint);
 std::string LowerAscii(std::string_view text);        // only A..Z are lowered
 std::string FoldSpanishAccents(std::string_view text); // á..ü and Á..Ü to plain lower letters
 std::string Trim(std::string_view text);               // leading and trailing blanks
+
+// A text typed or pasted into a box whose text is stored. No control character (below 32, or
+// 127) may be kept: a tab or line break (CR, LF, CRLF) becomes one blank, merged with the blanks
+// around it and dropped at either end; any other one is refused: false, out untouched and the
+// character in *refused.
+bool StorableText(std::string_view text, std::string& out, unsigned char* refused = nullptr);

@@ -563,13 +563,11 @@ void TfrmCustomLists::CancelPanel(EditPanel& panel)
 
 bool TfrmCustomLists::ReadBox(QLineEdit* box, std::string& out)
 {
+    // Every way text reaches a box (typing, paste, drop, a rename) ends here before it is stored.
     QString bad;
-    if (FromQtExact(box->text(), out, &bad))
+    if (StoredTextFromQt(box->text(), out, &bad))
         return true;
-    ShowMessageForm(frmShowMsg,
-                    "The character " + bad + " cannot be stored." + LineBreak + LineBreak +
-                        "Please use another character.",
-                    0);
+    ShowMessageForm(frmShowMsg, CannotStoreText(bad), 0);
     box->setFocus();
     return false;
 }

@@ -368,6 +368,18 @@ void TestCellDrawFonts::charactersOutsideWindows1252BecomeQuestionMarks()
     QCOMPARE(FromQt(QString::fromUtf8("łę")), std::string("??"));
     QCOMPARE(FromQt(QString()), std::string());
     QCOMPARE(ToQt(std::string_view()), QString());
+
+    // A stored text: a pasted break is a blank; a character it cannot keep is named readably.
+    std::string out = "unchanged";
+    QVERIFY(StoredTextFromQt(QString::fromUtf8("ni\u00F1o\r\ngris\t"), out));
+    QCOMPARE(out, std::string("ni\xF1o gris"));
+    for (const auto& [text, name] : {std::pair<const char*, const char*>{"a\u0142b", "\u0142"},
+                                     {"a\U0001F600", "\U0001F600"}, {"a\x7F", "U+007F"}, {"a\u2028", "U+2028"}}) {
+        QString named;
+        QVERIFY(!StoredTextFromQt(QString::fromUtf8(text), out, &named));
+        QCOMPARE(named, QString::fromUtf8(name));
+        QCOMPARE(out, std::string("ni\xF1o gris"));
+    }
 }
 
 QTEST_MAIN(TestCellDrawFonts)

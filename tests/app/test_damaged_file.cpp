@@ -24,16 +24,29 @@ void ClickCell(LexGrid* grid, int col, int row)
 }
 
 // Overwrites the whole record with noise; `valid` keeps the first-run pages out of the way.
-void FillWithNoise(const QString& path, unsigned seed, bool valid)
+// `takeable` bounds the custom vocabulary's counts, so that the noise reaches the screens;
+// otherwise the file is one to keep aside.
+QByteArray FillWithNoise(const QString& path, unsigned seed, bool valid, bool takeable)
 {
     std::mt19937 random(seed);
     QByteArray bytes(static_cast<int>(DataFileSize), '\0');
     for (char& b : bytes)
         b = static_cast<char>(random() & 0xFF);
     bytes[0] = valid ? 1 : 0;
+    const auto put = [&bytes](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            bytes[int(at) + i] = static_cast<char>(v >> (8 * i));
+    };
+    if (takeable) {
+        put(CustomCategoryCountOffset, random() % 16);
+        put(CustomWordCountOffset, 0);
+        for (int slot = 15; slot < MaxCategories; ++slot)
+            put(CustomCategoriesOffset + (slot - 15) * CategoryRecordSize + 52, random() % 11);
+    }
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return bytes;
 }
 
 }  // namespace
@@ -46,18 +59,30 @@ private slots:
     {
         QTest::addColumn<unsigned>("seed");
         QTest::addColumn<bool>("valid");
-        for (unsigned seed = 1; seed <= 6; ++seed)
-            QTest::addRow("seed %u", seed) << seed << (seed % 3 != 0);
+        QTest::addColumn<bool>("takeable");
+        for (unsigned seed = 1; seed <= 8; ++seed)
+            QTest::addRow("seed %u", seed) << seed << (seed % 3 != 0) << (seed <= 6);
     }
 
     void noiseStartsAndEveryControlStillWorks()
     {
         QFETCH(unsigned, seed);
         QFETCH(bool, valid);
+        QFETCH(bool, takeable);
         AppFixture app;
-        FillWithNoise(app.DataFile(), seed, valid);
+        const QByteArray noise = FillWithNoise(app.DataFile(), seed, valid, takeable);
+        QVERIFY(!noise.isEmpty());
         app.choiceAnswer = 1;
         QVERIFY(app.Start());
+        // Counts the tables cannot take: kept aside whole and said so, never read in part.
+        const QString kept = app.path + "/Lexory-damaged.dat";
+        QCOMPARE(QFile::exists(kept), !takeable);
+        if (!takeable) {
+            QCOMPARE(app.messages().first(), DamagedDataFileMessage("Lexory-damaged.dat").replace("\n\r", "\n"));
+            QFile file(kept);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll() == noise);
+        }
 
         if (app.options().OpenedAtStart) {
             // The first-run pages: through the overview and the set-up page.

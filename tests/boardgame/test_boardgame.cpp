@@ -89,6 +89,13 @@ private slots:
         // Names are stored whole at every change; the computer's box names the fourth player.
         QTest::keyClicks(screen->edName[1], "Abcdefghijklmnopqrstuvwxy");
         QCOMPARE(Preferences.PlayerName[2], std::string("Abcdefghijklmnopqrstuvwxy"));
+        screen->edName[1]->insert("\tMaria\r\n");  // pasted: breaks kept as one blank, box and name alike
+        QCOMPARE(Preferences.PlayerName[2], std::string("Abcdefghijklmnopqrstuvwxy Maria"));
+        QCOMPARE(screen->edName[1]->text(), QStringLiteral("Abcdefghijklmnopqrstuvwxy Maria"));
+        screen->edName[1]->insert("\x1B");  // refused: the box goes back to the name kept
+        QCOMPARE(fixture->shown.last().Text, CannotStoreText("U+001B").replace("\n\r", "\n"));
+        QCOMPARE(screen->edName[1]->text(), QStringLiteral("Abcdefghijklmnopqrstuvwxy Maria"));
+        QCOMPARE(Preferences.PlayerName[2], std::string("Abcdefghijklmnopqrstuvwxy Maria"));
         screen->cbGusmaro->click();
         QCOMPARE(screen->edName[3]->text(), QStringLiteral("Gusmaro"));
         QCOMPARE(Preferences.ComputerPlays, uint8_t(1));

@@ -135,9 +135,9 @@ Bytes BlankRecord()
     return rec;
 }
 
-void Apply(const Bytes& rec)
+bool Apply(const Bytes& rec)
 {
-    ApplyDataFile(std::span<const uint8_t, DataFileSize>(rec.data(), DataFileSize));
+    return ApplyDataFile(std::span<const uint8_t, DataFileSize>(rec.data(), DataFileSize));
 }
 
 Bytes ReadAll(const fs::path& path)
@@ -843,40 +843,69 @@ TEST_F(DataFile, WordNumberOutOfRangeIsNotMarked)
     EXPECT_EQ(WordTable[4].Learned, 1);
 }
 
-TEST_F(DataFile, DamagedCountsAreClamped)
+TEST_F(DataFile, VocabularyTheTablesCannotTakeWholeIsADamagedFile)
 {
-    struct Case {
-        int32_t categories, words;
-        int expectCategories;
-    };
-    for (const Case c : {Case{7000, 7000, 15}, Case{-1, -1, 0}, Case{INT32_MIN, INT32_MAX, 0},
-                         Case{16, 6001, 15}}) {
-        SCOPED_TRACE(std::to_string(c.categories) + " / " + std::to_string(c.words));
-        ResetStore();
-        Bytes rec = BlankRecord();
-        PutI32(&rec[kCategoryCountAt], c.categories);
-        PutCategory(rec, 15, "Garage", {"Tools"});
-        PutI32(&rec[kWordCountAt], c.words);
-        for (int k = 1; k <= 6000; ++k)
-            PutWord(rec, k, {"w" + std::to_string(k), "p" + std::to_string(k), "", 0, 15, 0, 0, 0});
-        Apply(rec);
-        BuildWordLengthTables();
-        EXPECT_EQ(CustomCategoryCount, c.expectCategories);
-        EXPECT_EQ(TotalCategoryCount, CategoryCount + c.expectCategories);
-        const int expectWords = c.words < 0 ? 0 : std::min(6000, MaxWords - BuiltInWordCount);
-        EXPECT_EQ(CustomWordCount, expectWords);
-        EXPECT_EQ(WordCount, BuiltInWordCount + expectWords);
-        if (expectWords > 0) {
-            EXPECT_EQ(WordTable[WordCount].English, "w" + std::to_string(expectWords));
-        }
+    // A file that reads: two sub-categories, ten, a nameless slot whose counts hold nothing.
+    Bytes good = BlankRecord();
+    good[0] = 1;
+    PutI32(&good[92], 999);
+    PutI32(&good[kCategoryCountAt], 3);
+    PutCategory(good, 15, "Garage", {"Parts", "Tools"});
+    PutCategory(good, 16, "Big", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"});
+    PutCategory(good, 29, "Last", {"Only"});
+    PutI32(CategoryAt(good, 18) + 52, 7000);
+    PutI32(&good[kWordCountAt], 3);
+    PutWord(good, 1, {"spanner", "llave", "", 0, 15, 1});
+    PutWord(good, 2, {"tenth", "d\xE9" "cimo", "", 0, 16, 9});
+    PutWord(good, 3, {"last", "\xFAltimo", "", 0, 29, 0});
+    WriteAll(DataFilePath, good);
+    ASSERT_EQ(LoadDataFile(), DataFileState::Read);
+    EXPECT_EQ(WordCount, BuiltInWordCount + 3);
+    EXPECT_EQ(CustomCategories[18].SubCount, 10);  // nothing there to lose: bounded
 
-        const Bytes out = AssembleDataFile();
-        EXPECT_EQ(GetI32(&out[kCategoryCountAt]), c.expectCategories);
-        EXPECT_EQ(GetI32(&out[kWordCountAt]), expectWords);
+    // Each of these would lose a name or words if read: the file is kept aside byte for byte.
+    const std::vector<std::pair<std::string, std::function<void(Bytes&)>>> unfit = {
+        {"11 sub-categories", [](Bytes& r) {
+             PutCategory(r, 16, "Big", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"});
+             PutWord(r, 2, {"eleventh", "und\xE9" "cimo", "", 0, 16, 10});
+         }},
+        {"11 sub-categories, no word in the 11th",
+         [](Bytes& r) { PutCategory(r, 16, "Big", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}); }},
+        {"7000 sub-categories", [](Bytes& r) { PutI32(CategoryAt(r, 15) + 52, 7000); }},
+        {"-1 sub-categories", [](Bytes& r) { PutI32(CategoryAt(r, 29) + 52, -1); }},
+        {"16 categories", [](Bytes& r) { PutI32(&r[kCategoryCountAt], 16); }},
+        {"-1 categories", [](Bytes& r) { PutI32(&r[kCategoryCountAt], -1); }},
+        {"6001 words", [](Bytes& r) { PutI32(&r[kWordCountAt], 6001); }},
+        {"-1 words", [](Bytes& r) { PutI32(&r[kWordCountAt], -1); }},
+        {"word in a built-in slot", [](Bytes& r) { PutWord(r, 3, {"x", "x", "", 0, 14, 0}); }},
+        {"word past the table", [](Bytes& r) { PutWord(r, 3, {"x", "x", "", 0, 30, 0}); }},
+        {"word in a nameless category", [](Bytes& r) { PutWord(r, 3, {"x", "x", "", 0, 18, 0}); }},
+        {"word past the sub-categories", [](Bytes& r) { PutWord(r, 3, {"x", "x", "", 0, 15, 2}); }},
+        {"word in sub-category -1", [](Bytes& r) { PutWord(r, 3, {"x", "x", "", 0, 15, -1}); }},
+    };
+    for (const auto& [what, spoil] : unfit) {
+        SCOPED_TRACE(what);
+        ResetStore();
+        Bytes rec = good;
+        spoil(rec);
+        WriteAll(DataFilePath, rec);
+        ASSERT_EQ(LoadDataFile(), DataFileState::Damaged);
+        EXPECT_EQ(Preferences.PrefsValid, 0);  // a first run, nothing of the file taken
+        EXPECT_EQ(Preferences.WindowWidth, 0);
+        EXPECT_EQ(CustomCategoryCount, 0);
+        EXPECT_EQ(TotalCategoryCount, CategoryCount);
+        EXPECT_TRUE(CategoryTable[15].Name.empty());
+        EXPECT_EQ(CustomWordCount, 0);
+        EXPECT_EQ(WordCount, BuiltInWordCount);
+        EXPECT_GT(TotalAnswers(), 0);
+        EXPECT_FALSE(SaveDataFile());
+        const std::string kept = KeepDamagedDataFile();
+        ASSERT_FALSE(kept.empty());
+        EXPECT_EQ(ReadAll(dir_ / kept), rec);
     }
 }
 
-TEST_F(DataFile, CustomWordsLimitedToTheRoomLeft)
+TEST_F(DataFile, CustomWordsBeyondTheRoomLeftAreADamagedFile)
 {
     std::vector<std::string> lines;
     for (int i = 1; i <= 9000; ++i)
@@ -891,11 +920,16 @@ TEST_F(DataFile, CustomWordsLimitedToTheRoomLeft)
     Bytes rec = BlankRecord();
     PutI32(&rec[kCategoryCountAt], 1);
     PutCategory(rec, 15, "Garage", {"Tools"});
-    PutI32(&rec[kWordCountAt], 6000);
-    for (int k = 1; k <= 6000; ++k)
+    PutI32(&rec[kWordCountAt], 1001);
+    for (int k = 1; k <= 1001; ++k)
         PutWord(rec, k, {"custom" + std::to_string(k), "propia" + std::to_string(k), "", 0, 15, 0, 0, 0});
-    Apply(rec);
-    BuildWordLengthTables();
+    EXPECT_FALSE(Apply(rec));
+    EXPECT_EQ(WordCount, 9000);
+    EXPECT_EQ(CustomWordCount, 0);
+
+    // Exactly the room left: every word taken.
+    PutI32(&rec[kWordCountAt], 1000);
+    ASSERT_TRUE(Apply(rec));
     EXPECT_EQ(CustomWordCount, 1000);
     EXPECT_EQ(WordCount, MaxWords);
     EXPECT_EQ(WordTable[MaxWords].Id, 1000);
@@ -942,68 +976,6 @@ TEST_F(DataFile, OverlongTextsAreCutToFifty)
     EXPECT_EQ(out[kCategoriesAt], 50);
     EXPECT_EQ(out[kWordsAt], 50);
     EXPECT_EQ(out[160], 50);
-}
-
-TEST_F(DataFile, UnplaceableCustomWordsAreDroppedAndTheRestCloseUp)
-{
-    Bytes rec = BlankRecord();
-    PutI32(&rec[kCategoryCountAt], 3);
-    PutCategory(rec, 15, "Garage", {"Parts", "Tools"});
-    PutCategory(rec, 29, "Last", {"Only"});
-    PutCategory(rec, 18, "", {"Ghost"});  // no name: not a usable slot
-    uint8_t* big = CategoryAt(rec, 16);
-    PutStr(big, "Big");
-    PutI32(big + 52, 7000);  // read as 10 sub-categories
-    uint8_t* none = CategoryAt(rec, 17);
-    PutStr(none, "None");
-    PutI32(none + 52, -1);  // read as none
-
-    const std::vector<std::pair<StoredWord, bool>> words = {
-        {{"keep1", "uno", "", 0, 15, 0}, true},
-        {{"builtin slot", "x", "", 0, 14, 0}, false},
-        {{"past the table", "x", "", 0, 30, 0}, false},
-        {{"negative cat", "x", "", 0, -1, 0}, false},
-        {{"huge cat", "x", "", 0, INT32_MAX, 0}, false},
-        {{"keep2", "dos", "", 0, 15, 1}, true},
-        {{"sub past count", "x", "", 0, 15, 2}, false},
-        {{"negative sub", "x", "", 0, 15, -1}, false},
-        {{"sub 11", "x", "", 0, 15, 11}, false},
-        {{"unnamed cat", "x", "", 0, 18, 0}, false},
-        {{"keep3", "tres", "", 0, 29, 0}, true},
-        {{"keep4", "cuatro", "", 0, 16, 9}, true},
-        {{"sub past clamp", "x", "", 0, 16, 10}, false},
-        {{"no subs", "x", "", 0, 17, 0}, false},
-        {{"keep5", "cinco", "", 0, 29, 0}, true},
-    };
-    PutI32(&rec[kWordCountAt], static_cast<int32_t>(words.size()));
-    for (size_t k = 0; k < words.size(); ++k)
-        PutWord(rec, static_cast<int>(k + 1), words[k].first);
-    Apply(rec);
-    BuildWordLengthTables();
-
-    EXPECT_EQ(CategoryTable[16].SubCount, 10);
-    EXPECT_EQ(CategoryTable[17].SubCount, 0);
-    EXPECT_TRUE(CategoryTable[18].Name.empty());
-    const char* kept[] = {"keep1", "keep2", "keep3", "keep4", "keep5"};
-    ASSERT_EQ(CustomWordCount, 5);
-    ASSERT_EQ(WordCount, BuiltInWordCount + 5);
-    for (int k = 1; k <= 5; ++k) {
-        EXPECT_EQ(CustomWords[k].English, kept[k - 1]);
-        EXPECT_EQ(WordTable[BuiltInWordCount + k].English, kept[k - 1]);
-        EXPECT_EQ(WordTable[BuiltInWordCount + k].Id, k);
-    }
-    for (int k = 6; k <= static_cast<int>(words.size()); ++k)
-        EXPECT_TRUE(CustomWords[k].English.empty()) << k;
-
-    // Saved closed up, and read back the same.
-    const Bytes out = AssembleDataFile();
-    EXPECT_EQ(GetI32(&out[kWordCountAt]), 5);
-    EXPECT_EQ(GetStr(&out[kWordsAt + 4 * 176]), "keep5");
-    EXPECT_EQ(out[kWordsAt + 5 * 176], 0);
-    ResetStore();
-    Apply(out);
-    EXPECT_EQ(CustomWordCount, 5);
-    EXPECT_EQ(AssembleDataFile(), out);
 }
 
 TEST_F(DataFile, SaveIntoMissingFolderFails)
@@ -1397,6 +1369,28 @@ TEST(TextCodec, Helpers)
     EXPECT_EQ(Trim("  a b  "), "a b");
     EXPECT_EQ(Trim("   "), "");
     EXPECT_EQ(Trim(""), "");
+}
+
+TEST(TextCodec, StoredTextsHoldNoControlCharacter)
+{
+    // Two spreadsheet cells, lines of a list: a pasted tab or line break is one blank.
+    const std::pair<std::string, std::string> taken[] = {
+        {"gato\tgris", "gato gris"}, {"gato\r\ngris", "gato gris"}, {"gato \r gris", "gato gris"},
+        {"a\n\nb\tc", "a b c"},      {"\t\n gato\n", "gato"},       {"el  gato ", "el  gato "},
+    };
+    for (const auto& [in, expect] : taken) {
+        std::string out;
+        EXPECT_TRUE(StorableText(in, out)) << in;
+        EXPECT_EQ(out, expect) << in;
+    }
+    // Every other control character is refused and named; the text as given is left alone.
+    for (int c : {0, 7, 11, 31, 127}) {
+        std::string out = "unchanged";
+        unsigned char refused = 0xFF;
+        EXPECT_FALSE(StorableText("gato\t" + std::string(1, char(c)) + "gris", out, &refused)) << c;
+        EXPECT_EQ(refused, c);
+        EXPECT_EQ(out, "unchanged");
+    }
 }
 
 TEST(RandomNumbers, RangeAndRepeatability)

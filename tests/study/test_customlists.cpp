@@ -16,6 +16,8 @@
 #include "TextCodec.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -206,6 +208,18 @@ private slots:
         QCOMPARE(Preferences.SelectedCategory, 15);
         OpenScreen();
         QCOMPARE(screen->CustomWordList.size(), size_t{1});
+
+        // Two spreadsheet cells pasted into the Spanish box: the tab is kept as one blank.
+        screen->bnAddWords->click();
+        Type(screen->edAddEnglish, "grey cat");
+        QGuiApplication::clipboard()->setText("gato\tgris");
+        screen->edAddSpanish->setFocus();
+        QTest::keyClick(screen->edAddSpanish, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(screen->edAddSpanish->text(), QStringLiteral("gato\tgris"));
+        ClickCell(screen->sgAddDataType, 0, 0);
+        screen->AddData.Save->click();
+        QVERIFY(!screen->PanelAddData->isVisible());
+        QCOMPARE(CustomWords[1].Spanish, "gato gris");
 
         // Deleting the category takes its words; the other screens go back to category 0.
         screen->bnDeleteCategory->click();
