@@ -121,9 +121,9 @@ void TfrmMain::FormCreate()
 
     LayoutExtraWidth = LayoutExtraWidthFor(PixelsPerInch());
 
-    const ScreenFigures screen = CurrentScreenFigures();
-    MoveWindowFrame(this, {screen.Left + std::max(0, (screen.Width - width()) / 2),
-                           screen.Top + std::max(0, (screen.Height - height()) / 2)});
+    const QRect usable = UsableArea(CurrentScreenFigures());
+    MoveWindowFrame(this, {usable.left() + std::max(0, (usable.width() - width()) / 2),
+                           usable.top() + std::max(0, (usable.height() - height()) / 2)});
 
     PanelHide = new QFrame(this);
     PanelHide->setObjectName("PanelHide");
@@ -155,6 +155,10 @@ void TfrmMain::FormCreate()
     new TfrmQuickHints(this);
     Screens[ScreenAbout] = new TfrmUpgrade(this);
 
+    frameWatch_ = new QTimer(this);
+    frameWatch_->setInterval(100);
+    connect(frameWatch_, &QTimer::timeout, this, &TfrmMain::PlaceOnceFramed);
+
     TimerStart = new QTimer(this);
     TimerStart->setInterval(1);
     TimerStart->setSingleShot(true);
@@ -181,8 +185,8 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
-    const ScreenFigures screen = CurrentScreenFigures();
-    UsableScreenHeight = UsableScreenHeightFor(screen.Height, screen.TaskBarAlwaysOnTop);
+    // Whatever panels the desktop has, at any edge.
+    UsableScreenHeight = UsableArea(CurrentScreenFigures()).height();
     PanelToolBar->show();
     // This first read, before the tables exist, serves the window geometry only.
     LoadAndSizeWindow();
@@ -251,7 +255,7 @@ void TfrmMain::StartUp()
         Preferences.WindowHeight = height();
         Preferences.WindowWidth = width();
         MoveWindowFrame(this, WindowPlaceOnScreens(AllScreenFigures(), Preferences.WindowLeft, Preferences.WindowTop,
-                                                   width(), height()));
+                                                   width(), height(), WindowFrameMargins(this)));
     } else {
         DefaultWindowSize();
         ApplyFontScheme();
@@ -292,32 +296,62 @@ void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
 
 void TfrmMain::DefaultWindowSize()
 {
-    // Before the window manager has framed the window its frame is not known: it is centred
-    // again once it is (moveEvent).
     const QMargins frame = WindowFrameMargins(this);
-    centreWhenFramed_ = frame.isNull();
-    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, frame));
+    PlaceWhenFramed(frame.isNull() ? PendingPlace::Default : PendingPlace::None);
+    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), frame));
 }
 
 void TfrmMain::RestoreWindow()
 {
-    centreWhenFramed_ = false;
+    const QMargins frame = WindowFrameMargins(this);
+    PlaceWhenFramed(frame.isNull() ? PendingPlace::Restored : PendingPlace::None);
     const SavedGeometry saved{Preferences.WindowLeft, Preferences.WindowTop, Preferences.WindowWidth,
                               Preferences.WindowHeight, Preferences.FontSizeMode};
-    SetWindowPlacement(RestoredWindowPlacement(saved, AllScreenFigures()));
+    SetWindowPlacement(RestoredWindowPlacement(saved, AllScreenFigures(), frame));
+}
+
+void TfrmMain::PlaceWhenFramed(PendingPlace pending)
+{
+    // Before the window manager has framed the window its frame is not known, and a size that
+    // fits without it may not fit with it: the placing is done again, once, when it is known.
+    // Some window managers frame a window without moving it: a bounded watch stands in for the
+    // move that would tell.
+    placeWhenFramed_ = pending;
+    if (pending == PendingPlace::None) {
+        frameWatch_->stop();
+        return;
+    }
+    framePolls_ = 0;
+    frameWatch_->start();
+}
+
+void TfrmMain::PlaceOnceFramed()
+{
+    if (placeWhenFramed_ == PendingPlace::None)
+        return;
+    if (WindowFrameMargins(this).isNull()) {
+        if (++framePolls_ >= 50)  // five seconds: no window manager frames it
+            PlaceWhenFramed(PendingPlace::None);
+        return;
+    }
+    const PendingPlace pending = placeWhenFramed_;
+    const int mode = Preferences.FontSizeMode;
+    if (pending == PendingPlace::Default)
+        DefaultWindowSize();
+    else
+        RestoreWindow();
+    PlaceWhenFramed(PendingPlace::None);
+    if (startedUp_ && Preferences.FontSizeMode != mode) {
+        ApplyFontScheme();
+        if (OptionsShown)
+            frmOptions->FormShow();
+    }
 }
 
 void TfrmMain::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    if (!centreWhenFramed_)
-        return;
-    const QMargins frame = WindowFrameMargins(this);
-    if (!frame.isNull()) {
-        centreWhenFramed_ = false;
-        const WindowPlacement p = DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, frame);
-        MoveWindowFrame(this, {p.Left, p.Top});
-    }
+    PlaceOnceFramed();
 }
 
 void TfrmMain::EnsureFonts()

@@ -119,13 +119,19 @@ private:
     DataFileState LoadAndSizeWindow();
     void ReportResizeRefusal(const ResizeDecision& d);
     void UpdateMinimumSize(int forWidth, int forHeight);
+    // A first-run or restored placing made before the window's frame was known.
+    enum class PendingPlace { None, Default, Restored };
+    void PlaceWhenFramed(PendingPlace pending);
+    void PlaceOnceFramed();
 
     bool shown_ = false;
     bool startedUp_ = false;
     bool adjustingSize_ = false;
     bool closed_ = false;
     bool endingSession_ = false;
-    bool centreWhenFramed_ = false;  // a first-run window placed before its frame was known
+    PendingPlace placeWhenFramed_ = PendingPlace::None;
+    QTimer* frameWatch_ = nullptr;
+    int framePolls_ = 0;
 };
 
 extern TfrmMain* frmMain;

@@ -18,34 +18,42 @@ struct WindowPlacement {
     int FontSizeMode = 2;
 };
 
-// The usable height: the screen less 30 pixels under an always-on-top task bar.
-int UsableScreenHeightFor(int screenHeight, bool taskBarAlwaysOnTop);
-
 // A screen's area on the desktop, origin included.
 inline QRect ScreenArea(const ScreenFigures& s)
 {
     return QRect(s.Left, s.Top, s.Width, s.Height);
 }
 
-// First-run size and font-size mode from the primary screen; the place centres the outer frame
-// (the client size plus the frame's margins) on it.
-WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, int usableHeight, const QMargins& frame = {});
+// The part of a screen a window may take: all of it but what the desktop's panels hold.
+inline QRect UsableArea(const ScreenFigures& s)
+{
+    return ScreenArea(s).marginsRemoved(s.Panels);
+}
+
+// First-run size and font-size mode: the largest of the three sizes whose outer frame (the
+// client size plus the frame's margins) fits the screen's usable area, else the smallest; the
+// frame is centred within the usable area, its top-left never outside it.
+WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, const QMargins& frame = {});
 
 // The screen that shows the title bar of a window whose frame starts at left, top and is width
 // wide: its index in `screens`, or -1 when none shows enough of it to take hold of.
 int ScreenShowingTitleBar(const std::vector<ScreenFigures>& screens, int left, int top, int width);
 
-// Where a window of the given size goes for a saved frame place: on the screen that shows its
-// title bar, moved back only as far as the screen's right and bottom edges need (a place left of
-// or above the primary screen is kept); a place on no screen is brought onto the primary one.
-QPoint WindowPlaceOnScreens(const std::vector<ScreenFigures>& screens, int left, int top, int width, int height);
+// Where the frame of a window of the given client size goes for a saved frame place: moved
+// just enough to lie whole within the usable area of the screen that shows its title bar, or
+// of the primary screen when none does (a screen that is gone). A frame bigger than the area
+// keeps its top-left corner in it.
+QPoint WindowPlaceOnScreens(const std::vector<ScreenFigures>& screens, int left, int top, int width, int height,
+                            const QMargins& frame = {});
 
-// The saved geometry fitted to the screen that shows it (the primary one first), and the saved
-// mode corrected for the width at the primary screen's pixels per inch.
+// The saved geometry fitted, frame included, to the usable area of the screen that shows it
+// (the primary one first), never below 800 x 600, and the saved mode corrected for the width
+// at the primary screen's pixels per inch.
 struct SavedGeometry {
     int Left, Top, Width, Height, FontSizeMode;
 };
-WindowPlacement RestoredWindowPlacement(const SavedGeometry& saved, const std::vector<ScreenFigures>& screens);
+WindowPlacement RestoredWindowPlacement(const SavedGeometry& saved, const std::vector<ScreenFigures>& screens,
+                                        const QMargins& frame = {});
 
 // Minimum window size for a font-size mode; 0 x 0 when there is none.
 struct MinimumSize {
