@@ -152,6 +152,7 @@ void TfrmMain::FormCreate()
 
     frmOptions = new TfrmOptions(this);
     Screens[ScreenOptions] = frmOptions;
+    frmOptions->installEventFilter(this);
     new TfrmQuickHints(this);
     Screens[ScreenAbout] = new TfrmUpgrade(this);
 
@@ -352,6 +353,24 @@ void TfrmMain::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     PlaceOnceFramed();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == frmOptions && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        KeepKeyboardOnTop();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::KeepKeyboardOnTop()
+{
+    // The start-up Options pages lie over Word Lists. A screen the user cannot see takes no
+    // focus: Tab goes round the page on view, and no key reaches the screen beneath. (A hide of
+    // the main window around the form leaves it as it is.)
+    const bool optionsUp = !frmOptions->isHidden();
+    for (TScreenForm* form : Screens)
+        if (form && form != frmOptions)
+            form->setEnabled(!optionsUp);
 }
 
 void TfrmMain::EnsureFonts()

@@ -110,6 +110,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -123,6 +124,7 @@ private:
     enum class PendingPlace { None, Default, Restored };
     void PlaceWhenFramed(PendingPlace pending);
     void PlaceOnceFramed();
+    void KeepKeyboardOnTop();
 
     bool shown_ = false;
     bool startedUp_ = false;

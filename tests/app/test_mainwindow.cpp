@@ -17,6 +17,8 @@
 #include "ShowMsg.h"
 #include "WindowRules.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,6 +100,7 @@ private slots:
     void toolBarAndPageFollowTheWindow();
     void coveredToolBarIgnoresClicks();
     void startUpOverviewIgnoresScreenClicks();
+    void startUpPagesKeepTheKeyboard();
     void optionsBoxSelectsOptions();
     void leavingOptionsShowsTheNextScreenTwice();
     void resizeBelowTheMinimumSnapsBackWithAMessage();
@@ -706,6 +709,66 @@ void TestMainWindow::startUpOverviewIgnoresScreenClicks()
     }
     QCOMPARE(main.Screens[ScreenCrosswords]->FormShowCount(), crosswordsShows);
     QVERIFY(main.frmOptions->isVisible());
+}
+
+// Tab (or Shift+Tab) from the focus until it comes back: every stop, or none when a stop
+// falls outside the page.
+QList<QWidget*> TabRound(QWidget* page, bool backwards = false)
+{
+    QList<QWidget*> stops;
+    QWidget* const start = QApplication::focusWidget();
+    if (!start || !page->isAncestorOf(start))
+        return stops;
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || !page->isAncestorOf(now)) {
+            qWarning() << "the focus left the page for" << now;
+            return {};
+        }
+        stops << now;
+        if (now == start)
+            return stops;
+    }
+    return {};  // never came back
+}
+
+void TestMainWindow::startUpPagesKeepTheKeyboard()
+{
+    AppFixture program;
+    QVERIFY(program.Start());
+    TfrmMain& main = *program.main;
+    TfrmOptions& options = program.options();
+    QWidget* wordLists = main.Screens[ScreenWordLists];
+    QVERIFY(wordLists && wordLists->isVisible());
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+
+    // The overview: "Continue" and the box, round and round, both ways.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(options.bnContinue));
+    for (bool backwards : {false, true}) {
+        const QList<QWidget*> stops = TabRound(options.PanelInstruct, backwards);
+        QVERIFY(stops.contains(static_cast<QWidget*>(options.cbOverview2)));
+        QCOMPARE(stops.size(), 2);
+    }
+
+    // The set-up page: its own controls, "Continue" among them, and nothing of Word Lists.
+    QTest::mouseClick(options.bnContinue, Qt::LeftButton);
+    QVERIFY(options.PanelChangeIt->isVisible());
+    QVERIFY(options.PanelChangeIt->isAncestorOf(QApplication::focusWidget()));
+    for (bool backwards : {false, true}) {
+        const QList<QWidget*> stops = TabRound(options.PanelChangeIt, backwards);
+        QVERIFY(stops.contains(static_cast<QWidget*>(options.bnEndSetupOK)));
+        QVERIFY(stops.contains(static_cast<QWidget*>(options.cbOverview)));
+    }
+
+    // Once the set-up is confirmed, Word Lists takes the keyboard again.
+    QTest::mouseClick(options.bnEndSetupOK, Qt::LeftButton);
+    QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
+    QVERIFY(wordLists->isEnabled());
+    QTRY_VERIFY(wordLists->isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(!TabRound(wordLists).isEmpty());
 }
 
 void TestMainWindow::optionsBoxSelectsOptions()
