@@ -392,6 +392,9 @@ if [ -n "$panel_program" ]; then
 else
     step "no desktop panel program given: the panel desktops are not tried"
 fi
+desktop 800x600
+what="800 x 600"
+first_run_within 0 0 800 600
 desktop 1280x720
 what="1280 x 720"
 first_run_within 0 0 1280 720

@@ -287,6 +287,8 @@ void TfrmMain::StartUp()
 void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
 {
     Preferences.FontSizeMode = p.FontSizeMode;
+    // A placing smaller than 800 x 600 is one a small screen forced: the window may be that small.
+    smallest_ = {std::min(p.Width, SmallestWindowSize.Width), std::min(p.Height, SmallestWindowSize.Height)};
     UpdateMinimumSize(p.Width, p.Height);
     adjustingSize_ = true;
     resize(p.Width, p.Height);
@@ -443,7 +445,7 @@ void TfrmMain::ShowCurrentScreen()
 ResizeDecision TfrmMain::FormCanResize(int newWidth, int newHeight)
 {
     const ResizeDecision d =
-        DecideResize(width(), height(), newWidth, newHeight, PixelsPerInch(), Preferences.FontSizeMode);
+        DecideResize(width(), height(), newWidth, newHeight, PixelsPerInch(), Preferences.FontSizeMode, smallest_);
     ReportResizeRefusal(d);
     return d;
 }
@@ -459,7 +461,7 @@ void TfrmMain::ReportResizeRefusal(const ResizeDecision& d)
 void TfrmMain::UpdateMinimumSize(int forWidth, int forHeight)
 {
     // The toolkit's minimum holds a window-manager drag, which a resize back cannot.
-    const MinimumSize min = HeldMinimumSize(PixelsPerInch(), Preferences.FontSizeMode, forWidth, forHeight);
+    const MinimumSize min = HeldMinimumSize(PixelsPerInch(), Preferences.FontSizeMode, forWidth, forHeight, smallest_);
     setMinimumSize(min.Width, min.Height);
 }
 
@@ -477,8 +479,8 @@ void TfrmMain::resizeEvent(QResizeEvent* event)
     if (!adjustingSize_ && startedUp_) {
         const QSize old = event->oldSize();
         // A window manager that ignores the minimum: check the resize against the size it had.
-        ResizeDecision d =
-            DecideResize(old.width(), old.height(), width(), height(), PixelsPerInch(), Preferences.FontSizeMode);
+        ResizeDecision d = DecideResize(old.width(), old.height(), width(), height(), PixelsPerInch(),
+                                        Preferences.FontSizeMode, smallest_);
         if (d.Width != width() || d.Height != height()) {
             adjustingSize_ = true;
             resize(d.Width, d.Height);

@@ -134,6 +134,7 @@ private:
     PendingPlace placeWhenFramed_ = PendingPlace::None;
     QTimer* frameWatch_ = nullptr;
     int framePolls_ = 0;
+    MinimumSize smallest_ = SmallestWindowSize;  // below 800 x 600 only on a screen too small for it
 };
 
 extern TfrmMain* frmMain;

@@ -121,7 +121,9 @@ QString FontRefusedMessage(int fontMode)
 
 WindowSize SizeWindowTakes(WindowSize wanted, int roomWidth, int roomHeight)
 {
-    return {std::max(std::min(wanted.Width, roomWidth), 800), std::max(std::min(wanted.Height, roomHeight), 600)};
+    // Below 800 x 600 only where the room itself is smaller.
+    return {std::max(std::min(wanted.Width, roomWidth), std::min(800, std::max(roomWidth, 400))),
+            std::max(std::min(wanted.Height, roomHeight), std::min(600, std::max(roomHeight, 300)))};
 }
 
 QString SizeResetMessage()

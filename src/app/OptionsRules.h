@@ -56,7 +56,7 @@ bool FontFitsWindow(int fontMode, int pixelsPerInch, int windowWidth, int window
 QString FontRefusedMessage(int fontMode);
 
 // The size a window asked to take `wanted` ends up with: no bigger than the room it has (the
-// usable area less its frame), no smaller than the program's 800 x 600.
+// usable area less its frame), no smaller than the program's 800 x 600 unless the room is.
 WindowSize SizeWindowTakes(WindowSize wanted, int roomWidth, int roomHeight);
 QString SizeResetMessage();
 

@@ -37,8 +37,9 @@ WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, const QMargi
         p.Width = 1260;
         p.Height = 960;
     } else if (!FitsWithFrame(usable, 1000, 720, frame)) {
-        p.Width = 800;
-        p.Height = 600;
+        const MinimumSize smallest = SmallestWindow(usable, frame);
+        p.Width = smallest.Width;
+        p.Height = smallest.Height;
     } else {
         p.Width = 1000;
         p.Height = 720;
@@ -106,8 +107,9 @@ WindowPlacement RestoredWindowPlacement(const SavedGeometry& s, const std::vecto
     WindowPlacement p;
     const int roomHeight = usable.height() - frame.top() - frame.bottom();
     const int roomWidth = usable.width() - frame.left() - frame.right();
-    p.Height = s.Height < 600 ? 600 : std::max(std::min(s.Height, roomHeight), 600);
-    p.Width = s.Width < 800 ? 800 : std::max(std::min(s.Width, roomWidth), 800);
+    const MinimumSize smallest = screens.empty() ? SmallestWindowSize : SmallestWindow(usable, frame);
+    p.Height = std::max(std::min(s.Height, roomHeight), smallest.Height);
+    p.Width = std::max(std::min(s.Width, roomWidth), smallest.Width);
     const QPoint place = screens.empty() ? QPoint(s.Left, s.Top)
                                          : FrameWithin(usable, s.Left, s.Top, FrameSize(p.Width, p.Height, frame));
     p.Left = place.x();
@@ -142,14 +144,22 @@ MinimumSize MinimumWindowSize(int ppi, int mode)
     return mode == 3 ? medium : MinimumSize{};
 }
 
-MinimumSize HeldMinimumSize(int ppi, int mode, int width, int height)
+MinimumSize SmallestWindow(const QRect& usable, const QMargins& frame)
 {
-    const MinimumSize min = MinimumWindowSize(ppi, mode);
-    return {min.Width > 0 && width >= min.Width ? min.Width : 800,
-            min.Height > 0 && height >= min.Height ? min.Height : 600};
+    const int roomWidth = usable.width() - frame.left() - frame.right();
+    const int roomHeight = usable.height() - frame.top() - frame.bottom();
+    return {std::clamp(roomWidth, 400, SmallestWindowSize.Width), std::clamp(roomHeight, 300, SmallestWindowSize.Height)};
 }
 
-ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, int newHeight, int ppi, int mode)
+MinimumSize HeldMinimumSize(int ppi, int mode, int width, int height, MinimumSize smallest)
+{
+    const MinimumSize min = MinimumWindowSize(ppi, mode);
+    return {min.Width > 0 && width >= min.Width ? min.Width : smallest.Width,
+            min.Height > 0 && height >= min.Height ? min.Height : smallest.Height};
+}
+
+ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, int newHeight, int ppi, int mode,
+                            MinimumSize smallest)
 {
     const MinimumSize min = MinimumWindowSize(ppi, mode);
     ResizeDecision d{newWidth, newHeight};
@@ -166,8 +176,8 @@ ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, i
         d.Height = currentHeight;
     if (d.HeightRefused && !d.WidthRefused)
         d.Width = currentWidth;
-    d.Width = std::max(d.Width, 800);
-    d.Height = std::max(d.Height, 600);
+    d.Width = std::max(d.Width, smallest.Width);
+    d.Height = std::max(d.Height, smallest.Height);
     return d;
 }
 

@@ -31,8 +31,8 @@ inline QRect UsableArea(const ScreenFigures& s)
 }
 
 // First-run size and font-size mode: the largest of the three sizes whose outer frame (the
-// client size plus the frame's margins) fits the screen's usable area, else the smallest; the
-// frame is centred within the usable area, its top-left never outside it.
+// client size plus the frame's margins) fits the screen's usable area, else the smallest window
+// (SmallestWindow); the frame is centred within the usable area.
 WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, const QMargins& frame = {});
 
 // The screen that shows the title bar of a window whose frame starts at left, top and is width
@@ -47,7 +47,7 @@ QPoint WindowPlaceOnScreens(const std::vector<ScreenFigures>& screens, int left,
                             const QMargins& frame = {});
 
 // The saved geometry fitted, frame included, to the usable area of the screen that shows it
-// (the primary one first), never below 800 x 600, and the saved mode corrected for the width
+// (the primary one first), never below the smallest window, and the saved mode corrected for the width
 // at the primary screen's pixels per inch.
 struct SavedGeometry {
     int Left, Top, Width, Height, FontSizeMode;
@@ -61,10 +61,15 @@ struct MinimumSize {
     int Height = 0;
 };
 MinimumSize MinimumWindowSize(int pixelsPerInch, int fontSizeMode);
+// The smallest window the program takes: 800 x 600, or on a usable area too small for that with
+// its frame, what the area leaves (so that the whole frame shows), but never below 400 x 300.
+MinimumSize SmallestWindow(const QRect& usable, const QMargins& frame);
+constexpr MinimumSize SmallestWindowSize{800, 600};
 // The size a window of the given size may be shrunk to: the minimum for the font size in each
 // direction the window already reaches (one made smaller before the font size changed shrinks
-// freely), and never below 800 x 600.
-MinimumSize HeldMinimumSize(int pixelsPerInch, int fontSizeMode, int width, int height);
+// freely), and never below the smallest window.
+MinimumSize HeldMinimumSize(int pixelsPerInch, int fontSizeMode, int width, int height,
+                            MinimumSize smallest = SmallestWindowSize);
 
 // A resize from the current size to the new one: the size to take, and which minimum refused it.
 struct ResizeDecision {
@@ -73,7 +78,7 @@ struct ResizeDecision {
     bool HeightRefused = false;
 };
 ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, int newHeight, int pixelsPerInch,
-                            int fontSizeMode);
+                            int fontSizeMode, MinimumSize smallest = SmallestWindowSize);
 
 int ToolBarHeightFor(int clientHeight);
 

@@ -157,8 +157,9 @@ void TestMainWindow::defaultPlacement_data()
     QTest::newRow("1366x768 top bar") << QSize(1366, 768) << QMargins(0, 32, 0, 0) << 96 << framed
                                       << QRect(282, 88, 800, 600) << 2;
     QTest::newRow("1280x720") << QSize(1280, 720) << none << 96 << framed << QRect(239, 48, 800, 600) << 2;
-    // Too small for any size with its frame: the title bar stays on the screen.
-    QTest::newRow("800x600") << QSize(800, 600) << none << 96 << framed << QRect(0, 0, 800, 600) << 2;
+    // Too small for 800 x 600 with its frame: the window takes what the frame leaves.
+    QTest::newRow("800x600") << QSize(800, 600) << none << 96 << framed << QRect(0, 0, 798, 576) << 2;
+    QTest::newRow("1920x1080 at 250 %") << QSize(768, 432) << none << 96 << framed << QRect(0, 0, 766, 408) << 2;
     QTest::newRow("1280x985 task bar") << QSize(1280, 985) << taskBar << 96 << none << QRect(140, 117, 1000, 720)
                                        << 2;
     QTest::newRow("1024x768 task bar at 120") << QSize(1024, 768) << taskBar << 120 << none
@@ -193,8 +194,8 @@ void TestMainWindow::defaultPlacement()
 
 void TestMainWindow::defaultPlacementFitsTheUsableArea()
 {
-    // Every screen, panel and frame: the frame lies within the usable area whenever the
-    // smallest size fits there, and a bigger size would not have fitted.
+    // Every screen, panel and frame: the frame lies within the usable area, a bigger size would
+    // not have fitted, and the window is below 800 x 600 only where that would not fit.
     const QSize sizes[] = {{1000, 720}, {1260, 960}};
     for (const QMargins panels : {QMargins(), QMargins(0, 0, 0, 44), QMargins(0, 32, 0, 0), QMargins(60, 0, 0, 0)})
         for (const QMargins frame : {QMargins(), QMargins(1, 20, 1, 4), QMargins(4, 30, 4, 8)})
@@ -206,11 +207,11 @@ void TestMainWindow::defaultPlacementFitsTheUsableArea()
                     const QRect outer = QRect(p.Left, p.Top, p.Width, p.Height).marginsAdded(frame).translated(
                         frame.left(), frame.top());
                     const QString where = QString("%1x%2").arg(width).arg(height);
-                    if (usable.width() >= 800 + frame.left() + frame.right() &&
-                        usable.height() >= 600 + frame.top() + frame.bottom())
-                        QVERIFY2(usable.contains(outer), qPrintable(where));
-                    else
-                        QVERIFY2(usable.contains(outer.topLeft()), qPrintable(where));
+                    QVERIFY2(usable.contains(outer), qPrintable(where));
+                    QVERIFY2(p.Width == 800 || p.Width >= 1000 || p.Width == usable.width() - frame.left() - frame.right(),
+                             qPrintable(where));
+                    QVERIFY2(p.Height == 600 || p.Height >= 720 || p.Height == usable.height() - frame.top() - frame.bottom(),
+                             qPrintable(where));
                     for (const QSize bigger : sizes)
                         if (bigger.width() > p.Width)
                             QVERIFY2(bigger.width() + frame.left() + frame.right() > usable.width() ||
@@ -281,7 +282,7 @@ void TestMainWindow::restoredPlacement_data()
     QTest::newRow("as wide as the screen") << QRect(0, 0, 1024, 700) << 2 << QSize(1024, 768) << QMargins() << 96
                                            << QRect(0, 0, 1022, 700) << 2 << QRect() << framed;
     QTest::newRow("800x600 screen") << QRect(30, 30, 800, 600) << 2 << QSize(800, 600) << QMargins() << 96
-                                    << QRect(0, 0, 800, 600) << 2 << QRect() << framed;
+                                    << QRect(0, 0, 798, 576) << 2 << QRect() << framed;
     QTest::newRow("right screen's bottom") << QRect(1500, 900, 1000, 720) << 2 << big << QMargins() << 96
                                            << QRect(1500, 280, 1000, 720) << 2 << right << framed;
     // Mode corrections by pixels per inch and width.
@@ -501,6 +502,8 @@ void TestMainWindow::firstStartTakesTheDefaultSize_data()
                                               << 723 << 20;
     QTest::newRow("1366x768 top bar") << 1366 << 768 << 96 << QMargins(0, 32, 0, 0) << QSize(1000, 720) << 2 << 736
                                       << 20;
+    // Less than 800 x 600 and its frame: the window takes what the frame leaves, and keeps it.
+    QTest::newRow("800x600") << 800 << 600 << 96 << QMargins() << QSize(796, 596) << 2 << 600 << 20;
 }
 
 void TestMainWindow::firstStartTakesTheDefaultSize()
@@ -527,6 +530,8 @@ void TestMainWindow::firstStartTakesTheDefaultSize()
     QCOMPARE(frame.topLeft(), QPoint(area.left() + (area.width() - frame.width()) / 2,
                                      area.top() + (area.height() - frame.height()) / 2));
     QVERIFY(area.contains(frame));
+    QTest::qWait(20);
+    QCOMPARE(main.size(), size);
     QCOMPARE(Preferences.FontSizeMode, mode);
     QCOMPARE(MainFontSize, mode == 1 ? 8 : 10);
     QCOMPARE(Preferences.PrefsValid, uint8_t(0));

@@ -271,7 +271,9 @@ void TestOptions::windowLimitsAndPosition()
     QCOMPARE(SizeWindowTakes({1260, 960}, 1280, 1024), (WindowSize{1260, 960}));
     QCOMPARE(SizeWindowTakes({1260, 960}, 1100, 900), (WindowSize{1100, 900}));
     QCOMPARE(SizeWindowTakes({1260, 960}, 1280, 900), (WindowSize{1260, 900}));
-    QCOMPARE(SizeWindowTakes({800, 600}, 640, 480), (WindowSize{800, 600}));
+    QCOMPARE(SizeWindowTakes({800, 600}, 900, 700), (WindowSize{800, 600}));
+    QCOMPARE(SizeWindowTakes({800, 600}, 798, 575), (WindowSize{798, 575}));  // an 800 x 600 screen and its frame
+    QCOMPARE(SizeWindowTakes({1000, 720}, 200, 100), (WindowSize{400, 300}));
     QCOMPARE(SizeResetMessage(),
              QString("Size selected is bigger than your screen setup parameters.\n\rResetting to maximum size allowable."));
 
