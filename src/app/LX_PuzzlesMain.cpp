@@ -345,9 +345,12 @@ void TfrmMain::PlaceOnceFramed()
         RestoreWindow();
     PlaceWhenFramed(PendingPlace::None);
     if (startedUp_ && Preferences.FontSizeMode != mode) {
+        // The font size follows the size the window now has: the page on view takes it.
         ApplyFontScheme();
         if (OptionsShown)
             frmOptions->FormShow();
+        else
+            ShowCurrentScreen();
     }
 }
 
