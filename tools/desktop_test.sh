@@ -109,7 +109,7 @@ start() {
         QT_QPA_PLATFORM=xcb sh -c 'ulimit -f "$1" && exec "$2"' sh "$limit" "$work/program/lexory" \
             >>"$work/program.log" 2>&1 &
     else
-        QT_QPA_PLATFORM=xcb "$work/program/lexory" >>"$work/program.log" 2>&1 &
+        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=${scale:-1} "$work/program/lexory" >>"$work/program.log" 2>&1 &
     fi
     apppid=$!
     wait_for 30 has_main_window || fail "the main window did not appear"
@@ -368,8 +368,9 @@ first_run_within() {
     start
     frame_within "$@"
     read_client "" "$win"
-    click_at $((w / 2)) $((h - 24))
-    click_at $((w / 2)) $((h - 24))
+    # "Continue" stands 24 pixels above the bottom (36 at 150 %).
+    click_at $((w / 2)) $((h - ${gap:-24}))
+    click_at $((w / 2)) $((h - ${gap:-24}))
     close_by_window_manager
     [ "$(od -An -tu1 -N1 "$data" | tr -d ' ')" = 1 ] || fail "$what: the set-up page was not confirmed"
     step "$what: a first-run window of $w x $h within $*, set up"
@@ -395,6 +396,11 @@ fi
 desktop 800x600
 what="800 x 600"
 first_run_within 0 0 800 600
+desktop 1920x1080
+what="1920 x 1080 at 150 %"
+scale=1.5 gap=36
+first_run_within 0 0 1920 1080
+scale= gap=
 desktop 1280x720
 what="1280 x 720"
 first_run_within 0 0 1280 720

@@ -299,15 +299,16 @@ void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
 
 void TfrmMain::DefaultWindowSize()
 {
-    const QMargins frame = WindowFrameMargins(this);
-    PlaceWhenFramed(frame.isNull() ? PendingPlace::Default : PendingPlace::None);
-    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), frame));
+    const QMargins known = WindowFrameMargins(this);
+    PlaceWhenFramed(known.isNull() ? PendingPlace::Default : PendingPlace::None);
+    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), known.isNull() ? EstimatedFrame : known));
 }
 
 void TfrmMain::RestoreWindow()
 {
-    const QMargins frame = WindowFrameMargins(this);
-    PlaceWhenFramed(frame.isNull() ? PendingPlace::Restored : PendingPlace::None);
+    const QMargins known = WindowFrameMargins(this);
+    const QMargins frame = known.isNull() ? EstimatedFrame : known;
+    PlaceWhenFramed(known.isNull() ? PendingPlace::Restored : PendingPlace::None);
     const SavedGeometry saved{Preferences.WindowLeft, Preferences.WindowTop, Preferences.WindowWidth,
                               Preferences.WindowHeight, Preferences.FontSizeMode};
     SetWindowPlacement(RestoredWindowPlacement(saved, AllScreenFigures(), frame));
@@ -315,8 +316,8 @@ void TfrmMain::RestoreWindow()
 
 void TfrmMain::PlaceWhenFramed(PendingPlace pending)
 {
-    // Before the window manager has framed the window its frame is not known, and a size that
-    // fits without it may not fit with it: the placing is done again, once, when it is known.
+    // Before the window manager has framed the window its frame is not known: the window is
+    // placed for a usual frame, and again, once, when its own is known.
     // Some window managers frame a window without moving it: a bounded watch stands in for the
     // move that would tell.
     placeWhenFramed_ = pending;

@@ -30,6 +30,10 @@ inline QRect UsableArea(const ScreenFigures& s)
     return ScreenArea(s).marginsRemoved(s.Panels);
 }
 
+// The frame a window manager usually draws (a title bar and thin borders): what a window placed
+// before its own frame is known is placed with, so that it is mapped at a size that fits.
+constexpr QMargins EstimatedFrame(4, 30, 4, 4);
+
 // First-run size and font-size mode: the largest of the three sizes whose outer frame (the
 // client size plus the frame's margins) fits the screen's usable area, else the smallest window
 // (SmallestWindow); the frame is centred within the usable area.
