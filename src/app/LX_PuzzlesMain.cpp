@@ -256,7 +256,7 @@ void TfrmMain::StartUp()
         Preferences.WindowHeight = height();
         Preferences.WindowWidth = width();
         MoveWindowFrame(this, WindowPlaceOnScreens(AllScreenFigures(), Preferences.WindowLeft, Preferences.WindowTop,
-                                                   width(), height(), WindowFrameMargins(this)));
+                                                   width(), height(), PlacingFrame()));
     } else {
         DefaultWindowSize();
         ApplyFontScheme();
@@ -297,18 +297,22 @@ void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
     FormResize();
 }
 
-void TfrmMain::DefaultWindowSize()
+QMargins TfrmMain::PlacingFrame() const
 {
     const QMargins known = WindowFrameMargins(this);
-    PlaceWhenFramed(known.isNull() ? PendingPlace::Default : PendingPlace::None);
-    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), known.isNull() ? EstimatedFrame : known));
+    return known.isNull() ? EstimatedFrame : known;
+}
+
+void TfrmMain::DefaultWindowSize()
+{
+    PlaceWhenFramed(WindowFrameMargins(this).isNull() ? PendingPlace::Default : PendingPlace::None);
+    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), PlacingFrame()));
 }
 
 void TfrmMain::RestoreWindow()
 {
-    const QMargins known = WindowFrameMargins(this);
-    const QMargins frame = known.isNull() ? EstimatedFrame : known;
-    PlaceWhenFramed(known.isNull() ? PendingPlace::Restored : PendingPlace::None);
+    const QMargins frame = PlacingFrame();
+    PlaceWhenFramed(WindowFrameMargins(this).isNull() ? PendingPlace::Restored : PendingPlace::None);
     const SavedGeometry saved{Preferences.WindowLeft, Preferences.WindowTop, Preferences.WindowWidth,
                               Preferences.WindowHeight, Preferences.FontSizeMode};
     SetWindowPlacement(RestoredWindowPlacement(saved, AllScreenFigures(), frame));

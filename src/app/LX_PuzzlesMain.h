@@ -124,6 +124,8 @@ private:
     enum class PendingPlace { None, Default, Restored };
     void PlaceWhenFramed(PendingPlace pending);
     void PlaceOnceFramed();
+    // The window's frame, or a usual one until the window manager has framed it.
+    QMargins PlacingFrame() const;
     void KeepKeyboardOnTop();
 
     bool shown_ = false;
