@@ -2,20 +2,22 @@
 # Runs the real program in a real X desktop (Xvfb with the openbox window manager, on a display
 # of its own) and checks what no offscreen test can see: the window comes back where it was
 # closed, a SIGTERM keeps the session, Quick Hints opens beside the window, a window-manager
-# resize stops at the minimum for the font size, and a damaged data file is kept. Every wait is
-# bounded.
-# Usage: tools/desktop_test.sh PATH/TO/lexory
+# resize stops at the minimum for the font size, a damaged data file is kept, and on small
+# screens and desktops with a panel the first-run window, frame and all, lies within the usable
+# area and its set-up can be confirmed. Every wait is bounded.
+# Usage: tools/desktop_test.sh PATH/TO/lexory [PATH/TO/desktop_panel]
 set -eu
 
-program=${1:?usage: desktop_test.sh PATH/TO/lexory}
+program=${1:?usage: desktop_test.sh PATH/TO/lexory [PATH/TO/desktop_panel]}
+panel_program=${2:-}
 for tool in Xvfb openbox xdotool xwininfo xprop python3; do
     command -v "$tool" >/dev/null || { echo "desktop test: $tool is missing (tools/setup-debian.sh installs it)"; exit 1; }
 done
 
 work=$(mktemp -d)
-xpid= wmpid= apppid=
+xpid= wmpid= apppid= panelpid=
 cleanup() {
-    for pid in $apppid $wmpid $xpid; do kill "$pid" 2>/dev/null || true; done
+    for pid in $apppid $panelpid $wmpid $xpid; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -41,20 +43,29 @@ wait_for() {
     return 1
 }
 
-# The X server picks a free display itself and tells it on a file descriptor.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xpid=$!
-wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export XDG_RUNTIME_DIR
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wmpid=$!
-wait_for 20 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
-sleep 0.5
+
+# A desktop of the given size (WIDTHxHEIGHT) with openbox, in place of any earlier one. The X
+# server picks a free display itself and tells it on a file descriptor.
+desktop() {
+    for pid in $panelpid $wmpid $xpid; do kill "$pid" 2>/dev/null || true; done
+    for pid in $panelpid $wmpid $xpid; do wait "$pid" 2>/dev/null || true; done
+    panelpid=
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xpid=$!
+    wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
+    DISPLAY=:$(cat "$work/display")
+    export DISPLAY
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wmpid=$!
+    wait_for 20 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+    sleep 0.5
+}
+desktop 1280x1024
 
 # The program keeps its data file beside itself: give it a folder of its own.
 mkdir "$work/program"
@@ -98,7 +109,7 @@ start() {
         QT_QPA_PLATFORM=xcb sh -c 'ulimit -f "$1" && exec "$2"' sh "$limit" "$work/program/lexory" \
             >>"$work/program.log" 2>&1 &
     else
-        QT_QPA_PLATFORM=xcb "$work/program/lexory" >>"$work/program.log" 2>&1 &
+        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=${scale:-1} "$work/program/lexory" >>"$work/program.log" 2>&1 &
     fi
     apppid=$!
     wait_for 30 has_main_window || fail "the main window did not appear"
@@ -178,17 +189,17 @@ read_client "" "$win"
 set -- $(extents "$win")
 fw=$((w + $1 + $2)) fh=$((h + $3 + $4))
 same_place "$((x - $1)) $((y - $3))" "$(((1280 - fw) / 2)) $(((1024 - fh) / 2))" ||
-    fail "the first-run frame stands at $((x - $1)) $((y - $3)), not centred"
+    fail "the first-run frame stands at $((x - $1)) $((y - $3)), not centred ($x $y $w $h; $*)"
 # Once framed and centred, the first-run window goes where the user drags it, and stays.
 drag_window -10 2
 # and where the window system moves it.
-xdotool windowmove "$win" -150 20
+xdotool windowmove "$win" 3 20
 settle "$win"
 sleep 1
 settle "$win"
 read_client "m" "$win"
 set -- $(extents "$win")
-same_place "$((mx - $1)) $((my - $3))" "-150 20" || fail "a move to -150 20 left the first-run frame at $((mx - $1)) $((my - $3))"
+same_place "$((mx - $1)) $((my - $3))" "3 20" || fail "a move to 3 20 left the first-run frame at $((mx - $1)) $((my - $3))"
 click_at $((w / 2)) $((h - 24))
 click_at $((w / 2)) $((h - 24))
 read_client "" "$win"
@@ -210,7 +221,7 @@ step "three restarts at $x $y"
 # 3. Moved by its title bar, ended by SIGTERM: the data file is written and the place kept.
 start
 before=$(cksum <"$data")
-drag_window 10 2
+drag_window 1 2  # the frame stays within the screen
 kill -TERM "$apppid"
 wait_stopped "SIGTERM"
 [ "$(cksum <"$data")" != "$before" ] || fail "SIGTERM ended the program without writing the data file"
@@ -338,4 +349,67 @@ cmp -s "$work/cut.dat" "$work/program/Lexory-damaged-2.dat" || fail "the second 
 ! grep -q 'Recursive call' "$work/program.log" || fail "a message was opened over the one on view"
 [ -z "$(find "$work/program" -name '*.tmp')" ] || fail "a failed save left its temporary file"
 step "SIGTERM with a failed save ended at once and kept the old files"
+
+# 8. Small screens and panels: the first-run window's frame lies within the usable area (the
+# screen less what the panel reserves), the overview's and the set-up page's "Continue" are
+# clicked where they show, and the set-up is confirmed; a place saved on a screen that is gone
+# comes back within the usable area too.
+# Fails unless the frame of the main window lies within LEFT TOP RIGHT BOTTOM.
+frame_within() {
+    read_client "f" "$win"
+    set -- "$@" $(extents "$win")
+    left=$((fx - $5)) top=$((fy - $7)) right=$((fx + fw + $6)) bottom=$((fy + fh + $8))
+    [ "$left" -ge "$1" ] && [ "$top" -ge "$2" ] && [ "$right" -le "$3" ] && [ "$bottom" -le "$4" ] ||
+        fail "$what: the frame from $left $top to $right $bottom is not within $1 $2 $3 $4"
+}
+# Runs a first start on the desktop as it stands; the usable area is LEFT TOP RIGHT BOTTOM.
+first_run_within() {
+    rm -f "$data"
+    start
+    frame_within "$@"
+    read_client "" "$win"
+    # "Continue" stands 24 pixels above the bottom (36 at 150 %).
+    click_at $((w / 2)) $((h - ${gap:-24}))
+    click_at $((w / 2)) $((h - ${gap:-24}))
+    close_by_window_manager
+    [ "$(od -An -tu1 -N1 "$data" | tr -d ' ')" = 1 ] || fail "$what: the set-up page was not confirmed"
+    step "$what: a first-run window of $w x $h within $*, set up"
+}
+# Starts the panel along an edge and waits until the window manager has taken its room.
+with_panel() {
+    "$panel_program" "$1" "$2" >>"$work/program.log" 2>&1 &
+    panelpid=$!
+    wait_for 10 sh -c "xprop -root _NET_WORKAREA | grep -q '= $3'" || fail "the panel took no room ($1 $2)"
+}
+if [ -n "$panel_program" ]; then
+    desktop 1366x768
+    what="1366 x 768, a 44-pixel bottom panel"
+    with_panel bottom 44 "0, 0, 1366, 724,"
+    first_run_within 0 0 1366 724
+    kill "$panelpid"; wait "$panelpid" 2>/dev/null || true
+    what="1366 x 768, a 32-pixel top bar"
+    with_panel top 32 "0, 32, 1366, 736,"
+    first_run_within 0 32 1366 768
+else
+    step "no desktop panel program given: the panel desktops are not tried"
+fi
+desktop 800x600
+what="800 x 600"
+first_run_within 0 0 800 600
+desktop 1920x1080
+what="1920 x 1080 at 150 %"
+scale=1.5 gap=36
+first_run_within 0 0 1920 1080
+scale= gap=
+desktop 1280x720
+what="1280 x 720"
+first_run_within 0 0 1280 720
+# Closed on a second screen to the right and below, which is gone at the next start.
+patch_data 96 900 100 1500
+what="back from a screen that is gone"
+start
+frame_within 0 0 1280 720
+kill -TERM "$apppid"
+wait_stopped "SIGTERM back from a gone screen"
+step "$what: within the screen"
 echo "desktop test passed"

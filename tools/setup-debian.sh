@@ -8,6 +8,6 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-dejavu-core fonts-liberation2 \
-  xvfb xauth openbox xdotool x11-utils poppler-utils \
+  xvfb xauth openbox xdotool x11-utils libx11-dev poppler-utils \
   hunspell hunspell-es hunspell-en-us python3 \
   fusefat dosfstools

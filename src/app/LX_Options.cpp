@@ -595,9 +595,12 @@ void TfrmOptions::rbScreenClick()
         PanelChangeIt->update();
     }
 
-    const ScreenFigures screen = CurrentScreenFigures();
+    // The window, frame included, stays within the usable area of its screen.
+    const QRect usable = UsableArea(CurrentScreenFigures());
+    const QMargins frame = WindowFrameMargins(main);
     const WindowSize wanted = ScreenSizeOf(size);
-    const WindowSize takes = SizeWindowTakes(wanted, screen.Width, screen.Height);
+    const WindowSize takes = SizeWindowTakes(wanted, usable.width() - frame.left() - frame.right(),
+                                             usable.height() - frame.top() - frame.bottom());
     main->ResizeWindow(takes.Width, takes.Height);
     Preferences.WindowWidth = wanted.Width;
     Preferences.WindowHeight = wanted.Height;
@@ -609,8 +612,7 @@ void TfrmOptions::rbScreenClick()
         ShowMessageForm(frmShowMsg, SizeResetMessage(), 0);
     }
 
-    const WindowPosition position =
-        KeepOnScreen(main->x(), main->y(), main->width(), main->height(), screen.Width, screen.Height);
+    const WindowPosition position = KeepOnScreen(QRect(main->pos(), main->size().grownBy(frame)), usable);
     MoveWindowFrame(main, {position.Left, position.Top});
     Preferences.WindowTop = main->y();
     Preferences.WindowLeft = main->x();

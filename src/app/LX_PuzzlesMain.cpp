@@ -122,9 +122,9 @@ void TfrmMain::FormCreate()
 
     LayoutExtraWidth = LayoutExtraWidthFor(PixelsPerInch());
 
-    const ScreenFigures screen = CurrentScreenFigures();
-    MoveWindowFrame(this, {screen.Left + std::max(0, (screen.Width - width()) / 2),
-                           screen.Top + std::max(0, (screen.Height - height()) / 2)});
+    const QRect usable = UsableArea(CurrentScreenFigures());
+    MoveWindowFrame(this, {usable.left() + std::max(0, (usable.width() - width()) / 2),
+                           usable.top() + std::max(0, (usable.height() - height()) / 2)});
 
     PanelHide = new QFrame(this);
     PanelHide->setObjectName("PanelHide");
@@ -153,8 +153,13 @@ void TfrmMain::FormCreate()
 
     frmOptions = new TfrmOptions(this);
     Screens[ScreenOptions] = frmOptions;
+    frmOptions->installEventFilter(this);
     new TfrmQuickHints(this);
     Screens[ScreenAbout] = new TfrmUpgrade(this);
+
+    frameWatch_ = new QTimer(this);
+    frameWatch_->setInterval(100);
+    connect(frameWatch_, &QTimer::timeout, this, &TfrmMain::PlaceOnceFramed);
 
     TimerStart = new QTimer(this);
     TimerStart->setInterval(1);
@@ -182,8 +187,8 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
-    const ScreenFigures screen = CurrentScreenFigures();
-    UsableScreenHeight = UsableScreenHeightFor(screen.Height, screen.TaskBarAlwaysOnTop);
+    // Whatever panels the desktop has, at any edge.
+    UsableScreenHeight = UsableArea(CurrentScreenFigures()).height();
     PanelToolBar->show();
     // This first read, before the tables exist, serves the window geometry only.
     LoadAndSizeWindow();
@@ -252,7 +257,7 @@ void TfrmMain::StartUp()
         Preferences.WindowHeight = height();
         Preferences.WindowWidth = width();
         MoveWindowFrame(this, WindowPlaceOnScreens(AllScreenFigures(), Preferences.WindowLeft, Preferences.WindowTop,
-                                                   width(), height()));
+                                                   width(), height(), PlacingFrame()));
     } else {
         DefaultWindowSize();
         ApplyFontScheme();
@@ -283,6 +288,8 @@ void TfrmMain::StartUp()
 void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
 {
     Preferences.FontSizeMode = p.FontSizeMode;
+    // A placing smaller than 800 x 600 is one a small screen forced: the window may be that small.
+    smallest_ = {std::min(p.Width, SmallestWindowSize.Width), std::min(p.Height, SmallestWindowSize.Height)};
     UpdateMinimumSize(p.Width, p.Height);
     adjustingSize_ = true;
     resize(p.Width, p.Height);
@@ -291,34 +298,90 @@ void TfrmMain::SetWindowPlacement(const WindowPlacement& p)
     FormResize();
 }
 
+QMargins TfrmMain::PlacingFrame() const
+{
+    const QMargins known = WindowFrameMargins(this);
+    return known.isNull() ? EstimatedFrame : known;
+}
+
 void TfrmMain::DefaultWindowSize()
 {
-    // Before the window manager has framed the window its frame is not known: it is centred
-    // again once it is (moveEvent).
-    const QMargins frame = WindowFrameMargins(this);
-    centreWhenFramed_ = frame.isNull();
-    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, frame));
+    PlaceWhenFramed(WindowFrameMargins(this).isNull() ? PendingPlace::Default : PendingPlace::None);
+    SetWindowPlacement(DefaultWindowPlacement(CurrentScreenFigures(), PlacingFrame()));
 }
 
 void TfrmMain::RestoreWindow()
 {
-    centreWhenFramed_ = false;
+    const QMargins frame = PlacingFrame();
+    PlaceWhenFramed(WindowFrameMargins(this).isNull() ? PendingPlace::Restored : PendingPlace::None);
     const SavedGeometry saved{Preferences.WindowLeft, Preferences.WindowTop, Preferences.WindowWidth,
                               Preferences.WindowHeight, Preferences.FontSizeMode};
-    SetWindowPlacement(RestoredWindowPlacement(saved, AllScreenFigures()));
+    SetWindowPlacement(RestoredWindowPlacement(saved, AllScreenFigures(), frame));
+}
+
+void TfrmMain::PlaceWhenFramed(PendingPlace pending)
+{
+    // Before the window manager has framed the window its frame is not known: the window is
+    // placed for a usual frame, and again, once, when its own is known.
+    // Some window managers frame a window without moving it: a bounded watch stands in for the
+    // move that would tell.
+    placeWhenFramed_ = pending;
+    if (pending == PendingPlace::None) {
+        frameWatch_->stop();
+        return;
+    }
+    framePolls_ = 0;
+    frameWatch_->start();
+}
+
+void TfrmMain::PlaceOnceFramed()
+{
+    if (placeWhenFramed_ == PendingPlace::None)
+        return;
+    if (WindowFrameMargins(this).isNull()) {
+        if (++framePolls_ >= 50)  // five seconds: no window manager frames it
+            PlaceWhenFramed(PendingPlace::None);
+        return;
+    }
+    const PendingPlace pending = placeWhenFramed_;
+    const int mode = Preferences.FontSizeMode;
+    if (pending == PendingPlace::Default)
+        DefaultWindowSize();
+    else
+        RestoreWindow();
+    PlaceWhenFramed(PendingPlace::None);
+    if (startedUp_ && Preferences.FontSizeMode != mode) {
+        // The font size follows the size the window now has: the page on view takes it.
+        ApplyFontScheme();
+        if (OptionsShown)
+            frmOptions->FormShow();
+        else
+            ShowCurrentScreen();
+    }
 }
 
 void TfrmMain::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    if (!centreWhenFramed_)
-        return;
-    const QMargins frame = WindowFrameMargins(this);
-    if (!frame.isNull()) {
-        centreWhenFramed_ = false;
-        const WindowPlacement p = DefaultWindowPlacement(CurrentScreenFigures(), UsableScreenHeight, frame);
-        MoveWindowFrame(this, {p.Left, p.Top});
-    }
+    PlaceOnceFramed();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == frmOptions && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        KeepKeyboardOnTop();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::KeepKeyboardOnTop()
+{
+    // The start-up Options pages lie over Word Lists. A screen the user cannot see takes no
+    // focus: Tab goes round the page on view, and no key reaches the screen beneath. (A hide of
+    // the main window around the form leaves it as it is.)
+    const bool optionsUp = !frmOptions->isHidden();
+    for (TScreenForm* form : Screens)
+        if (form && form != frmOptions)
+            form->setEnabled(!optionsUp);
 }
 
 void TfrmMain::EnsureFonts()
@@ -391,7 +454,7 @@ void TfrmMain::ShowCurrentScreen()
 ResizeDecision TfrmMain::FormCanResize(int newWidth, int newHeight)
 {
     const ResizeDecision d =
-        DecideResize(width(), height(), newWidth, newHeight, PixelsPerInch(), Preferences.FontSizeMode);
+        DecideResize(width(), height(), newWidth, newHeight, PixelsPerInch(), Preferences.FontSizeMode, smallest_);
     ReportResizeRefusal(d);
     return d;
 }
@@ -407,7 +470,7 @@ void TfrmMain::ReportResizeRefusal(const ResizeDecision& d)
 void TfrmMain::UpdateMinimumSize(int forWidth, int forHeight)
 {
     // The toolkit's minimum holds a window-manager drag, which a resize back cannot.
-    const MinimumSize min = HeldMinimumSize(PixelsPerInch(), Preferences.FontSizeMode, forWidth, forHeight);
+    const MinimumSize min = HeldMinimumSize(PixelsPerInch(), Preferences.FontSizeMode, forWidth, forHeight, smallest_);
     setMinimumSize(min.Width, min.Height);
 }
 
@@ -425,8 +488,8 @@ void TfrmMain::resizeEvent(QResizeEvent* event)
     if (!adjustingSize_ && startedUp_) {
         const QSize old = event->oldSize();
         // A window manager that ignores the minimum: check the resize against the size it had.
-        ResizeDecision d =
-            DecideResize(old.width(), old.height(), width(), height(), PixelsPerInch(), Preferences.FontSizeMode);
+        ResizeDecision d = DecideResize(old.width(), old.height(), width(), height(), PixelsPerInch(),
+                                        Preferences.FontSizeMode, smallest_);
         if (d.Width != width() || d.Height != height()) {
             adjustingSize_ = true;
             resize(d.Width, d.Height);

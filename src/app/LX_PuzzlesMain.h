@@ -110,6 +110,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -119,13 +120,23 @@ private:
     DataFileState LoadAndSizeWindow();
     void ReportResizeRefusal(const ResizeDecision& d);
     void UpdateMinimumSize(int forWidth, int forHeight);
+    // A first-run or restored placing made before the window's frame was known.
+    enum class PendingPlace { None, Default, Restored };
+    void PlaceWhenFramed(PendingPlace pending);
+    void PlaceOnceFramed();
+    // The window's frame, or a usual one until the window manager has framed it.
+    QMargins PlacingFrame() const;
+    void KeepKeyboardOnTop();
 
     bool shown_ = false;
     bool startedUp_ = false;
     bool adjustingSize_ = false;
     bool closed_ = false;
     bool endingSession_ = false;
-    bool centreWhenFramed_ = false;  // a first-run window placed before its frame was known
+    PendingPlace placeWhenFramed_ = PendingPlace::None;
+    QTimer* frameWatch_ = nullptr;
+    int framePolls_ = 0;
+    MinimumSize smallest_ = SmallestWindowSize;  // below 800 x 600 only on a screen too small for it
 };
 
 extern TfrmMain* frmMain;

@@ -119,7 +119,7 @@ void TfrmQuickHints::Place()
     const std::vector<ScreenFigures> screens = AllScreenFigures();
     const int shown = ScreenShowingTitleBar(screens, frame.left(), frame.top(), frame.width());
     const HintsPlacement p =
-        PlaceQuickHints(frame, main_->height(), ScreenArea(screens[std::max(shown, 0)]), PageHeight);
+        PlaceQuickHints(frame, main_->height(), UsableArea(screens[std::max(shown, 0)]), PageHeight);
     if (p.MainMoved)
         MoveWindowFrame(main_, {frame.left(), p.MainTop});
     SetFrameGeometry(p.Hints);

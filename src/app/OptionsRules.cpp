@@ -119,9 +119,11 @@ QString FontRefusedMessage(int fontMode)
                          : QStringLiteral("Your current screen size is not big enough for 'Large fonts.'");
 }
 
-WindowSize SizeWindowTakes(WindowSize wanted, int screenWidth, int screenHeight)
+WindowSize SizeWindowTakes(WindowSize wanted, int roomWidth, int roomHeight)
 {
-    return {std::max(std::min(wanted.Width, screenWidth), 800), std::max(std::min(wanted.Height, screenHeight), 600)};
+    // Below 800 x 600 only where the room itself is smaller.
+    return {std::max(std::min(wanted.Width, roomWidth), std::min(800, std::max(roomWidth, 400))),
+            std::max(std::min(wanted.Height, roomHeight), std::min(600, std::max(roomHeight, 300)))};
 }
 
 QString SizeResetMessage()
@@ -130,12 +132,14 @@ QString SizeResetMessage()
                           "Resetting to maximum size allowable.");
 }
 
-WindowPosition KeepOnScreen(int left, int top, int width, int height, int screenWidth, int screenHeight)
+WindowPosition KeepOnScreen(const QRect& frame, const QRect& usable)
 {
-    WindowPosition p{left, top};
-    if (top + height > screenHeight)
-        p.Top = (screenHeight - height) / 2;
-    if (left + width > screenWidth)
-        p.Left = (screenWidth - width) / 2;
+    WindowPosition p{frame.left(), frame.top()};
+    if (frame.top() + frame.height() > usable.top() + usable.height())
+        p.Top = usable.top() + (usable.height() - frame.height()) / 2;
+    if (frame.left() + frame.width() > usable.left() + usable.width())
+        p.Left = usable.left() + (usable.width() - frame.width()) / 2;
+    p.Top = std::max(p.Top, usable.top());
+    p.Left = std::max(p.Left, usable.left());
     return p;
 }

@@ -3,6 +3,7 @@
 // font sizes go together at a screen's pixels per inch, and the questions and messages that
 // refuse a combination.
 
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -54,15 +55,16 @@ bool FontFitsWindow(int fontMode, int pixelsPerInch, int windowWidth, int window
 // The message refusing mode 2 (nominal) or any bigger mode (large).
 QString FontRefusedMessage(int fontMode);
 
-// The size a window asked to take `wanted` ends up with: no bigger than the screen, no smaller
-// than the program's 800 x 600.
-WindowSize SizeWindowTakes(WindowSize wanted, int screenWidth, int screenHeight);
+// The size a window asked to take `wanted` ends up with: no bigger than the room it has (the
+// usable area less its frame), no smaller than the program's 800 x 600 unless the room is.
+WindowSize SizeWindowTakes(WindowSize wanted, int roomWidth, int roomHeight);
 QString SizeResetMessage();
 
-// A window whose bottom or right edge lies off the screen is centred along that direction.
+// A window whose frame's bottom or right edge lies off the usable area is centred along that
+// direction; a frame reaching above or left of it comes down or right to its edge.
 struct WindowPosition {
     int Left = 0;
     int Top = 0;
     friend bool operator==(const WindowPosition&, const WindowPosition&) = default;
 };
-WindowPosition KeepOnScreen(int left, int top, int width, int height, int screenWidth, int screenHeight);
+WindowPosition KeepOnScreen(const QRect& frame, const QRect& usable);

@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -37,7 +38,10 @@ ScreenFigures FiguresOf(const QScreen* screen)
     f.Left = all.left();
     f.Top = all.top();
     f.PixelsPerInch = qRound(screen->logicalDotsPerInch());
-    f.TaskBarAlwaysOnTop = usable.height() < all.height();
+    // Any panel at any edge; a usable area the desktop gets wrong never grows the screen.
+    f.Panels = QMargins(std::max(0, usable.left() - all.left()), std::max(0, usable.top() - all.top()),
+                        std::max(0, all.right() - usable.right()), std::max(0, all.bottom() - usable.bottom()));
+    f.TaskBarAlwaysOnTop = !f.Panels.isNull();
     return f;
 }
 }  // namespace
@@ -89,6 +93,11 @@ void MoveWindowFrame(QWidget* window, const QPoint& frameTopLeft)
 QMargins WindowFrameMargins(const QWidget* window, const QWidget* framedSibling)
 {
     auto margins = [](const QWidget* w) {
+        // The window system's own answer is fresher than the widget's copy of it, which is
+        // brought up to date only by a move.
+        if (w->testAttribute(Qt::WA_WState_Created))
+            if (const QWindow* handle = w->windowHandle())
+                return handle->frameMargins();
         const QRect outer = w->frameGeometry();
         const QRect inner = w->geometry();
         return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),

@@ -2,6 +2,7 @@
 // What the program needs of the desktop beyond Qt's widgets: screen figures, the task bar,
 // fonts, help and printing. Tests replace the screen figures and answer the print dialog.
 
+#include <QMargins>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,6 @@
 #include <optional>
 #include <vector>
 
-class QMargins;
 class QPoint;
 class QPrinter;
 class QWidget;
@@ -21,6 +21,7 @@ struct ScreenFigures {
     bool TaskBarAlwaysOnTop = false;  // an always-on-top task bar takes height from the screen
     int Left = 0;  // the screen's place on the desktop: only the primary one need be at 0, 0
     int Top = 0;
+    QMargins Panels = QMargins();  // what the desktop's panels and bars take at each edge, as the desktop reports it
 };
 
 // The primary screen, or the first of the screens a test has set.

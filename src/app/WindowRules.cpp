@@ -7,20 +7,39 @@ const std::array<QString, ToolBarBoxCount> ToolBarCaptions = {
     "Word Lists", "Word Tests", "Crosswords", "Word Games", "Word Search", "Board Game",
     "Custom Lists", "Options", "Help", "Hints", "About"};
 
-int UsableScreenHeightFor(int screenHeight, bool taskBarAlwaysOnTop)
+namespace {
+QSize FrameSize(int width, int height, const QMargins& frame)
 {
-    return taskBarAlwaysOnTop ? screenHeight - 30 : screenHeight;
+    return {width + frame.left() + frame.right(), height + frame.top() + frame.bottom()};
 }
 
-WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, int usableHeight, const QMargins& frame)
+bool FitsWithFrame(const QRect& usable, int width, int height, const QMargins& frame)
 {
+    const QSize outer = FrameSize(width, height, frame);
+    return outer.width() <= usable.width() && outer.height() <= usable.height();
+}
+
+// The frame moved just enough to lie within the area; one bigger than the area keeps its
+// top-left corner (and so its title bar) in it.
+QPoint FrameWithin(const QRect& area, int left, int top, const QSize& outer)
+{
+    left = std::max(std::min(left, area.left() + area.width() - outer.width()), area.left());
+    top = std::max(std::min(top, area.top() + area.height() - outer.height()), area.top());
+    return {left, top};
+}
+}  // namespace
+
+WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, const QMargins& frame)
+{
+    const QRect usable = UsableArea(screen);
     WindowPlacement p;
-    if (screen.Width >= 1260 && usableHeight >= 960) {
+    if (FitsWithFrame(usable, 1260, 960, frame)) {
         p.Width = 1260;
         p.Height = 960;
-    } else if (screen.Width < 1000 || usableHeight < 720) {
-        p.Width = 800;
-        p.Height = 600;
+    } else if (!FitsWithFrame(usable, 1000, 720, frame)) {
+        const MinimumSize smallest = SmallestWindow(usable, frame);
+        p.Width = smallest.Width;
+        p.Height = smallest.Height;
     } else {
         p.Width = 1000;
         p.Height = 720;
@@ -28,10 +47,11 @@ WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, int usableHe
     const int ppi = screen.PixelsPerInch;
     const bool smaller = (ppi >= 121 && p.Width < 1260) || (ppi >= 97 && ppi <= 120 && p.Width < 1000);
     p.FontSizeMode = smaller ? 1 : 2;
-    const int frameWidth = p.Width + frame.left() + frame.right();
-    const int frameHeight = p.Height + frame.top() + frame.bottom();
-    p.Top = screen.Top + (screen.Height - frameHeight) / 2;
-    p.Left = screen.Left + (screen.Width - frameWidth) / 2;
+    const QSize outer = FrameSize(p.Width, p.Height, frame);
+    const QPoint place = FrameWithin(usable, usable.left() + (usable.width() - outer.width()) / 2,
+                                     usable.top() + (usable.height() - outer.height()) / 2, outer);
+    p.Left = place.x();
+    p.Top = place.y();
     return p;
 }
 
@@ -60,39 +80,38 @@ int ScreenShowingTitleBar(const std::vector<ScreenFigures>& screens, int left, i
 }
 
 namespace {
-// The clamp within one screen's area; a place that showed on no screen is also raised onto it.
-QPoint PlaceOnScreen(const QRect& area, bool shown, int left, int top, int width, int height)
+// The screen a saved frame place belongs to: the one showing its title bar, else the primary.
+const ScreenFigures& ScreenHolding(const std::vector<ScreenFigures>& screens, int left, int top, int width)
 {
-    if (top + height > area.top() + area.height())
-        top = area.top() + area.height() - height;
-    if (left + width > area.left() + area.width())
-        left = area.left() + area.width() - width;
-    if (!shown) {
-        top = std::max(top, area.top());
-        left = std::max(left, area.left());
-    }
-    return {left, top};
+    const int held = ScreenShowingTitleBar(screens, left, top, width);
+    return screens[std::max(held, 0)];
 }
 }  // namespace
 
-QPoint WindowPlaceOnScreens(const std::vector<ScreenFigures>& screens, int left, int top, int width, int height)
+QPoint WindowPlaceOnScreens(const std::vector<ScreenFigures>& screens, int left, int top, int width, int height,
+                            const QMargins& frame)
 {
     if (screens.empty())
         return {left, top};
-    const int held = ScreenShowingTitleBar(screens, left, top, width);
-    return PlaceOnScreen(ScreenArea(screens[std::max(held, 0)]), held >= 0, left, top, width, height);
+    const QSize outer = FrameSize(width, height, frame);
+    return FrameWithin(UsableArea(ScreenHolding(screens, left, top, outer.width())), left, top, outer);
 }
 
-WindowPlacement RestoredWindowPlacement(const SavedGeometry& s, const std::vector<ScreenFigures>& screens)
+WindowPlacement RestoredWindowPlacement(const SavedGeometry& s, const std::vector<ScreenFigures>& screens,
+                                        const QMargins& frame)
 {
-    const int held = screens.empty() ? -1 : ScreenShowingTitleBar(screens, s.Left, s.Top, std::max(s.Width, 800));
-    const ScreenFigures screen = screens.empty() ? ScreenFigures{} : screens[held >= 0 ? held : 0];
-    const int usableHeight = UsableScreenHeightFor(screen.Height, screen.TaskBarAlwaysOnTop);
+    const int outerWidth = std::max(s.Width, 800) + frame.left() + frame.right();
+    const ScreenFigures screen = screens.empty() ? ScreenFigures{} : ScreenHolding(screens, s.Left, s.Top, outerWidth);
+    const QRect usable = UsableArea(screen);
     const int ppi = screens.empty() ? 96 : screens.front().PixelsPerInch;
     WindowPlacement p;
-    p.Height = s.Height < 600 ? 600 : std::min(s.Height, usableHeight);
-    p.Width = s.Width < 800 ? 800 : std::min(s.Width, screen.Width);
-    const QPoint place = PlaceOnScreen(ScreenArea(screen), held >= 0, s.Left, s.Top, p.Width, p.Height);
+    const int roomHeight = usable.height() - frame.top() - frame.bottom();
+    const int roomWidth = usable.width() - frame.left() - frame.right();
+    const MinimumSize smallest = screens.empty() ? SmallestWindowSize : SmallestWindow(usable, frame);
+    p.Height = std::max(std::min(s.Height, roomHeight), smallest.Height);
+    p.Width = std::max(std::min(s.Width, roomWidth), smallest.Width);
+    const QPoint place = screens.empty() ? QPoint(s.Left, s.Top)
+                                         : FrameWithin(usable, s.Left, s.Top, FrameSize(p.Width, p.Height, frame));
     p.Left = place.x();
     p.Top = place.y();
 
@@ -125,14 +144,22 @@ MinimumSize MinimumWindowSize(int ppi, int mode)
     return mode == 3 ? medium : MinimumSize{};
 }
 
-MinimumSize HeldMinimumSize(int ppi, int mode, int width, int height)
+MinimumSize SmallestWindow(const QRect& usable, const QMargins& frame)
 {
-    const MinimumSize min = MinimumWindowSize(ppi, mode);
-    return {min.Width > 0 && width >= min.Width ? min.Width : 800,
-            min.Height > 0 && height >= min.Height ? min.Height : 600};
+    const int roomWidth = usable.width() - frame.left() - frame.right();
+    const int roomHeight = usable.height() - frame.top() - frame.bottom();
+    return {std::clamp(roomWidth, 400, SmallestWindowSize.Width), std::clamp(roomHeight, 300, SmallestWindowSize.Height)};
 }
 
-ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, int newHeight, int ppi, int mode)
+MinimumSize HeldMinimumSize(int ppi, int mode, int width, int height, MinimumSize smallest)
+{
+    const MinimumSize min = MinimumWindowSize(ppi, mode);
+    return {min.Width > 0 && width >= min.Width ? min.Width : smallest.Width,
+            min.Height > 0 && height >= min.Height ? min.Height : smallest.Height};
+}
+
+ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, int newHeight, int ppi, int mode,
+                            MinimumSize smallest)
 {
     const MinimumSize min = MinimumWindowSize(ppi, mode);
     ResizeDecision d{newWidth, newHeight};
@@ -149,8 +176,8 @@ ResizeDecision DecideResize(int currentWidth, int currentHeight, int newWidth, i
         d.Height = currentHeight;
     if (d.HeightRefused && !d.WidthRefused)
         d.Width = currentWidth;
-    d.Width = std::max(d.Width, 800);
-    d.Height = std::max(d.Height, 600);
+    d.Width = std::max(d.Width, smallest.Width);
+    d.Height = std::max(d.Height, smallest.Height);
     return d;
 }
 

@@ -17,6 +17,8 @@
 #include "ShowMsg.h"
 #include "WindowRules.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,6 +80,7 @@ private slots:
     // Sizing rules
     void defaultPlacement_data();
     void defaultPlacement();
+    void defaultPlacementFitsTheUsableArea();
     void restoredPlacement_data();
     void restoredPlacement();
     void resizeRule_data();
@@ -97,6 +100,7 @@ private slots:
     void toolBarAndPageFollowTheWindow();
     void coveredToolBarIgnoresClicks();
     void startUpOverviewIgnoresScreenClicks();
+    void startUpPagesKeepTheKeyboard();
     void optionsBoxSelectsOptions();
     void leavingOptionsShowsTheNextScreenTwice();
     void resizeBelowTheMinimumSnapsBackWithAMessage();
@@ -123,47 +127,93 @@ void TestMainWindow::cleanupTestCase()
 void TestMainWindow::defaultPlacement_data()
 {
     QTest::addColumn<QSize>("screen");
-    QTest::addColumn<bool>("alwaysOnTop");
+    QTest::addColumn<QMargins>("panels");
     QTest::addColumn<int>("ppi");
-    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QRect>("window");  // the frame's top-left, the client size
     QTest::addColumn<int>("mode");
 
-    QTest::newRow("1280x1024 at 96") << QSize(1280, 1024) << false << 96 << QRect(10, 32, 1260, 960) << 2;
-    QTest::newRow("1280x1024 always on top") << QSize(1280, 1024) << true << 96 << QRect(10, 32, 1260, 960) << 2;
-    QTest::newRow("1280x1024 at 144") << QSize(1280, 1024) << false << 144 << QRect(10, 32, 1260, 960) << 2;
-    QTest::newRow("1260x960 exactly") << QSize(1260, 960) << false << 96 << QRect(0, 0, 1260, 960) << 2;
-    QTest::newRow("1280x985 always on top") << QSize(1280, 985) << true << 96 << QRect(140, 132, 1000, 720) << 2;
-    QTest::newRow("1024x768 always on top") << QSize(1024, 768) << true << 96 << QRect(12, 24, 1000, 720) << 2;
-    QTest::newRow("1024x768 always on top at 120") << QSize(1024, 768) << true << 120 << QRect(12, 24, 1000, 720)
-                                                   << 2;
-    QTest::newRow("1024x768 at 144") << QSize(1024, 768) << false << 144 << QRect(12, 24, 1000, 720) << 1;
-    QTest::newRow("1024x768 at 121") << QSize(1024, 768) << false << 121 << QRect(12, 24, 1000, 720) << 1;
-    QTest::newRow("1024x749 always on top") << QSize(1024, 749) << true << 96 << QRect(112, 74, 800, 600) << 2;
-    QTest::newRow("999x800 at 96") << QSize(999, 800) << false << 96 << QRect(99, 100, 800, 600) << 2;
-    QTest::newRow("999x800 at 97") << QSize(999, 800) << false << 97 << QRect(99, 100, 800, 600) << 1;
-    QTest::newRow("999x800 at 120") << QSize(999, 800) << false << 120 << QRect(99, 100, 800, 600) << 1;
+    const QMargins none;
+    const QMargins framed(1, 20, 1, 4);  // as openbox frames a window
+    const QMargins taskBar(0, 0, 0, 30);
+    const QMargins bottomPanel(0, 0, 0, 44);
+    QTest::newRow("1280x1024 at 96") << QSize(1280, 1024) << none << 96 << none << QRect(10, 32, 1260, 960) << 2;
+    QTest::newRow("1280x1024 framed") << QSize(1280, 1024) << none << 96 << framed << QRect(9, 20, 1260, 960) << 2;
+    QTest::newRow("1280x1024 task bar framed") << QSize(1280, 1024) << taskBar << 96 << framed
+                                               << QRect(9, 5, 1260, 960) << 2;
+    QTest::newRow("1280x1024 at 144") << QSize(1280, 1024) << none << 144 << none << QRect(10, 32, 1260, 960) << 2;
+    QTest::newRow("1260x960 exactly") << QSize(1260, 960) << none << 96 << none << QRect(0, 0, 1260, 960) << 2;
+    QTest::newRow("1260x960 framed") << QSize(1260, 960) << none << 96 << framed << QRect(129, 108, 1000, 720) << 2;
+    QTest::newRow("1280x1024 left dock") << QSize(1280, 1024) << QMargins(48, 0, 0, 0) << 96 << framed
+                                         << QRect(163, 140, 1000, 720) << 2;
+    // A bottom panel or a top bar: the next size down where the frame would run under it.
+    QTest::newRow("1366x768 bottom panel") << QSize(1366, 768) << bottomPanel << 96 << framed
+                                           << QRect(282, 50, 800, 600) << 2;
+    QTest::newRow("1366x768 bottom panel, no frame") << QSize(1366, 768) << bottomPanel << 96 << none
+                                                     << QRect(183, 2, 1000, 720) << 2;
+    QTest::newRow("1366x768 top bar") << QSize(1366, 768) << QMargins(0, 32, 0, 0) << 96 << framed
+                                      << QRect(282, 88, 800, 600) << 2;
+    QTest::newRow("1280x720") << QSize(1280, 720) << none << 96 << framed << QRect(239, 48, 800, 600) << 2;
+    // Too small for 800 x 600 with its frame: the window takes what the frame leaves.
+    QTest::newRow("800x600") << QSize(800, 600) << none << 96 << framed << QRect(0, 0, 798, 576) << 2;
+    QTest::newRow("1280x985 task bar") << QSize(1280, 985) << taskBar << 96 << none << QRect(140, 117, 1000, 720)
+                                       << 2;
+    QTest::newRow("1024x768 task bar at 120") << QSize(1024, 768) << taskBar << 120 << none
+                                              << QRect(12, 9, 1000, 720) << 2;
+    QTest::newRow("1024x768 at 144") << QSize(1024, 768) << none << 144 << none << QRect(12, 24, 1000, 720) << 1;
+    QTest::newRow("1024x768 at 121") << QSize(1024, 768) << none << 121 << none << QRect(12, 24, 1000, 720) << 1;
+    QTest::newRow("1024x749 task bar") << QSize(1024, 749) << taskBar << 96 << none << QRect(112, 59, 800, 600) << 2;
+    QTest::newRow("999x800 at 96") << QSize(999, 800) << none << 96 << none << QRect(99, 100, 800, 600) << 2;
+    QTest::newRow("999x800 at 97") << QSize(999, 800) << none << 97 << none << QRect(99, 100, 800, 600) << 1;
+    QTest::newRow("999x800 at 120") << QSize(999, 800) << none << 120 << none << QRect(99, 100, 800, 600) << 1;
 }
 
 void TestMainWindow::defaultPlacement()
 {
     QFETCH(QSize, screen);
-    QFETCH(bool, alwaysOnTop);
+    QFETCH(QMargins, panels);
     QFETCH(int, ppi);
+    QFETCH(QMargins, frame);
     QFETCH(QRect, window);
     QFETCH(int, mode);
 
-    const int usable = UsableScreenHeightFor(screen.height(), alwaysOnTop);
-    QCOMPARE(usable, alwaysOnTop ? screen.height() - 30 : screen.height());
-    const WindowPlacement p = DefaultWindowPlacement({screen.width(), screen.height(), ppi, alwaysOnTop}, usable);
+    const ScreenFigures figures{screen.width(), screen.height(), ppi, !panels.isNull(), 0, 0, panels};
+    const WindowPlacement p = DefaultWindowPlacement(figures, frame);
     QCOMPARE(QRect(p.Left, p.Top, p.Width, p.Height), window);
     QCOMPARE(p.FontSizeMode, mode);
 
-    // The outer frame is centred, on the primary screen wherever it stands on the desktop.
-    const QMargins frame(1, 20, 1, 4);
-    const WindowPlacement framed =
-        DefaultWindowPlacement({screen.width(), screen.height(), ppi, alwaysOnTop, -1280, 200}, usable, frame);
-    QCOMPARE(QRect(framed.Left, framed.Top, framed.Width, framed.Height),
-             window.translated(-1280 - 1, 200 - 12));
+    // The same on a screen that stands elsewhere on the desktop.
+    const ScreenFigures elsewhere{screen.width(), screen.height(), ppi, false, -1280, 200, panels};
+    const WindowPlacement moved = DefaultWindowPlacement(elsewhere, frame);
+    QCOMPARE(QRect(moved.Left, moved.Top, moved.Width, moved.Height), window.translated(-1280, 200));
+}
+
+void TestMainWindow::defaultPlacementFitsTheUsableArea()
+{
+    // Every screen, panel and frame: the frame lies within the usable area, a bigger size would
+    // not have fitted, and the window is below 800 x 600 only where that would not fit.
+    const QSize sizes[] = {{1000, 720}, {1260, 960}};
+    for (const QMargins panels : {QMargins(), QMargins(0, 0, 0, 44), QMargins(0, 32, 0, 0), QMargins(60, 0, 0, 0)})
+        for (const QMargins frame : {QMargins(), QMargins(1, 20, 1, 4), QMargins(4, 30, 4, 8)})
+            for (int width = 780; width <= 1400; width += 17)
+                for (int height = 580; height <= 1100; height += 13) {
+                    const ScreenFigures screen{width, height, 96, false, 0, 0, panels};
+                    const QRect usable = UsableArea(screen);
+                    const WindowPlacement p = DefaultWindowPlacement(screen, frame);
+                    const QRect outer = QRect(p.Left, p.Top, p.Width, p.Height).marginsAdded(frame).translated(
+                        frame.left(), frame.top());
+                    const QString where = QString("%1x%2").arg(width).arg(height);
+                    QVERIFY2(usable.contains(outer), qPrintable(where));
+                    QVERIFY2(p.Width == 800 || p.Width >= 1000 || p.Width == usable.width() - frame.left() - frame.right(),
+                             qPrintable(where));
+                    QVERIFY2(p.Height == 600 || p.Height >= 720 || p.Height == usable.height() - frame.top() - frame.bottom(),
+                             qPrintable(where));
+                    for (const QSize bigger : sizes)
+                        if (bigger.width() > p.Width)
+                            QVERIFY2(bigger.width() + frame.left() + frame.right() > usable.width() ||
+                                         bigger.height() + frame.top() + frame.bottom() > usable.height(),
+                                     qPrintable(where));
+                }
 }
 
 void TestMainWindow::restoredPlacement_data()
@@ -171,72 +221,91 @@ void TestMainWindow::restoredPlacement_data()
     QTest::addColumn<QRect>("saved");
     QTest::addColumn<int>("savedMode");
     QTest::addColumn<QSize>("screen");
-    QTest::addColumn<bool>("alwaysOnTop");
+    QTest::addColumn<QMargins>("panels");
     QTest::addColumn<int>("ppi");
     QTest::addColumn<QRect>("window");
     QTest::addColumn<int>("mode");
     QTest::addColumn<QRect>("secondScreen");
+    QTest::addColumn<QMargins>("frame");
 
     const QSize big(1280, 1024);
-    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << big << false << 96 << QRect(10, 20, 1100, 800) << 2
-                          << QRect();
-    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << big << false << 96 << QRect(10, 20, 800, 700) << 2
-                             << QRect();
-    QTest::newRow("height below 600") << QRect(10, 20, 900, 400) << 2 << big << false << 96
-                                      << QRect(10, 20, 900, 600) << 2 << QRect();
-    QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << big << false << 96
-                                        << QRect(0, 64, 1260, 960) << 2 << QRect();
-    QTest::newRow("left 500 width 1000") << QRect(500, 0, 1000, 720) << 2 << big << false << 96
-                                         << QRect(280, 0, 1000, 720) << 2 << QRect();
-    QTest::newRow("wider than the screen") << QRect(100, 0, 1500, 720) << 2 << big << false << 96
-                                           << QRect(0, 0, 1280, 720) << 2 << QRect();
-    QTest::newRow("taller than the usable height") << QRect(0, 0, 1260, 1024) << 2 << big << true << 96
-                                                   << QRect(0, 0, 1260, 994) << 2 << QRect();
-    QTest::newRow("negative position kept") << QRect(-20, -10, 1000, 720) << 2 << big << false << 96
-                                            << QRect(-20, -10, 1000, 720) << 2 << QRect();
+    QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << big << QMargins() << 96 << QRect(10, 20, 1100, 800) << 2
+                          << QRect() << QMargins();
+    QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << big << QMargins() << 96 << QRect(10, 20, 800, 700) << 2
+                             << QRect() << QMargins();
+    QTest::newRow("height below 600") << QRect(10, 20, 900, 400) << 2 << big << QMargins() << 96
+                                      << QRect(10, 20, 900, 600) << 2 << QRect() << QMargins();
+    QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << big << QMargins() << 96
+                                        << QRect(0, 64, 1260, 960) << 2 << QRect() << QMargins();
+    QTest::newRow("left 500 width 1000") << QRect(500, 0, 1000, 720) << 2 << big << QMargins() << 96
+                                         << QRect(280, 0, 1000, 720) << 2 << QRect() << QMargins();
+    QTest::newRow("wider than the screen") << QRect(100, 0, 1500, 720) << 2 << big << QMargins() << 96
+                                           << QRect(0, 0, 1280, 720) << 2 << QRect() << QMargins();
+    QTest::newRow("taller than the usable height") << QRect(0, 0, 1260, 1024) << 2 << big << QMargins(0, 0, 0, 30) << 96
+                                                   << QRect(0, 0, 1260, 994) << 2 << QRect() << QMargins();
+    // The whole frame comes within the screen, whatever the title bar shows.
+    QTest::newRow("negative position") << QRect(-20, -10, 1000, 720) << 2 << big << QMargins() << 96
+                                       << QRect(0, 0, 1000, 720) << 2 << QRect() << QMargins();
     // A place whose title bar shows on no screen comes onto the primary one.
-    QTest::newRow("title bar above the screen") << QRect(100, -904, 1000, 720) << 2 << big << false << 96
-                                                << QRect(100, 0, 1000, 720) << 2 << QRect();
-    QTest::newRow("left of every screen") << QRect(-3000, 100, 1000, 720) << 2 << big << false << 96
-                                          << QRect(0, 100, 1000, 720) << 2 << QRect();
+    QTest::newRow("title bar above the screen") << QRect(100, -904, 1000, 720) << 2 << big << QMargins() << 96
+                                                << QRect(100, 0, 1000, 720) << 2 << QRect() << QMargins();
+    QTest::newRow("left of every screen") << QRect(-3000, 100, 1000, 720) << 2 << big << QMargins() << 96
+                                          << QRect(0, 100, 1000, 720) << 2 << QRect() << QMargins();
     // A title bar must show both tall enough and wide enough to take hold of.
-    QTest::newRow("4 pixels of the title bar's height") << QRect(100, -20, 1000, 720) << 2 << big << false << 96
-                                                        << QRect(100, 0, 1000, 720) << 2 << QRect();
-    QTest::newRow("20 pixels of the title bar across") << QRect(-980, 100, 1000, 720) << 2 << big << false << 96
-                                                       << QRect(0, 100, 1000, 720) << 2 << QRect();
+    QTest::newRow("4 pixels of the title bar's height") << QRect(100, -20, 1000, 720) << 2 << big << QMargins() << 96
+                                                        << QRect(100, 0, 1000, 720) << 2 << QRect() << QMargins();
+    QTest::newRow("20 pixels of the title bar across") << QRect(-980, 100, 1000, 720) << 2 << big << QMargins() << 96
+                                                       << QRect(0, 100, 1000, 720) << 2 << QRect() << QMargins();
     // A second screen: the arithmetic is done within the screen that shows the title bar.
     const QRect right(1280, 0, 1280, 1024);
-    QTest::newRow("closed on the right screen") << QRect(1500, 100, 1000, 720) << 2 << big << false << 96
-                                                << QRect(1500, 100, 1000, 720) << 2 << right;
-    QTest::newRow("past the right screen's edge") << QRect(2000, 100, 1000, 720) << 2 << big << false << 96
-                                                  << QRect(1560, 100, 1000, 720) << 2 << right;
-    QTest::newRow("below the left screen") << QRect(-1100, 900, 1000, 720) << 2 << big << false << 96
-                                           << QRect(-1100, 304, 1000, 720) << 2 << QRect(-1280, 0, 1280, 1024);
+    QTest::newRow("closed on the right screen") << QRect(1500, 100, 1000, 720) << 2 << big << QMargins() << 96
+                                                << QRect(1500, 100, 1000, 720) << 2 << right << QMargins();
+    QTest::newRow("past the right screen's edge") << QRect(2000, 100, 1000, 720) << 2 << big << QMargins() << 96
+                                                  << QRect(1560, 100, 1000, 720) << 2 << right << QMargins();
+    QTest::newRow("below the left screen") << QRect(-1100, 900, 1000, 720) << 2 << big << QMargins() << 96
+                                           << QRect(-1100, 304, 1000, 720) << 2 << QRect(-1280, 0, 1280, 1024) << QMargins();
+    // The frame within the usable area: under no panel, off no screen, back from a screen
+    // that is gone.
+    const QMargins framed(1, 20, 1, 4);
+    QTest::newRow("from a gone screen") << QRect(1500, 900, 1000, 720) << 2 << big << QMargins() << 96
+                                        << QRect(278, 280, 1000, 720) << 2 << QRect() << framed;
+    QTest::newRow("bottom panel") << QRect(100, 40, 1000, 720) << 2 << QSize(1366, 768) << QMargins(0, 0, 0, 44)
+                                  << 96 << QRect(100, 0, 1000, 700) << 2 << QRect() << framed;
+    QTest::newRow("top bar") << QRect(100, 0, 900, 650) << 2 << QSize(1366, 768) << QMargins(0, 32, 0, 0) << 96
+                             << QRect(100, 32, 900, 650) << 2 << QRect() << framed;
+    QTest::newRow("left dock") << QRect(10, 10, 900, 650) << 2 << QSize(1366, 768) << QMargins(60, 0, 0, 0) << 96
+                               << QRect(60, 10, 900, 650) << 2 << QRect() << framed;
+    QTest::newRow("as wide as the screen") << QRect(0, 0, 1024, 700) << 2 << QSize(1024, 768) << QMargins() << 96
+                                           << QRect(0, 0, 1022, 700) << 2 << QRect() << framed;
+    QTest::newRow("800x600 screen") << QRect(30, 30, 800, 600) << 2 << QSize(800, 600) << QMargins() << 96
+                                    << QRect(0, 0, 798, 576) << 2 << QRect() << framed;
+    QTest::newRow("right screen's bottom") << QRect(1500, 900, 1000, 720) << 2 << big << QMargins() << 96
+                                           << QRect(1500, 280, 1000, 720) << 2 << right << framed;
     // Mode corrections by pixels per inch and width.
-    QTest::newRow("96 mode 3 at 999") << QRect(0, 0, 999, 720) << 3 << big << false << 96 << QRect(0, 0, 999, 720)
-                                      << 2 << QRect();
-    QTest::newRow("96 mode 3 at 1000") << QRect(0, 0, 1000, 720) << 3 << big << false << 96
-                                       << QRect(0, 0, 1000, 720) << 3 << QRect();
-    QTest::newRow("96 mode 2 at 800") << QRect(0, 0, 800, 600) << 2 << big << false << 96 << QRect(0, 0, 800, 600)
-                                      << 2 << QRect();
-    QTest::newRow("120 mode 3 at 1259") << QRect(0, 0, 1259, 960) << 3 << big << false << 120
-                                        << QRect(0, 0, 1259, 960) << 2 << QRect();
-    QTest::newRow("120 mode 3 at 1260") << QRect(0, 0, 1260, 960) << 3 << big << false << 120
-                                        << QRect(0, 0, 1260, 960) << 3 << QRect();
-    QTest::newRow("120 mode 3 at 900") << QRect(0, 0, 900, 720) << 3 << big << false << 120 << QRect(0, 0, 900, 720)
-                                       << 1 << QRect();
-    QTest::newRow("120 mode 2 at 1000") << QRect(0, 0, 1000, 720) << 2 << big << false << 120
-                                        << QRect(0, 0, 1000, 720) << 2 << QRect();
-    QTest::newRow("144 mode 3 wide") << QRect(0, 0, 1260, 960) << 3 << big << false << 144
-                                     << QRect(0, 0, 1260, 960) << 2 << QRect();
-    QTest::newRow("144 mode 3 narrow") << QRect(0, 0, 800, 600) << 3 << big << false << 144 << QRect(0, 0, 800, 600)
-                                       << 2 << QRect();
-    QTest::newRow("144 mode 2 at 1259") << QRect(0, 0, 1259, 960) << 2 << big << false << 144
-                                        << QRect(0, 0, 1259, 960) << 1 << QRect();
-    QTest::newRow("144 mode 2 at 1260") << QRect(0, 0, 1260, 960) << 2 << big << false << 144
-                                        << QRect(0, 0, 1260, 960) << 2 << QRect();
-    QTest::newRow("121 mode 1 stays") << QRect(0, 0, 1260, 960) << 1 << big << false << 121
-                                      << QRect(0, 0, 1260, 960) << 1 << QRect();
+    QTest::newRow("96 mode 3 at 999") << QRect(0, 0, 999, 720) << 3 << big << QMargins() << 96 << QRect(0, 0, 999, 720)
+                                      << 2 << QRect() << QMargins();
+    QTest::newRow("96 mode 3 at 1000") << QRect(0, 0, 1000, 720) << 3 << big << QMargins() << 96
+                                       << QRect(0, 0, 1000, 720) << 3 << QRect() << QMargins();
+    QTest::newRow("96 mode 2 at 800") << QRect(0, 0, 800, 600) << 2 << big << QMargins() << 96 << QRect(0, 0, 800, 600)
+                                      << 2 << QRect() << QMargins();
+    QTest::newRow("120 mode 3 at 1259") << QRect(0, 0, 1259, 960) << 3 << big << QMargins() << 120
+                                        << QRect(0, 0, 1259, 960) << 2 << QRect() << QMargins();
+    QTest::newRow("120 mode 3 at 1260") << QRect(0, 0, 1260, 960) << 3 << big << QMargins() << 120
+                                        << QRect(0, 0, 1260, 960) << 3 << QRect() << QMargins();
+    QTest::newRow("120 mode 3 at 900") << QRect(0, 0, 900, 720) << 3 << big << QMargins() << 120 << QRect(0, 0, 900, 720)
+                                       << 1 << QRect() << QMargins();
+    QTest::newRow("120 mode 2 at 1000") << QRect(0, 0, 1000, 720) << 2 << big << QMargins() << 120
+                                        << QRect(0, 0, 1000, 720) << 2 << QRect() << QMargins();
+    QTest::newRow("144 mode 3 wide") << QRect(0, 0, 1260, 960) << 3 << big << QMargins() << 144
+                                     << QRect(0, 0, 1260, 960) << 2 << QRect() << QMargins();
+    QTest::newRow("144 mode 3 narrow") << QRect(0, 0, 800, 600) << 3 << big << QMargins() << 144 << QRect(0, 0, 800, 600)
+                                       << 2 << QRect() << QMargins();
+    QTest::newRow("144 mode 2 at 1259") << QRect(0, 0, 1259, 960) << 2 << big << QMargins() << 144
+                                        << QRect(0, 0, 1259, 960) << 1 << QRect() << QMargins();
+    QTest::newRow("144 mode 2 at 1260") << QRect(0, 0, 1260, 960) << 2 << big << QMargins() << 144
+                                        << QRect(0, 0, 1260, 960) << 2 << QRect() << QMargins();
+    QTest::newRow("121 mode 1 stays") << QRect(0, 0, 1260, 960) << 1 << big << QMargins() << 121
+                                      << QRect(0, 0, 1260, 960) << 1 << QRect() << QMargins();
 }
 
 void TestMainWindow::restoredPlacement()
@@ -244,20 +313,24 @@ void TestMainWindow::restoredPlacement()
     QFETCH(QRect, saved);
     QFETCH(int, savedMode);
     QFETCH(QSize, screen);
-    QFETCH(bool, alwaysOnTop);
+    QFETCH(QMargins, panels);
     QFETCH(int, ppi);
     QFETCH(QRect, window);
     QFETCH(int, mode);
     QFETCH(QRect, secondScreen);
+    QFETCH(QMargins, frame);
 
-    std::vector<ScreenFigures> screens{{screen.width(), screen.height(), ppi, alwaysOnTop}};
+    std::vector<ScreenFigures> screens{{screen.width(), screen.height(), ppi, !panels.isNull(), 0, 0, panels}};
     if (!secondScreen.isNull())
         screens.push_back(
             {secondScreen.width(), secondScreen.height(), 96, false, secondScreen.left(), secondScreen.top()});
     const WindowPlacement p = RestoredWindowPlacement(
-        SavedGeometry{saved.left(), saved.top(), saved.width(), saved.height(), savedMode}, screens);
+        SavedGeometry{saved.left(), saved.top(), saved.width(), saved.height(), savedMode}, screens, frame);
     QCOMPARE(QRect(p.Left, p.Top, p.Width, p.Height), window);
     QCOMPARE(p.FontSizeMode, mode);
+    // The start-up's own placing of the saved place agrees.
+    QCOMPARE(WindowPlaceOnScreens(screens, saved.left(), saved.top(), p.Width, p.Height, frame),
+             QPoint(p.Left, p.Top));
 }
 
 void TestMainWindow::resizeRule_data()
@@ -406,17 +479,25 @@ void TestMainWindow::firstStartTakesTheDefaultSize_data()
     QTest::addColumn<int>("screenWidth");
     QTest::addColumn<int>("screenHeight");
     QTest::addColumn<int>("ppi");
-    QTest::addColumn<bool>("alwaysOnTop");
+    QTest::addColumn<QMargins>("panels");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("usable");
     QTest::addColumn<int>("extraWidth");
 
-    QTest::newRow("1280x1024 at 96") << 1280 << 1024 << 96 << false << QSize(1260, 960) << 2 << 1024 << 20;
-    QTest::newRow("1280x1024 always on top") << 1280 << 1024 << 96 << true << QSize(1260, 960) << 2 << 994 << 20;
-    QTest::newRow("1024x768 always on top at 120") << 1024 << 768 << 120 << true << QSize(1000, 720) << 2 << 738
-                                                   << 25;
-    QTest::newRow("1024x768 at 144") << 1024 << 768 << 144 << false << QSize(1000, 720) << 1 << 768 << 30;
+    const QMargins taskBar(0, 0, 0, 30);
+    QTest::newRow("1280x1024 at 96") << 1280 << 1024 << 96 << QMargins() << QSize(1260, 960) << 2 << 1024 << 20;
+    QTest::newRow("1280x1024 task bar") << 1280 << 1024 << 96 << taskBar << QSize(1260, 960) << 2 << 994 << 20;
+    QTest::newRow("1024x768 task bar at 120") << 1024 << 768 << 120 << taskBar << QSize(1000, 720) << 2 << 738
+                                              << 25;
+    QTest::newRow("1024x768 at 144") << 1024 << 768 << 144 << QMargins() << QSize(1000, 720) << 1 << 768 << 30;
+    // The offscreen frame is 2 pixels all round: 720 and the frame fit 724, not 723.
+    QTest::newRow("1366x768 bottom panel") << 1366 << 768 << 96 << QMargins(0, 0, 0, 44) << QSize(1000, 720) << 2
+                                           << 724 << 20;
+    QTest::newRow("1366x768 bottom panel 45") << 1366 << 768 << 96 << QMargins(0, 0, 0, 45) << QSize(800, 600) << 2
+                                              << 723 << 20;
+    // Less than 800 x 600 and its frame: the window takes what the frame leaves, and keeps it.
+    QTest::newRow("800x600") << 800 << 600 << 96 << QMargins() << QSize(796, 596) << 2 << 600 << 20;
 }
 
 void TestMainWindow::firstStartTakesTheDefaultSize()
@@ -424,21 +505,27 @@ void TestMainWindow::firstStartTakesTheDefaultSize()
     QFETCH(int, screenWidth);
     QFETCH(int, screenHeight);
     QFETCH(int, ppi);
-    QFETCH(bool, alwaysOnTop);
+    QFETCH(QMargins, panels);
     QFETCH(QSize, size);
     QFETCH(int, mode);
     QFETCH(int, usable);
     QFETCH(int, extraWidth);
 
     AppFixture program;
-    QVERIFY(program.Start({screenWidth, screenHeight, ppi, alwaysOnTop}));
+    const ScreenFigures screen{screenWidth, screenHeight, ppi, !panels.isNull(), 0, 0, panels};
+    QVERIFY(program.Start(screen));
     TfrmMain& main = *program.main;
 
     QCOMPARE(main.size(), size);
-    // The outer frame is centred (offscreen windows have a thin frame too).
+    // The outer frame is centred within the usable area (offscreen windows have a thin frame too).
     const QRect frame = main.frameGeometry();
+    const QRect area = UsableArea(screen);
     QVERIFY(frame.height() > size.height());
-    QCOMPARE(frame.topLeft(), QPoint((screenWidth - frame.width()) / 2, (screenHeight - frame.height()) / 2));
+    QCOMPARE(frame.topLeft(), QPoint(area.left() + (area.width() - frame.width()) / 2,
+                                     area.top() + (area.height() - frame.height()) / 2));
+    QVERIFY(area.contains(frame));
+    QTest::qWait(20);
+    QCOMPARE(main.size(), size);
     QCOMPARE(Preferences.FontSizeMode, mode);
     QCOMPARE(MainFontSize, mode == 1 ? 8 : 10);
     QCOMPARE(Preferences.PrefsValid, uint8_t(0));
@@ -473,7 +560,8 @@ void TestMainWindow::savedGeometryIsRestored_data()
 
     QTest::newRow("fits") << QRect(10, 20, 1100, 800) << 2 << 96 << QRect(10, 20, 1100, 800) << 2 << QRect();
     QTest::newRow("500x700") << QRect(10, 20, 500, 700) << 2 << 96 << QRect(10, 20, 800, 700) << 2 << QRect();
-    QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << 96 << QRect(0, 64, 1260, 960) << 2
+    // The offscreen frame is 2 pixels all round; it fits the screen too.
+    QTest::newRow("top 900 height 960") << QRect(0, 900, 1260, 960) << 2 << 96 << QRect(0, 60, 1260, 960) << 2
                                         << QRect();
     QTest::newRow("mode 3 at 96") << QRect(5, 5, 1260, 960) << 3 << 96 << QRect(5, 5, 1260, 960) << 3 << QRect();
     QTest::newRow("mode 3 at 144") << QRect(0, 0, 1260, 960) << 3 << 144 << QRect(0, 0, 1260, 960) << 2 << QRect();
@@ -482,6 +570,8 @@ void TestMainWindow::savedGeometryIsRestored_data()
                                       << QRect();
     QTest::newRow("closed on a second screen") << QRect(1500, 100, 1000, 720) << 2 << 96
                                                << QRect(1500, 100, 1000, 720) << 2 << QRect(1280, 0, 1280, 1024);
+    QTest::newRow("from a screen that is gone") << QRect(1500, 900, 1000, 720) << 2 << 96
+                                                << QRect(276, 300, 1000, 720) << 2 << QRect();
 }
 
 void TestMainWindow::savedGeometryIsRestored()
@@ -501,6 +591,8 @@ void TestMainWindow::savedGeometryIsRestored()
     TfrmMain& main = *program.main;
 
     QCOMPARE(QRect(main.pos(), main.size()), window);
+    QVERIFY(ScreenArea(CurrentScreenFigures()).contains(main.frameGeometry()) ||
+            ScreenArea(AllScreenFigures().back()).contains(main.frameGeometry()));
     QCOMPARE(Preferences.PrefsValid, uint8_t(1));
     QCOMPARE(Preferences.FontSizeMode, mode);
     QCOMPARE(Preferences.WindowWidth, window.width());
@@ -616,6 +708,66 @@ void TestMainWindow::startUpOverviewIgnoresScreenClicks()
     }
     QCOMPARE(main.Screens[ScreenCrosswords]->FormShowCount(), crosswordsShows);
     QVERIFY(main.frmOptions->isVisible());
+}
+
+// Tab (or Shift+Tab) from the focus until it comes back: every stop, or none when a stop
+// falls outside the page.
+QList<QWidget*> TabRound(QWidget* page, bool backwards = false)
+{
+    QList<QWidget*> stops;
+    QWidget* const start = QApplication::focusWidget();
+    if (!start || !page->isAncestorOf(start))
+        return stops;
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || !page->isAncestorOf(now)) {
+            qWarning() << "the focus left the page for" << now;
+            return {};
+        }
+        stops << now;
+        if (now == start)
+            return stops;
+    }
+    return {};  // never came back
+}
+
+void TestMainWindow::startUpPagesKeepTheKeyboard()
+{
+    AppFixture program;
+    QVERIFY(program.Start());
+    TfrmMain& main = *program.main;
+    TfrmOptions& options = program.options();
+    QWidget* wordLists = main.Screens[ScreenWordLists];
+    QVERIFY(wordLists && wordLists->isVisible());
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+
+    // The overview: "Continue" and the box, round and round, both ways.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(options.bnContinue));
+    for (bool backwards : {false, true}) {
+        const QList<QWidget*> stops = TabRound(options.PanelInstruct, backwards);
+        QVERIFY(stops.contains(static_cast<QWidget*>(options.cbOverview2)));
+        QCOMPARE(stops.size(), 2);
+    }
+
+    // The set-up page: its own controls, "Continue" among them, and nothing of Word Lists.
+    QTest::mouseClick(options.bnContinue, Qt::LeftButton);
+    QVERIFY(options.PanelChangeIt->isVisible());
+    QVERIFY(options.PanelChangeIt->isAncestorOf(QApplication::focusWidget()));
+    for (bool backwards : {false, true}) {
+        const QList<QWidget*> stops = TabRound(options.PanelChangeIt, backwards);
+        QVERIFY(stops.contains(static_cast<QWidget*>(options.bnEndSetupOK)));
+        QVERIFY(stops.contains(static_cast<QWidget*>(options.cbOverview)));
+    }
+
+    // Once the set-up is confirmed, Word Lists takes the keyboard again.
+    QTest::mouseClick(options.bnEndSetupOK, Qt::LeftButton);
+    QCOMPARE(main.CurrentScreen, int(ScreenWordLists));
+    QVERIFY(wordLists->isEnabled());
+    QTRY_VERIFY(wordLists->isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(!TabRound(wordLists).isEmpty());
 }
 
 void TestMainWindow::optionsBoxSelectsOptions()

@@ -271,18 +271,24 @@ void TestOptions::windowLimitsAndPosition()
     QCOMPARE(SizeWindowTakes({1260, 960}, 1280, 1024), (WindowSize{1260, 960}));
     QCOMPARE(SizeWindowTakes({1260, 960}, 1100, 900), (WindowSize{1100, 900}));
     QCOMPARE(SizeWindowTakes({1260, 960}, 1280, 900), (WindowSize{1260, 900}));
-    QCOMPARE(SizeWindowTakes({800, 600}, 640, 480), (WindowSize{800, 600}));
+    QCOMPARE(SizeWindowTakes({800, 600}, 900, 700), (WindowSize{800, 600}));
+    QCOMPARE(SizeWindowTakes({800, 600}, 798, 575), (WindowSize{798, 575}));  // an 800 x 600 screen and its frame
+    QCOMPARE(SizeWindowTakes({1000, 720}, 200, 100), (WindowSize{400, 300}));
     QCOMPARE(SizeResetMessage(),
              QString("Size selected is bigger than your screen setup parameters.\n\rResetting to maximum size allowable."));
 
-    // Only an edge off the screen moves the window, and only along that direction.
-    QCOMPARE(KeepOnScreen(10, 20, 1000, 720, 1280, 1024), (WindowPosition{10, 20}));
-    QCOMPARE(KeepOnScreen(10, 64, 1260, 960, 1280, 1024), (WindowPosition{10, 64}));   // bottom exactly at the edge
-    QCOMPARE(KeepOnScreen(10, 65, 1260, 960, 1280, 1024), (WindowPosition{10, 32}));
-    QCOMPARE(KeepOnScreen(300, 0, 1000, 720, 1280, 1024), (WindowPosition{140, 0}));
-    QCOMPARE(KeepOnScreen(-50, -40, 800, 600, 1280, 1024), (WindowPosition{-50, -40}));  // kept when it fits
-    QCOMPARE(KeepOnScreen(0, 0, 1101, 901, 1100, 900), (WindowPosition{0, 0}));           // -0.5 truncates to 0
-    QCOMPARE(KeepOnScreen(0, 0, 1103, 903, 1100, 900), (WindowPosition{-1, -1}));
+    // A frame's bottom or right edge off the usable area centres it along that direction; one
+    // above or left of it comes to its edge.
+    const QRect screen(0, 0, 1280, 1024);
+    QCOMPARE(KeepOnScreen({10, 20, 1000, 720}, screen), (WindowPosition{10, 20}));
+    QCOMPARE(KeepOnScreen({10, 64, 1260, 960}, screen), (WindowPosition{10, 64}));  // bottom exactly at the edge
+    QCOMPARE(KeepOnScreen({10, 65, 1260, 960}, screen), (WindowPosition{10, 32}));
+    QCOMPARE(KeepOnScreen({300, 0, 1000, 720}, screen), (WindowPosition{140, 0}));
+    QCOMPARE(KeepOnScreen({-50, -40, 800, 600}, screen), (WindowPosition{0, 0}));
+    QCOMPARE(KeepOnScreen({0, 0, 1101, 901}, {0, 0, 1100, 900}), (WindowPosition{0, 0}));  // -0.5 truncates to 0
+    QCOMPARE(KeepOnScreen({0, 0, 1103, 903}, {0, 0, 1100, 900}), (WindowPosition{0, 0}));  // the title bar stays
+    QCOMPARE(KeepOnScreen({100, 10, 902, 674}, {0, 32, 1366, 736}), (WindowPosition{100, 32}));  // a top bar
+    QCOMPARE(KeepOnScreen({0, 100, 1262, 744}, {0, 0, 1366, 724}), (WindowPosition{0, 0}));      // a bottom panel
 }
 
 void TestOptions::firstRunNeedsConfirmation()
@@ -598,18 +604,20 @@ void TestOptions::screenTooSmallForChosenSize()
     Click(o.rbScreen1000);
     p.main->move(150, 120);
 
-    // The screen shrinks while the page is up; 1260 x 960 no longer fits.
-    SetScreenFiguresOverride(ScreenFigures{1100, 900, 96, false});
+    // The screen shrinks while the page is up, a panel at its bottom; 1260 x 960 no longer fits.
+    SetScreenFiguresOverride(ScreenFigures{1100, 944, 96, true, 0, 0, QMargins(0, 0, 0, 44)});
     p.shown.clear();
     Click(o.rbScreen1260);
     QCOMPARE(p.shown.size(), 1);
     QCOMPARE(p.shown[0].Text,
              QString("Size selected is bigger than your screen setup parameters.\nResetting to maximum size allowable."));
-    QCOMPARE(p.main->size(), QSize(1100, 900));
-    QCOMPARE(Preferences.WindowWidth, 1100);
-    QCOMPARE(Preferences.WindowHeight, 900);
+    // The frame (2 pixels all round offscreen) takes its part of the usable area.
+    QCOMPARE(p.main->size(), QSize(1096, 896));
+    QCOMPARE(Preferences.WindowWidth, 1096);
+    QCOMPARE(Preferences.WindowHeight, 896);
     // Both edges ran off the screen, so the window is centred along both.
     QCOMPARE(p.main->pos(), QPoint(0, 0));
+    QCOMPARE(p.main->frameGeometry(), QRect(0, 0, 1100, 900));
     QCOMPARE(Preferences.WindowLeft, 0);
     QCOMPARE(Preferences.WindowTop, 0);
 

@@ -283,15 +283,15 @@ void TestQuickHints::mainWindowMovesUpAndComesBack()
     QCOMPARE(QRect(Preferences.WindowLeft, Preferences.WindowTop, Preferences.WindowWidth, Preferences.WindowHeight),
              QRect(40, 200, 1000, 700));
 
-    // On a second screen lower than the primary one, the room is that screen's.
+    // On a second screen lower than the primary one, the room is that screen's, above its panel.
     AppFixture q;
-    q.otherScreens = {{1280, 1024, 96, false, 1280, 400}};
-    QVERIFY(q.WriteDataFile({1400, 600, 1000, 700, 2}));
+    q.otherScreens = {{1280, 1024, 96, true, 1280, 400, QMargins(0, 0, 0, 20)}};
+    QVERIFY(q.WriteDataFile({1400, 600, 1000, 680, 2}));
     QVERIFY(q.Start({1280, 1024, 96, false}));
     const QRect second = q.main->frameGeometry();
     QCOMPARE(second.topLeft(), QPoint(1400, 600));
     ClickBox(*q.main, BoxHints);
-    const int top = 1424 - 300 - second.height();
+    const int top = 1424 - 20 - 300 - second.height();
     QCOMPARE(q.main->frameGeometry().top(), top);
     QCOMPARE(frmQuickHints->frameGeometry(), QRect(1400, top + second.height(), second.width(), 300));
 }
