@@ -5,9 +5,11 @@
 // and Custom Lists are walked row by row over every category, with a custom word as long as its
 // boxes allow: each row whole in its cell, at the lists' font wherever it fits. Every picker's
 // rows are walked so too, with custom names as long as their boxes allow.
-// One data row per screen; run one screen with its tag, e.g. `test_layout walk:Crosswords`
-// (tags: MainWindow WordLists WordTests Crosswords WordGames WordSearch BoardGame CustomLists Options
-// About QuickHints). ctest runs it twice: at 96 and at 120 pixels per inch (test_layout_120dpi).
+// One data row per screen, run alone with its tag, e.g. `test_layout walk:Crosswords`; Word Lists
+// and Custom Lists, whose walks are long, take one row per window and font size, e.g.
+// `test_layout "walk:WordLists 1000x720 font 2"` (`test_layout -datatags` lists every tag), so that
+// no row comes near Qt Test's time limit under the sanitizers on a busy machine.
+// ctest runs it twice: at 96 and at 120 pixels per inch (test_layout_120dpi).
 // checkerFindsEachFault makes sure the audit itself still reports each kind of fault.
 
 #include "AppFixture.h"
@@ -101,6 +103,12 @@ void AddCustomCategory(Walk& w)
         screen->edAddSubCategory->setText(sub);
         screen->AddSubCategory.Save->click();
     }
+    // A name taken: the refusal quotes it, as wide as a name comes.
+    screen->bnAddCategory->click();
+    screen->edAddCategory->setText(QString(16, 'W'));
+    screen->AddCategory.Save->click();
+    screen->CancelPanel(screen->AddCategory);
+    QCOMPARE(CustomCategoryCount, 2);
     screen->sgCustomCategorySelectCell(0);
     screen->dgFixedWordsMouseDown(2, 0);
     // A word as long as the boxes take it, in capitals, of the widest type text.
@@ -152,6 +160,7 @@ void WalkWordLists(Walk& w)
         w.Check("custom words learned, " + language);
         w.Rows("custom words learned, " + language, screen->dgLearned);
         screen->bnAllToData->click();
+        w.Check("custom words to learn, " + language);
         w.Rows("custom words to learn, " + language, screen->dgWords);
     });
 }
@@ -323,6 +332,7 @@ void WalkCustomLists(Walk& w)
     }
     InBothLanguages([&](const QString& language) {
         w.Show(ScreenCustomLists);
+        w.Check("lists with custom categories, " + language);
         screen->rbFixedAllCommon->click();
         EachCategory([&](int category, int all) {
             screen->sgFixedCategorySelectCell(category);
@@ -420,6 +430,29 @@ void WalkMainWindow(Walk& w)
         w.Fail(failure);
 }
 
+// The screen's fonts: 96 unless the run sets QT_FONT_DPI (ctest's second run sets 120).
+int ScreenPpi()
+{
+    return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+}
+
+// Every window size with every font size that size allows.
+struct Scene {
+    QSize Size;
+    int Mode;
+};
+std::vector<Scene> Scenes(int ppi)
+{
+    std::vector<Scene> scenes;
+    for (const QSize size : {QSize(800, 600), QSize(1000, 720), QSize(1260, 960)})
+        for (int mode = 1; mode <= 3; ++mode) {
+            const MinimumSize min = MinimumWindowSize(ppi, mode);
+            if (size.width() >= min.Width && size.height() >= min.Height)
+                scenes.push_back({size, mode});
+        }
+    return scenes;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(ScreenWalk)
@@ -438,24 +471,36 @@ private slots:
 void TestLayout::walk_data()
 {
     QTest::addColumn<ScreenWalk>("screenWalk");
-    QTest::newRow("MainWindow") << ScreenWalk(WalkMainWindow);
-    QTest::newRow("WordLists") << ScreenWalk(WalkWordLists);
-    QTest::newRow("WordTests") << ScreenWalk(WalkWordTests);
-    QTest::newRow("Crosswords") << ScreenWalk(WalkCrosswords);
-    QTest::newRow("WordGames") << ScreenWalk(WalkWordGames);
-    QTest::newRow("WordSearch") << ScreenWalk(WalkWordSearch);
-    QTest::newRow("BoardGame") << ScreenWalk(WalkBoardGame);
-    QTest::newRow("CustomLists") << ScreenWalk(WalkCustomLists);
-    QTest::newRow("Options") << ScreenWalk(WalkOptions);
-    QTest::newRow("About") << ScreenWalk(WalkAbout);
-    QTest::newRow("QuickHints") << ScreenWalk(WalkQuickHints);
+    QTest::addColumn<int>("onlyScene");  // an index into Scenes; -1 walks them all in one program
+    // A long walk takes a row, and a fresh program, per scene; at its scene it checks both what a
+    // walk over every scene saw first (no custom category yet) and later (custom categories on view).
+    const struct {
+        const char* Name;
+        ScreenWalk Walk;
+        bool PerScene;
+    } screens[] = {{"MainWindow", WalkMainWindow, false}, {"WordLists", WalkWordLists, true},
+                   {"WordTests", WalkWordTests, false},   {"Crosswords", WalkCrosswords, false},
+                   {"WordGames", WalkWordGames, false},   {"WordSearch", WalkWordSearch, false},
+                   {"BoardGame", WalkBoardGame, false},   {"CustomLists", WalkCustomLists, true},
+                   {"Options", WalkOptions, false},       {"About", WalkAbout, false},
+                   {"QuickHints", WalkQuickHints, false}};
+    const std::vector<Scene> scenes = Scenes(ScreenPpi());
+    for (const auto& screen : screens) {
+        if (!screen.PerScene)
+            QTest::newRow(screen.Name) << screen.Walk << -1;
+        else
+            for (size_t i = 0; i < scenes.size(); ++i)
+                QTest::addRow("%s %dx%d font %d", screen.Name, scenes[i].Size.width(), scenes[i].Size.height(),
+                              scenes[i].Mode)
+                    << screen.Walk << static_cast<int>(i);
+    }
 }
 
 void TestLayout::walk()
 {
     QFETCH(ScreenWalk, screenWalk);
-    // The screen's fonts: 96 unless the run sets QT_FONT_DPI (ctest's second run sets 120).
-    const int ppi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    QFETCH(int, onlyScene);
+    const int ppi = ScreenPpi();
     if (qEnvironmentVariableIsSet("QT_FONT_DPI"))
         QCOMPARE(ppi, qEnvironmentVariableIntValue("QT_FONT_DPI"));
 
@@ -502,22 +547,21 @@ void TestLayout::walk()
         (choice && app.choiceAnswer == 0 ? form.bnCancel : form.bnOK)->click();
     });
 
-    const QSize sizes[] = {{800, 600}, {1000, 720}, {1260, 960}};
-    for (const QSize size : sizes)
-        for (int mode = 1; mode <= 3; ++mode) {
-            const MinimumSize min = MinimumWindowSize(ppi, mode);
-            if (size.width() < min.Width || size.height() < min.Height)
-                continue;
-            scene = QStringLiteral("at %1x%2 font mode %3 %4 dpi").arg(size.width()).arg(size.height()).arg(mode).arg(ppi);
-            layoutcheck::WatchFittedFonts();
-            Preferences.FontSizeMode = mode;
-            app.main->ApplyFontScheme();
-            app.main->resize(size);
-            QCOMPARE(app.main->size(), size);
-            screenWalk(walk);
-            if (QTest::currentTestFailed())
-                return;
-        }
+    const std::vector<Scene> scenes = Scenes(ppi);
+    for (int i = 0; i < static_cast<int>(scenes.size()); ++i) {
+        if (onlyScene >= 0 && i != onlyScene)
+            continue;
+        const auto [size, mode] = scenes[i];
+        scene = QStringLiteral("at %1x%2 font mode %3 %4 dpi").arg(size.width()).arg(size.height()).arg(mode).arg(ppi);
+        layoutcheck::WatchFittedFonts();
+        Preferences.FontSizeMode = mode;
+        app.main->ApplyFontScheme();
+        app.main->resize(size);
+        QCOMPARE(app.main->size(), size);
+        screenWalk(walk);
+        if (QTest::currentTestFailed())
+            return;
+    }
     if (QByteArray(QTest::currentDataTag()) == "Options")
         QVERIFY(formsShown > 0);  // the message forms were audited
     for (const QString& failure : failures)

@@ -73,8 +73,12 @@ struct AppFixture {
     {
         Preferences = TPreferences{};
         std::fill(std::begin(LearnedFlags), std::end(LearnedFlags), uint8_t{0});
+        // Nothing custom of an earlier test in this process: a named slot written to the file,
+        // counted or not, comes back as a category as soon as one is added.
         CustomCategoryCount = 0;
+        std::fill(std::begin(CustomCategories), std::end(CustomCategories), TCategoryRecord{});
         CustomWordCount = 0;
+        std::fill(std::begin(CustomWords), std::end(CustomWords), TCustomWordRecord{});
         Preferences.PrefsValid = 1;
         Preferences.WindowLeft = window.Left;
         Preferences.WindowTop = window.Top;
