@@ -599,8 +599,8 @@ void TfrmOptions::rbScreenClick()
     const QRect usable = UsableArea(CurrentScreenFigures());
     const QMargins frame = WindowFrameMargins(main);
     const WindowSize wanted = ScreenSizeOf(size);
-    const WindowSize takes = SizeWindowTakes(wanted, usable.width() - frame.left() - frame.right(),
-                                             usable.height() - frame.top() - frame.bottom());
+    const QSize room = RoomWithin(usable, frame);
+    const WindowSize takes = SizeWindowTakes(wanted, room.width(), room.height());
     main->ResizeWindow(takes.Width, takes.Height);
     Preferences.WindowWidth = wanted.Width;
     Preferences.WindowHeight = wanted.Height;

@@ -1,5 +1,7 @@
 #include "OptionsRules.h"
 
+#include "WindowRules.h"
+
 #include <algorithm>
 
 int32_t OverviewLineCount = 0;
@@ -121,9 +123,9 @@ QString FontRefusedMessage(int fontMode)
 
 WindowSize SizeWindowTakes(WindowSize wanted, int roomWidth, int roomHeight)
 {
-    // Below 800 x 600 only where the room itself is smaller.
-    return {std::max(std::min(wanted.Width, roomWidth), std::min(800, std::max(roomWidth, 400))),
-            std::max(std::min(wanted.Height, roomHeight), std::min(600, std::max(roomHeight, 300)))};
+    const MinimumSize least = SmallestWindow(QSize(roomWidth, roomHeight));
+    return {std::max(std::min(wanted.Width, roomWidth), least.Width),
+            std::max(std::min(wanted.Height, roomHeight), least.Height)};
 }
 
 QString SizeResetMessage()

@@ -10,13 +10,13 @@ const std::array<QString, ToolBarBoxCount> ToolBarCaptions = {
 namespace {
 QSize FrameSize(int width, int height, const QMargins& frame)
 {
-    return {width + frame.left() + frame.right(), height + frame.top() + frame.bottom()};
+    return QSize(width, height).grownBy(frame);
 }
 
 bool FitsWithFrame(const QRect& usable, int width, int height, const QMargins& frame)
 {
-    const QSize outer = FrameSize(width, height, frame);
-    return outer.width() <= usable.width() && outer.height() <= usable.height();
+    const QSize room = RoomWithin(usable, frame);
+    return width <= room.width() && height <= room.height();
 }
 
 // The frame moved just enough to lie within the area; one bigger than the area keeps its
@@ -37,7 +37,7 @@ WindowPlacement DefaultWindowPlacement(const ScreenFigures& screen, const QMargi
         p.Width = 1260;
         p.Height = 960;
     } else if (!FitsWithFrame(usable, 1000, 720, frame)) {
-        const MinimumSize smallest = SmallestWindow(usable, frame);
+        const MinimumSize smallest = SmallestWindow(RoomWithin(usable, frame));
         p.Width = smallest.Width;
         p.Height = smallest.Height;
     } else {
@@ -105,11 +105,10 @@ WindowPlacement RestoredWindowPlacement(const SavedGeometry& s, const std::vecto
     const QRect usable = UsableArea(screen);
     const int ppi = screens.empty() ? 96 : screens.front().PixelsPerInch;
     WindowPlacement p;
-    const int roomHeight = usable.height() - frame.top() - frame.bottom();
-    const int roomWidth = usable.width() - frame.left() - frame.right();
-    const MinimumSize smallest = screens.empty() ? SmallestWindowSize : SmallestWindow(usable, frame);
-    p.Height = std::max(std::min(s.Height, roomHeight), smallest.Height);
-    p.Width = std::max(std::min(s.Width, roomWidth), smallest.Width);
+    const QSize room = RoomWithin(usable, frame);
+    const MinimumSize smallest = screens.empty() ? SmallestWindowSize : SmallestWindow(room);
+    p.Height = std::max(std::min(s.Height, room.height()), smallest.Height);
+    p.Width = std::max(std::min(s.Width, room.width()), smallest.Width);
     const QPoint place = screens.empty() ? QPoint(s.Left, s.Top)
                                          : FrameWithin(usable, s.Left, s.Top, FrameSize(p.Width, p.Height, frame));
     p.Left = place.x();
@@ -144,11 +143,10 @@ MinimumSize MinimumWindowSize(int ppi, int mode)
     return mode == 3 ? medium : MinimumSize{};
 }
 
-MinimumSize SmallestWindow(const QRect& usable, const QMargins& frame)
+MinimumSize SmallestWindow(const QSize& room)
 {
-    const int roomWidth = usable.width() - frame.left() - frame.right();
-    const int roomHeight = usable.height() - frame.top() - frame.bottom();
-    return {std::clamp(roomWidth, 400, SmallestWindowSize.Width), std::clamp(roomHeight, 300, SmallestWindowSize.Height)};
+    return {std::clamp(room.width(), 400, SmallestWindowSize.Width),
+            std::clamp(room.height(), 300, SmallestWindowSize.Height)};
 }
 
 MinimumSize HeldMinimumSize(int ppi, int mode, int width, int height, MinimumSize smallest)

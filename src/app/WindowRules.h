@@ -30,6 +30,12 @@ inline QRect UsableArea(const ScreenFigures& s)
     return ScreenArea(s).marginsRemoved(s.Panels);
 }
 
+// The room a window's client has within a usable area: the area less the window's frame.
+inline QSize RoomWithin(const QRect& usable, const QMargins& frame)
+{
+    return usable.size().shrunkBy(frame);
+}
+
 // The frame a window manager usually draws (a title bar and thin borders): what a window placed
 // before its own frame is known is placed with, so that it is mapped at a size that fits.
 constexpr QMargins EstimatedFrame(4, 30, 4, 4);
@@ -65,9 +71,10 @@ struct MinimumSize {
     int Height = 0;
 };
 MinimumSize MinimumWindowSize(int pixelsPerInch, int fontSizeMode);
-// The smallest window the program takes: 800 x 600, or on a usable area too small for that with
-// its frame, what the area leaves (so that the whole frame shows), but never below 400 x 300.
-MinimumSize SmallestWindow(const QRect& usable, const QMargins& frame);
+// The smallest window the program takes: 800 x 600, or in a room too small for that (a usable
+// area less the frame), what the room leaves (so that the whole frame shows), but never below
+// 400 x 300.
+MinimumSize SmallestWindow(const QSize& room);
 constexpr MinimumSize SmallestWindowSize{800, 600};
 // The size a window of the given size may be shrunk to: the minimum for the font size in each
 // direction the window already reaches (one made smaller before the font size changed shrinks
